@@ -1,0 +1,186 @@
+#include "qt_platform.h"
+
+#include "system_queries.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QLocale>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QSettings>
+#include <QStandardPaths>
+
+namespace quillon {
+
+namespace {
+
+QSettings settingsFor(const QString &application)
+{
+    return QSettings(QSettings::NativeFormat, QSettings::UserScope, application);
+}
+
+std::optional<QString> chooseFile(QWidget *parent, const FileDialogRequest &request,
+                                  QFileDialog::AcceptMode mode)
+{
+    QFileDialog dialog(parent);
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
+                                                       : QFileDialog::AnyFile);
+    dialog.setNameFilters(request.filters);
+    if (request.selectedFilter >= 0 && request.selectedFilter < request.filters.size())
+        dialog.selectNameFilter(request.filters.at(request.selectedFilter));
+    if (!request.fileName.isEmpty())
+        dialog.selectFile(request.fileName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+
+} // namespace
+
+void QtPlatform::showMessage(QWidget *parent, const QString &text, const QString &title,
+                             MessageIcon icon)
+{
+    QMessageBox box(icon == MessageIcon::Warning ? QMessageBox::Warning : QMessageBox::NoIcon,
+                    title, text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+QString QtPlatform::askText(QWidget *parent, const QString &prompt, const QString &title)
+{
+    bool accepted = false;
+    const QString answer =
+        QInputDialog::getText(parent, title, prompt, QLineEdit::Normal, QString(), &accepted);
+    return accepted ? answer : QString();
+}
+
+std::optional<QString> QtPlatform::chooseSaveFile(QWidget *parent,
+                                                  const FileDialogRequest &request)
+{
+    return chooseFile(parent, request, QFileDialog::AcceptSave);
+}
+
+std::optional<QString> QtPlatform::chooseOpenFile(QWidget *parent,
+                                                  const FileDialogRequest &request)
+{
+    return chooseFile(parent, request, QFileDialog::AcceptOpen);
+}
+
+std::unique_ptr<QPrinter> QtPlatform::choosePrinter(QWidget *parent, PrintRange preselected)
+{
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    QPrintDialog dialog(printer.get(), parent);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    if (preselected == PrintRange::Selection) {
+        dialog.setOption(QAbstractPrintDialog::PrintSelection, true);
+        printer->setPrintRange(QPrinter::Selection);
+    } else {
+        printer->setPrintRange(QPrinter::AllPages);
+    }
+    if (dialog.exec() != QDialog::Accepted)
+        return nullptr;
+    // The dialog may still offer "Pages from"; only all pages or the selection are honoured.
+    if (printer->printRange() != QPrinter::Selection)
+        printer->setPrintRange(QPrinter::AllPages);
+    return printer;
+}
+
+std::unique_ptr<QPrinter> QtPlatform::defaultPrinter()
+{
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (info.isNull())
+        return nullptr;
+    return std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+}
+
+QString QtPlatform::readSetting(const QString &application, const QString &section,
+                                const QString &key, const QString &defaultValue)
+{
+    QSettings settings = settingsFor(application);
+    return settings.value(section + QLatin1Char('/') + key, defaultValue).toString();
+}
+
+std::optional<QString> QtPlatform::saveSetting(const QString &application, const QString &section,
+                                               const QString &key, const QString &value)
+{
+    QSettings settings = settingsFor(application);
+    settings.setValue(section + QLatin1Char('/') + key, value);
+    settings.sync();
+    switch (settings.status()) {
+    case QSettings::NoError:
+        return std::nullopt;
+    case QSettings::AccessError:
+        return QCoreApplication::translate("QtPlatform", "%1 cannot be written.")
+            .arg(QDir::toNativeSeparators(settings.fileName()));
+    case QSettings::FormatError:
+        break;
+    }
+    return QCoreApplication::translate("QtPlatform", "%1 is not a valid settings file.")
+        .arg(QDir::toNativeSeparators(settings.fileName()));
+}
+
+QString QtPlatform::programFolder()
+{
+    return QCoreApplication::applicationDirPath();
+}
+
+QString QtPlatform::userDataFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+}
+
+bool QtPlatform::setWorkingFolder(const QString &folder)
+{
+    return QDir::setCurrent(folder);
+}
+
+bool QtPlatform::openWithDesktop(const QUrl &url)
+{
+    return QDesktopServices::openUrl(url);
+}
+
+QDateTime QtPlatform::now()
+{
+    return QDateTime::currentDateTime();
+}
+
+QString QtPlatform::dateText()
+{
+    return QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
+}
+
+QString QtPlatform::timeText()
+{
+    // The long format ends with the time-zone name in most locales; the report wants the time
+    // alone.
+    QString format = QLocale::system().timeFormat(QLocale::LongFormat);
+    format.remove(QLatin1Char('t'));
+    return QLocale::system().toString(QTime::currentTime(), format.trimmed());
+}
+
+MemoryFigures QtPlatform::memoryStatus()
+{
+    return system_queries::memoryFigures();
+}
+
+QStringList QtPlatform::dialUpConnections()
+{
+    return system_queries::dialUpConnections();
+}
+
+std::optional<QString> QtPlatform::userName()
+{
+    return system_queries::userName();
+}
+
+quint32 QtPlatform::tickCount()
+{
+    return system_queries::tickCount();
+}
+
+} // namespace quillon

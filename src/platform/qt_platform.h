@@ -1,0 +1,36 @@
+#pragma once
+
+#include "platform.h"
+
+namespace quillon {
+
+// The real platform: Qt's dialogs, printers and settings, and the operating system's queries.
+class QtPlatform final : public Platform {
+public:
+    void showMessage(QWidget *parent, const QString &text, const QString &title,
+                     MessageIcon icon) override;
+    QString askText(QWidget *parent, const QString &prompt, const QString &title) override;
+    std::optional<QString> chooseSaveFile(QWidget *parent,
+                                          const FileDialogRequest &request) override;
+    std::optional<QString> chooseOpenFile(QWidget *parent,
+                                          const FileDialogRequest &request) override;
+    std::unique_ptr<QPrinter> choosePrinter(QWidget *parent, PrintRange preselected) override;
+    std::unique_ptr<QPrinter> defaultPrinter() override;
+    QString readSetting(const QString &application, const QString &section, const QString &key,
+                        const QString &defaultValue) override;
+    std::optional<QString> saveSetting(const QString &application, const QString &section,
+                                       const QString &key, const QString &value) override;
+    QString programFolder() override;
+    QString userDataFolder() override;
+    bool setWorkingFolder(const QString &folder) override;
+    bool openWithDesktop(const QUrl &url) override;
+    QDateTime now() override;
+    QString dateText() override;
+    QString timeText() override;
+    MemoryFigures memoryStatus() override;
+    QStringList dialUpConnections() override;
+    std::optional<QString> userName() override;
+    quint32 tickCount() override;
+};
+
+} // namespace quillon

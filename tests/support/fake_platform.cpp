@@ -1,0 +1,125 @@
+#include "fake_platform.h"
+
+#include <QDir>
+#include <QPrinter>
+
+namespace quillon {
+
+namespace {
+
+QString settingKey(const QString &application, const QString &section, const QString &key)
+{
+    return application + QLatin1Char('/') + section + QLatin1Char('/') + key;
+}
+
+} // namespace
+
+FakePlatform::FakePlatform()
+    : programFolderPath(m_folder.filePath(QStringLiteral("program")))
+    , userDataFolderPath(m_folder.filePath(QStringLiteral("data")))
+{
+    QDir(m_folder.path()).mkpath(QStringLiteral("program"));
+}
+
+void FakePlatform::showMessage(QWidget *, const QString &text, const QString &title,
+                               MessageIcon icon)
+{
+    messages.append({text, title, icon});
+}
+
+QString FakePlatform::askText(QWidget *, const QString &prompt, const QString &title)
+{
+    prompts.append({prompt, title});
+    if (textAnswers.empty())
+        return QString();
+    QString answer = textAnswers.front();
+    textAnswers.pop_front();
+    return answer;
+}
+
+std::optional<QString> FakePlatform::nextFileAnswer()
+{
+    if (fileAnswers.empty())
+        return std::nullopt;
+    const QString answer = fileAnswers.front();
+    fileAnswers.pop_front();
+    if (answer.isNull())
+        return std::nullopt;
+    return answer;
+}
+
+std::optional<QString> FakePlatform::chooseSaveFile(QWidget *, const FileDialogRequest &request)
+{
+    fileDialogs.append({true, request});
+    return nextFileAnswer();
+}
+
+std::optional<QString> FakePlatform::chooseOpenFile(QWidget *, const FileDialogRequest &request)
+{
+    fileDialogs.append({false, request});
+    return nextFileAnswer();
+}
+
+std::unique_ptr<QPrinter> FakePlatform::pdfPrinter()
+{
+    auto printer = std::make_unique<QPrinter>(QPrinter::ScreenResolution);
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    const QString file =
+        m_folder.filePath(QStringLiteral("printed-%1.pdf").arg(++m_printerCount));
+    printer->setOutputFileName(file);
+    printedFiles.append(file);
+    return printer;
+}
+
+std::unique_ptr<QPrinter> FakePlatform::choosePrinter(QWidget *, PrintRange preselected)
+{
+    printDialogsPreselected.append(preselected);
+    if (printAnswers.empty() || !printAnswers.front()) {
+        if (!printAnswers.empty())
+            printAnswers.pop_front();
+        return nullptr;
+    }
+    const PrintRange range = *printAnswers.front();
+    printAnswers.pop_front();
+    auto printer = pdfPrinter();
+    printer->setPrintRange(range == PrintRange::Selection ? QPrinter::Selection
+                                                          : QPrinter::AllPages);
+    return printer;
+}
+
+std::unique_ptr<QPrinter> FakePlatform::defaultPrinter()
+{
+    if (!hasDefaultPrinter)
+        return nullptr;
+    return pdfPrinter();
+}
+
+QString FakePlatform::readSetting(const QString &application, const QString &section,
+                                  const QString &key, const QString &defaultValue)
+{
+    return settings.value(settingKey(application, section, key), defaultValue);
+}
+
+std::optional<QString> FakePlatform::saveSetting(const QString &application,
+                                                 const QString &section, const QString &key,
+                                                 const QString &value)
+{
+    if (settingSaveError)
+        return settingSaveError;
+    settings.insert(settingKey(application, section, key), value);
+    return std::nullopt;
+}
+
+bool FakePlatform::setWorkingFolder(const QString &folder)
+{
+    workingFolder = folder;
+    return true;
+}
+
+bool FakePlatform::openWithDesktop(const QUrl &url)
+{
+    openedUrls.append(url);
+    return desktopOpens;
+}
+
+} // namespace quillon

@@ -1,0 +1,96 @@
+#pragma once
+
+#include "platform.h"
+
+#include <QHash>
+#include <QList>
+#include <QTemporaryDir>
+
+#include <deque>
+
+namespace quillon {
+
+// A scripted platform for tests: every dialog is answered from a queue filled beforehand, every
+// request is recorded, and nothing ever blocks. A dialog asked with an empty queue answers as if
+// cancelled and is still recorded.
+class FakePlatform final : public Platform {
+public:
+    struct Message {
+        QString text;
+        QString title;
+        MessageIcon icon;
+    };
+    struct Prompt {
+        QString prompt;
+        QString title;
+    };
+    struct FileDialog {
+        bool save;
+        FileDialogRequest request;
+    };
+
+    FakePlatform();
+
+    // Scripted answers, used in order.
+    std::deque<QString> textAnswers;            // askText; empty queue = Cancel
+    std::deque<QString> fileAnswers;            // file dialogs; a null QString = Cancel
+    std::deque<std::optional<PrintRange>> printAnswers; // print dialog; nullopt = Cancel
+
+    // What the program asked for.
+    QList<Message> messages;
+    QList<Prompt> prompts;
+    QList<FileDialog> fileDialogs;
+    QList<PrintRange> printDialogsPreselected;
+    QList<QUrl> openedUrls;
+    QStringList printedFiles; // PDF files written by the printers handed out
+
+    // The world the program sees.
+    QHash<QString, QString> settings; // "application/section/key" -> value
+    std::optional<QString> settingSaveError;
+    bool hasDefaultPrinter = true;
+    bool desktopOpens = true;
+    QString programFolderPath;  // a fresh temporary folder unless a test sets another
+    QString userDataFolderPath; // likewise
+    QString workingFolder;
+    QDateTime clock = QDateTime(QDate(2005, 7, 15), QTime(14, 5, 9));
+    QString date = QStringLiteral("15/07/2005");
+    QString time = QStringLiteral("2:05:09 PM");
+    MemoryFigures memory;
+    QStringList connections;
+    std::optional<QString> user = QStringLiteral("alice");
+    quint32 ticks = 0;
+
+    void showMessage(QWidget *parent, const QString &text, const QString &title,
+                     MessageIcon icon) override;
+    QString askText(QWidget *parent, const QString &prompt, const QString &title) override;
+    std::optional<QString> chooseSaveFile(QWidget *parent,
+                                          const FileDialogRequest &request) override;
+    std::optional<QString> chooseOpenFile(QWidget *parent,
+                                          const FileDialogRequest &request) override;
+    std::unique_ptr<QPrinter> choosePrinter(QWidget *parent, PrintRange preselected) override;
+    std::unique_ptr<QPrinter> defaultPrinter() override;
+    QString readSetting(const QString &application, const QString &section, const QString &key,
+                        const QString &defaultValue) override;
+    std::optional<QString> saveSetting(const QString &application, const QString &section,
+                                       const QString &key, const QString &value) override;
+    QString programFolder() override { return programFolderPath; }
+    QString userDataFolder() override { return userDataFolderPath; }
+    bool setWorkingFolder(const QString &folder) override;
+    bool openWithDesktop(const QUrl &url) override;
+    QDateTime now() override { return clock; }
+    QString dateText() override { return date; }
+    QString timeText() override { return time; }
+    MemoryFigures memoryStatus() override { return memory; }
+    QStringList dialUpConnections() override { return connections; }
+    std::optional<QString> userName() override { return user; }
+    quint32 tickCount() override { return ticks; }
+
+private:
+    std::unique_ptr<QPrinter> pdfPrinter();
+    std::optional<QString> nextFileAnswer();
+
+    QTemporaryDir m_folder;
+    int m_printerCount = 0;
+};
+
+} // namespace quillon
