@@ -1,0 +1,87 @@
+#pragma once
+
+#include "money.h"
+#include "number_reading.h"
+
+#include <QString>
+
+#include <optional>
+
+namespace quillon {
+
+// The main window's pricing state: the results of the last calculation and the last custom
+// markup answer.
+struct PricingState {
+    Money purchasePrice;
+    Money gstPaid;
+    Money purchaseExGst;
+    Money totalWithMarkup;
+    Money salesPrice;
+    Money cashHeld;
+    Money profit;
+    Money customerGst;
+    Money gstToPay;
+    Money netGstOwing;
+    std::optional<QString> customMarkupText;
+    std::optional<double> customMarkupRate;
+
+    friend bool operator==(const PricingState &, const PricingState &) = default;
+};
+
+// The texts of the ten result labels of the Calculator tab, named after their labels.
+struct ResultLabels {
+    QString label1;  // GST paid
+    QString label2;  // purchase price minus GST
+    QString label9;  // total with markup
+    QString label8;  // sales price including GST
+    QString label20; // profit
+    QString label17; // cash held after sale
+    QString label24; // customer's GST
+    QString label32; // GST to be paid
+    QString label33; // GST to be claimed
+    QString label34; // net GST owing or claimed
+
+    friend bool operator==(const ResultLabels &, const ResultLabels &) = default;
+};
+
+// The markup choice: the option button that is selected, 1 to 9 (9 is the custom markup), or 0
+// when none is.
+struct CalculationInput {
+    QString priceText;
+    QString rateText;
+    int selectedOption = 1;
+};
+
+struct CalculationResult {
+    // The empty price was given: warn, then show the last results again with the customer's GST
+    // and the activity statement worked out at the current rate.
+    bool emptyPriceWarning = false;
+    // A value could not be held (zero divisor, out of range, not finite): warn, and keep the
+    // previous state and labels untouched. `state` and `labels` are then meaningless.
+    bool outOfRange = false;
+    PricingState state;
+    ResultLabels labels;
+};
+
+// Works out the ten values from the price and rate texts and the markup choice, starting from the
+// previous state. Pure: shows nothing, changes nothing.
+CalculationResult calculate(const CalculationInput &input, const PricingState &previous,
+                            const NumberLocale &locale);
+
+// The markup rate of option buttons 1 to 8 (0.05 to 0.4).
+double fixedMarkupRate(int option);
+
+// The custom markup answer as a rate (the answer divided by 100), or nothing when the answer is
+// not a number as a whole.
+std::optional<double> customMarkupRate(const QString &answer, const NumberLocale &locale);
+
+// The markup percentage the report shows: "5%" to "40%" for options 1 to 8, the custom answer
+// followed by "%" for option 9, nothing when no option is selected.
+std::optional<QString> markupText(int selectedOption, const std::optional<QString> &customText);
+
+// The texts of the calculation's warning boxes.
+QString emptyPriceMessage();
+QString outOfRangeMessage();
+QString calculationWarningTitle();
+
+} // namespace quillon

@@ -1,0 +1,61 @@
+#include "layout.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QPalette>
+
+namespace quillon::layout {
+
+QRect rect(int left, int top, int width, int height)
+{
+    return QRect(pixels(left), pixels(top), pixels(width), pixels(height));
+}
+
+QFont font(double points, bool bold)
+{
+    // Liberation Sans has Arial's metrics, which keep every caption whole in its designed box.
+    QFont result(QStringLiteral("Liberation Sans"));
+    result.setStyleHint(QFont::SansSerif);
+    result.setPixelSize(qRound(points * 96.0 / 72.0));
+    result.setBold(bold);
+    return result;
+}
+
+void setBackground(QWidget *widget, const QColor &colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, colour);
+    palette.setColor(QPalette::Base, colour);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+void setTextColour(QWidget *widget, const QColor &colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    palette.setColor(QPalette::Text, colour);
+    widget->setPalette(palette);
+}
+
+QLabel *addLabel(QWidget *parent, const QString &name, const QString &caption, int left, int top,
+                 int width, int height)
+{
+    auto *label = new QLabel(caption, parent);
+    label->setObjectName(name);
+    label->setGeometry(rect(left, top, width, height));
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setAutoFillBackground(true);
+    return label;
+}
+
+QFrame *addLine(QWidget *parent, const QString &name, int x1, int y1, int x2, int /*y2*/)
+{
+    auto *line = new QFrame(parent);
+    line->setObjectName(name);
+    line->setGeometry(pixels(x1), pixels(y1), pixels(x2) - pixels(x1), 1);
+    setBackground(line, line->palette().color(QPalette::WindowText));
+    return line;
+}
+
+} // namespace quillon::layout

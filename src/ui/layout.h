@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QRect>
+#include <QString>
+
+class QFrame;
+class QLabel;
+class QWidget;
+
+// Helpers for windows laid out at fixed positions given in twips (15 to a pixel).
+namespace quillon::layout {
+
+constexpr int pixels(int twips) { return twips / 15; }
+
+// A rectangle given in twips, in pixels.
+QRect rect(int left, int top, int width, int height);
+
+// The program's stand-in for an 8.25 pt "MS Sans Serif" at `points`, sized in pixels so that the
+// designed boxes fit whatever the screen's DPI.
+QFont font(double points = 8.25, bool bold = false);
+
+// Gives `widget` an opaque background of `colour`.
+void setBackground(QWidget *widget, const QColor &colour);
+void setTextColour(QWidget *widget, const QColor &colour);
+
+// A plain label placed at a rectangle given in twips.
+QLabel *addLabel(QWidget *parent, const QString &name, const QString &caption, int left, int top,
+                 int width, int height);
+
+// A thin horizontal rule in the window-text colour between two points given in twips.
+QFrame *addLine(QWidget *parent, const QString &name, int x1, int y1, int x2, int y2);
+
+} // namespace quillon::layout
