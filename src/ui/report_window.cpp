@@ -1,0 +1,235 @@
+#include "report_window.h"
+
+#include "layout.h"
+#include "platform.h"
+#include "quote_file.h"
+#include "window_print.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QPrinter>
+#include <QPushButton>
+
+#include <utility>
+
+namespace quillon {
+
+namespace {
+
+// Label backgrounds: the active title bar's text colour (which Qt does not expose; white in the
+// standard scheme), the window-background colour, or the button face, which shows as a grey band.
+enum class Band { TitleText, Window, Face };
+
+struct LabelSpec {
+    const char *name;
+    const char *caption;
+    int left;
+    int top;
+    int width;
+    int height;
+    Band band;
+    Qt::Alignment alignment;
+};
+
+constexpr Qt::Alignment kLeft = Qt::AlignLeft | Qt::AlignTop;
+constexpr Qt::Alignment kRight = Qt::AlignRight | Qt::AlignTop;
+
+// In twips, in reading order.
+constexpr LabelSpec kLabels[] = {
+    {"Label19", "Product:", 240, 0, 615, 255, Band::Window, kRight},
+    {"Label20", "Label20", 960, 0, 2295, 255, Band::TitleText, kLeft},
+    {"Label21", "Label21", 3480, 0, 1215, 255, Band::TitleText, kLeft},
+    {"Label32", "Label32", 3480, 240, 1215, 255, Band::TitleText, kLeft},
+    {"Label30", "Client:", 240, 360, 615, 255, Band::TitleText, kRight},
+    {"Label31", "Label31", 960, 360, 2295, 255, Band::TitleText, kLeft},
+    {"Label1", "Purchase Price GST Includedd", 240, 600, 2295, 255, Band::TitleText, kRight},
+    {"Label22", "$", 2760, 600, 135, 375, Band::TitleText, kLeft},
+    {"Label10", "Label10", 3000, 600, 1215, 255, Band::TitleText, kLeft},
+    {"Label2", "GST Paid", 240, 960, 2295, 255, Band::TitleText, kRight},
+    {"Label23", "$", 2760, 960, 135, 375, Band::TitleText, kLeft},
+    {"Label11", "Label11", 3000, 960, 1215, 255, Band::TitleText, kLeft},
+    {"Label3", "Purchase Price minus GST", 240, 1320, 2295, 255, Band::TitleText, kRight},
+    {"Label27", "$", 2760, 1320, 135, 375, Band::TitleText, kLeft},
+    {"Label12", "Label12", 3000, 1320, 1215, 255, Band::TitleText, kLeft},
+    {"Label4", "Markup Percentage", 240, 1800, 2295, 255, Band::TitleText, kRight},
+    {"Label13", "Label13", 3000, 1800, 1215, 255, Band::TitleText, kLeft},
+    {"Label5", "Total with Markup", 240, 2400, 2295, 255, Band::TitleText, kRight},
+    {"Label25", "$", 2760, 2400, 135, 375, Band::TitleText, kLeft},
+    {"Label14", "Label14", 3000, 2400, 1215, 255, Band::TitleText, kLeft},
+    {"Label6", "Customers GST", 240, 3000, 2295, 255, Band::TitleText, kRight},
+    {"Label26", "$", 2760, 3000, 135, 375, Band::TitleText, kLeft},
+    {"Label15", "Label15", 3000, 3000, 1215, 255, Band::TitleText, kLeft},
+    {"Label7", "Sales Price Including GST", 240, 3600, 2295, 255, Band::TitleText, kRight},
+    {"Label24", "$", 2760, 3600, 135, 375, Band::TitleText, kLeft},
+    {"Label16", "Label16", 3000, 3600, 1215, 255, Band::TitleText, kLeft},
+    {"Label8", "Cash held after sale", 240, 4080, 2295, 255, Band::TitleText, kRight},
+    {"Label29", "$", 2760, 4080, 135, 375, Band::TitleText, kLeft},
+    {"Label17", "Label17", 3000, 4080, 1215, 255, Band::TitleText, kLeft},
+    {"Label39", "Activity Statement", 720, 4560, 1935, 255, Band::Face, kRight},
+    {"Label33", "GST to be Paid", 720, 4920, 1935, 255, Band::Face, kRight},
+    {"Label36", "Label36", 3000, 4920, 1335, 255, Band::Face, kLeft},
+    {"Label34", "GST to be Claimed", 720, 5280, 1935, 255, Band::Face, kRight},
+    {"Label37", "Label37", 3000, 5280, 1335, 255, Band::Face, kLeft},
+    {"Label35", "Net GST Owing", 720, 5640, 1935, 255, Band::Face, kRight},
+    {"Label38", "Label38", 3000, 5640, 1335, 255, Band::Face, kLeft},
+    {"Label9", "Profit after GST", 240, 6120, 2295, 255, Band::TitleText, kRight},
+    {"Label28", "$", 2760, 6120, 135, 375, Band::TitleText, kLeft},
+    {"Label18", "Label18", 3000, 6120, 1215, 255, Band::TitleText, kLeft},
+};
+
+// Which label shows which part of the report.
+struct ValueField {
+    const char *label;
+    QString QuoteReport::*field;
+};
+
+constexpr ValueField kValueFields[] = {
+    {"Label21", &QuoteReport::date},
+    {"Label32", &QuoteReport::time},
+    {"Label20", &QuoteReport::product},
+    {"Label31", &QuoteReport::client},
+    {"Label10", &QuoteReport::purchasePrice},
+    {"Label11", &QuoteReport::gstPaid},
+    {"Label12", &QuoteReport::purchaseExGst},
+    {"Label13", &QuoteReport::markup},
+    {"Label14", &QuoteReport::totalWithMarkup},
+    {"Label15", &QuoteReport::customerGst},
+    {"Label16", &QuoteReport::salesPrice},
+    {"Label17", &QuoteReport::cashHeld},
+    {"Label18", &QuoteReport::profit},
+    {"Label36", &QuoteReport::gstToPay},
+    {"Label37", &QuoteReport::gstToClaim},
+    {"Label38", &QuoteReport::netGstOwing},
+};
+
+QColor bandColour(Band band, const QPalette &system) {
+    switch (band) {
+    case Band::TitleText:
+        return Qt::white;
+    case Band::Window:
+        return system.color(QPalette::Base);
+    case Band::Face:
+        return system.color(QPalette::Button);
+    }
+    return Qt::white;
+}
+
+QLabel *addReportLabel(QWidget *parent, const LabelSpec &spec, const QPalette &system) {
+    QLabel *label =
+        layout::addLabel(parent, QLatin1String(spec.name), QString::fromLatin1(spec.caption),
+                         spec.left, spec.top, spec.width, spec.height);
+    label->setAlignment(spec.alignment);
+    // A long name shows only what fits; the box never grows or wraps.
+    label->setFixedSize(label->size());
+    label->setWordWrap(false);
+    layout::setBackground(label, bandColour(spec.band, system));
+    layout::setTextColour(label, system.color(QPalette::ButtonText));
+    return label;
+}
+
+QPushButton *addButton(QWidget *parent, const char *name, const QString &caption, int left) {
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setGeometry(layout::rect(left, 6600, 1215, 255));
+    // Neither Enter nor Escape presses a button of this window.
+    button->setAutoDefault(false);
+    button->setDefault(false);
+    return button;
+}
+
+} // namespace
+
+ReportWindow::ReportWindow(Platform &platform, std::function<QString()> quoteFolder,
+                           QWidget *parent)
+    : QWidget(parent, Qt::Window)
+    , m_platform(platform)
+    , m_quoteFolder(std::move(quoteFolder)) {
+    setObjectName(QStringLiteral("Form2"));
+    setWindowTitle(tr("Report"));
+    setFont(layout::font());
+    const QPalette system = palette();
+    layout::setBackground(this, QColor(255, 255, 255));
+    setGeometry(layout::rect(3615, 570, 4680, 6945));
+
+    for (const LabelSpec &spec : kLabels)
+        addReportLabel(this, spec, system);
+    layout::addLine(this, QStringLiteral("Line1"), 120, 1680, 4440, 1680);
+    layout::addLine(this, QStringLiteral("Line2"), 120, 3960, 4440, 3960);
+
+    for (const ValueField &value : kValueFields)
+        m_valueLabels.append(findChild<QLabel *>(QLatin1String(value.label)));
+
+    QPushButton *command2 = addButton(this, "Command2", tr("Save to File"), 240);
+    QPushButton *command3 = addButton(this, "Command3", tr("View History"), 1680);
+    m_command1 = addButton(this, "Command1", tr("Print Report"), 3120);
+    setTabOrder(m_command1, command2);
+    setTabOrder(command2, command3);
+
+    connect(m_command1, &QPushButton::clicked, this, &ReportWindow::onCommand1Clicked);
+    connect(command2, &QPushButton::clicked, this, &ReportWindow::onCommand2Clicked);
+    connect(command3, &QPushButton::clicked, this, &ReportWindow::onCommand3Clicked);
+}
+
+void ReportWindow::setReport(const QuoteReport &report) {
+    for (qsizetype i = 0; i < m_valueLabels.size(); ++i) {
+        const QString &text = report.*kValueFields[i].field;
+        // No markup chosen: the markup label keeps what it showed.
+        if (!text.isNull())
+            m_valueLabels[i]->setText(text);
+    }
+}
+
+QuoteReport ReportWindow::report() const {
+    QuoteReport result;
+    for (qsizetype i = 0; i < m_valueLabels.size(); ++i)
+        result.*kValueFields[i].field = m_valueLabels[i]->text();
+    return result;
+}
+
+void ReportWindow::present() {
+    show();
+    raise();
+    activateWindow();
+    m_command1->setFocus(Qt::OtherFocusReason);
+}
+
+void ReportWindow::showError(const QString &text) {
+    m_platform.showMessage(this, text, tr("Error"), MessageIcon::Warning);
+}
+
+void ReportWindow::onCommand1Clicked() {
+    const std::unique_ptr<QPrinter> printer = m_platform.defaultPrinter();
+    if (!printer) {
+        showError(tr("No printer is installed, so the report cannot be printed."));
+        return;
+    }
+    if (!printWidgetImage(*this, *printer))
+        showError(tr("The report could not be printed: the printer could not be started."));
+}
+
+void ReportWindow::onCommand2Clicked() {
+    const QString folder = m_quoteFolder();
+    m_platform.setWorkingFolder(folder);
+    if (const std::optional<QString> error = appendHistory(folder, historyRecord(report()))) {
+        const QString file = QDir(folder).filePath(QLatin1String(kQuoteFileName));
+        showError(tr("The quote could not be saved to %1.\n%2")
+                      .arg(QDir::toNativeSeparators(file), *error));
+        return;
+    }
+    m_platform.showMessage(this, tr("Quote Saved"), tr("Success"), MessageIcon::None);
+}
+
+void ReportWindow::onCommand3Clicked() {
+    const QString file = QDir(m_quoteFolder()).filePath(QLatin1String(kQuoteFileName));
+    if (!QFileInfo(file).isFile()) {
+        showError(tr("There is no quote history yet: %1 does not exist. Save to File starts it.")
+                      .arg(QDir::toNativeSeparators(file)));
+        return;
+    }
+    if (!m_platform.openWithDesktop(QUrl::fromLocalFile(file)))
+        showError(
+            tr("No text editor could be started to show %1.").arg(QDir::toNativeSeparators(file)));
+}
+
+} // namespace quillon
