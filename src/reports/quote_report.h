@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QString>
 
 namespace quillon {
@@ -32,5 +33,11 @@ QString quoteText(const QuoteReport &report);
 
 // The 14-line history record that Save to File appends, every line ended by CR LF.
 QString historyRecord(const QuoteReport &report);
+
+// The size in bytes of the quote text that `content` (UTF-8) begins with, 0 when it begins with
+// none. A quote text is recognised by its shape: 30 lines each ended by CR LF, the blank lines
+// blank, every fixed caption at its line with its zone steps (and "$"), and the heading line
+// "Activity Statement" alone. The names, date, time and amounts may be any text without CR LF.
+qsizetype leadingQuoteTextSize(QByteArrayView content);
 
 } // namespace quillon
