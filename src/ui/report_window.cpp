@@ -188,8 +188,12 @@ QuoteReport ReportWindow::report() const {
 }
 
 void ReportWindow::present() {
+    // A window that is already up may be hidden behind others or minimised.
+    if (isVisible()) {
+        setWindowState(windowState() & ~Qt::WindowMinimized);
+        raise();
+    }
     show();
-    raise();
     activateWindow();
     m_command1->setFocus(Qt::OtherFocusReason);
 }

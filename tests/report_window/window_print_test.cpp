@@ -1,0 +1,111 @@
+#include "pdf_raster.h"
+#include "window_print.h"
+
+#include <QFileInfo>
+#include <QPageLayout>
+#include <QPrinter>
+#include <QTemporaryDir>
+#include <QWidget>
+#include <QtTest>
+
+using namespace quillon;
+
+namespace {
+
+constexpr int kDotsPerInch = 36;
+
+void paintRed(QWidget &widget) {
+    QPalette palette = widget.palette();
+    palette.setColor(QPalette::Window, Qt::red);
+    widget.setPalette(palette);
+    widget.setAutoFillBackground(true);
+}
+
+void setUpPdf(QPrinter &printer, const QString &file) {
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(file);
+    printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                      QMarginsF(10, 20, 10, 20), QPageLayout::Millimeter));
+}
+
+// Where the red pixels of a rendered page lie.
+QRect redArea(const QImage &page) {
+    QRect area;
+    for (int y = 0; y < page.height(); ++y) {
+        for (int x = 0; x < page.width(); ++x) {
+            const QColor colour = page.pixelColor(x, y);
+            if (colour.red() > 200 && colour.green() < 80 && colour.blue() < 80)
+                area |= QRect(x, y, 1, 1);
+        }
+    }
+    return area;
+}
+
+} // namespace
+
+class WindowPrintTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void imageFitsPrintableArea_data();
+    void imageFitsPrintableArea();
+    void printerThatCannotStartPrintsNothing();
+};
+
+void WindowPrintTest::imageFitsPrintableArea_data() {
+    QTest::addColumn<QSize>("windowSize");
+    QTest::addColumn<bool>("fillsWidth");
+
+    QTest::newRow("wide window fills the width") << QSize(400, 100) << true;
+    QTest::newRow("tall window fills the height") << QSize(100, 1000) << false;
+    QTest::newRow("report-sized window fills the height") << QSize(312, 463) << false;
+}
+
+void WindowPrintTest::imageFitsPrintableArea() {
+    QFETCH(QSize, windowSize);
+    QFETCH(bool, fillsWidth);
+
+    QTemporaryDir folder;
+    const QString file = folder.filePath(QStringLiteral("window.pdf"));
+    QWidget window;
+    window.resize(windowSize);
+    paintRed(window);
+    QPrinter printer(QPrinter::HighResolution);
+    setUpPdf(printer, file);
+
+    QVERIFY(printWidgetImage(window, printer));
+    QVERIFY(QFileInfo(file).size() > 0);
+
+    const std::optional<QImage> page = rasterisePdf(file, kDotsPerInch);
+    if (!page)
+        QSKIP("pdftoppm is not installed; the page's content is not checked");
+    const QRectF printable = printer.pageLayout().paintRect(QPageLayout::Inch);
+    const QSizeF area = printable.size() * kDotsPerInch;
+    const QRectF expected(printable.topLeft() * kDotsPerInch,
+                          QSizeF(windowSize).scaled(area, Qt::KeepAspectRatio));
+    const QRect red = redArea(*page);
+    QVERIFY(!red.isNull());
+    QCOMPARE_LE(qAbs(red.left() - expected.left()), 2.0);
+    QCOMPARE_LE(qAbs(red.top() - expected.top()), 2.0);
+    QCOMPARE_LE(qAbs(red.width() - expected.width()), 2.0);
+    QCOMPARE_LE(qAbs(red.height() - expected.height()), 2.0);
+    if (fillsWidth)
+        QCOMPARE_LE(qAbs(red.width() - area.width()), 2.0);
+    else
+        QCOMPARE_LE(qAbs(red.height() - area.height()), 2.0);
+}
+
+void WindowPrintTest::printerThatCannotStartPrintsNothing() {
+    QTemporaryDir folder;
+    const QString file = folder.filePath(QStringLiteral("missing/window.pdf"));
+    QWidget window;
+    window.resize(100, 100);
+    QPrinter printer(QPrinter::HighResolution);
+    setUpPdf(printer, file);
+
+    QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
+    QVERIFY(!printWidgetImage(window, printer));
+    QVERIFY(!QFileInfo::exists(file));
+}
+
+QTEST_MAIN(WindowPrintTest)
+#include "window_print_test.moc"
