@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QByteArrayView>
+#include <QString>
+
+class QTextDocument;
+
+namespace quillon {
+
+// Reads RTF into a QTextDocument: paragraphs, line breaks, tabs, bold, italic, underline, font
+// size, font and text colour. Text is decoded in the code page of \ansicpg (1252 when absent or
+// unknown), \uN with \ucN fallback skipping; destinations the document does not show (style
+// sheet, information, pictures, objects, headers, footers, anything marked \*) are skipped whole,
+// and \binN data by its byte count.
+//
+// Edge rules, chosen to match what Word-family readers do:
+// - A paragraph mark (\par) ends a paragraph; the empty paragraph after the last one is not
+//   added, so "{\rtf1 a\par}" reads as "a" and "{\rtf1 a\par\par}" as "a\n".
+// - A file cut short (groups left open) reads as far as it goes; text after the brace that
+//   closes the outermost group is ignored.
+// - Malformed input fails with a reason: not starting with {\rtf, groups nested deeper than
+//   maxGroupDepth, or the errors of RtfTokenizer. The document then holds a partial result, so
+//   callers read into a document of their own and keep it only on success.
+//
+// Time is linear in the input and memory is bounded by it.
+class RtfReader {
+public:
+    static constexpr int maxGroupDepth = 1000;
+
+    // Replaces the content of `document`. True on success.
+    bool read(QByteArrayView data, QTextDocument *document);
+
+    bool hasError() const { return !m_error.isEmpty(); }
+    QString errorString() const { return m_error; }
+
+private:
+    QString m_error;
+};
+
+} // namespace quillon

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+class QIODevice;
+class QTextDocument;
+
+namespace quillon {
+
+// Writes a QTextDocument as RTF that Word-family editors, LibreOffice and RtfReader open with the
+// same text and character formatting: paragraphs, tabs, line breaks, bold, italic, underline,
+// font, font size and text colour. Paragraph layout, lists, tables and images are not written.
+//
+// The text is kept exactly: every blank and empty line survives, and every paragraph, the last
+// included, ends with \par. Characters outside ASCII are written as \uN? (a UTF-16 unit as a
+// signed 16-bit number, so characters beyond the BMP take two), which keeps the output pure
+// ASCII and independent of any code page.
+class RtfWriter {
+public:
+    static QByteArray toRtf(const QTextDocument &document);
+
+    // Writes toRtf(document) to an open device. True on success.
+    bool write(const QTextDocument &document, QIODevice *device);
+
+    QString errorString() const { return m_error; }
+
+private:
+    QString m_error;
+};
+
+} // namespace quillon
