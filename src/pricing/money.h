@@ -28,7 +28,8 @@ public:
     friend constexpr bool operator==(Money, Money) = default;
 
 private:
-    constexpr explicit Money(qint64 count) : m_count(count) {}
+    constexpr explicit Money(qint64 count)
+        : m_count(count) {}
 
     qint64 m_count = 0;
 };

@@ -57,22 +57,26 @@ struct CalculationResult {
     // and the activity statement worked out at the current rate.
     bool emptyPriceWarning = false;
     // A value could not be held (zero divisor, out of range, not finite): warn, and keep the
-    // previous state and labels untouched. `state` and `labels` are then meaningless.
+    // previous state and labels untouched. `state` is then the previous state and `labels` are
+    // empty. Both warnings are due when the empty price meets a rate that cannot be worked with;
+    // the empty-price one comes first.
     bool outOfRange = false;
     PricingState state;
     ResultLabels labels;
 };
 
 // Works out the ten values from the price and rate texts and the markup choice, starting from the
-// previous state. Pure: shows nothing, changes nothing.
+// previous state. Pure: shows nothing, changes nothing. Price and rate are read with priceOrRate,
+// so they may be typed the way the locale writes numbers. With no option selected, or the custom
+// option without an accepted answer, the total with markup keeps its previous value.
 CalculationResult calculate(const CalculationInput &input, const PricingState &previous,
                             const NumberLocale &locale);
 
-// The markup rate of option buttons 1 to 8 (0.05 to 0.4).
+// The markup rate of option buttons 1 to 8 (0.05 to 0.4); `option` must be one of them.
 double fixedMarkupRate(int option);
 
 // The custom markup answer as a rate (the answer divided by 100), or nothing when the answer is
-// not a number as a whole.
+// not a number as a whole or too large for a double.
 std::optional<double> customMarkupRate(const QString &answer, const NumberLocale &locale);
 
 // The markup percentage the report shows: "5%" to "40%" for options 1 to 8, the custom answer

@@ -1,0 +1,312 @@
+#include "number_reading.h"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <string>
+#include <string_view>
+
+namespace quillon {
+
+namespace {
+
+// A decimal number as read from text, before any rounding: `digits` holds the digits without
+// separators, the first `integerDigits` of them stand before the decimal point.
+struct DecimalNumber {
+    bool negative = false;
+    std::string digits;
+    qint64 integerDigits = 0;
+    qint64 exponent = 0;
+};
+
+// Past this an exponent cannot be brought back into the range of a double by any number of
+// digits a text can hold, so reading stops growing it instead of overflowing.
+constexpr qint64 exponentCap = qint64(1) << 40;
+
+constexpr double infinity = std::numeric_limits<double>::infinity();
+
+bool isAsciiDigit(QChar c) {
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
+
+// The value of `number` rounded once, by from_chars, to the nearest double; inf beyond the
+// range of doubles.
+double toDouble(const DecimalNumber &number) {
+    const auto first = number.digits.find_first_not_of('0');
+    if (first == std::string::npos)
+        return 0.0;
+    const auto last = number.digits.find_last_not_of('0');
+    // The value is 0.d1d2... x 10^scale with d1 non-zero, so the scale alone tells when it
+    // overflows or underflows, and from_chars never sees an exponent it could not hold.
+    const qint64 scale = number.integerDigits - static_cast<qint64>(first) + number.exponent;
+    double magnitude = 0.0;
+    if (scale > std::numeric_limits<double>::max_exponent10 + 1) {
+        magnitude = infinity;
+    } else if (scale >= std::numeric_limits<double>::min_exponent10 - 20) {
+        const std::string text =
+            "0." + number.digits.substr(first, last - first + 1) + 'e' + std::to_string(scale);
+        const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), magnitude,
+                                                  std::chars_format::scientific);
+        if (error == std::errc::result_out_of_range)
+            magnitude = scale > 0 ? infinity : 0.0;
+    }
+    return number.negative ? -magnitude : magnitude;
+}
+
+int radixDigitValue(QChar c, int radix) {
+    const char16_t u = c.toLower().unicode();
+    int value = radix;
+    if (u >= '0' && u <= '9')
+        value = u - '0';
+    else if (u >= 'a' && u <= 'f')
+        value = u - 'a' + 10;
+    return value < radix ? value : -1;
+}
+
+// Octal digits regrouped into hexadecimal ones, so that from_chars can round the value once.
+std::string octalAsHex(std::string_view octal) {
+    static constexpr char hexDigits[] = "0123456789abcdef";
+    std::string hex((octal.size() * 3 + 3) / 4, '0');
+    auto out = hex.size();
+    unsigned bits = 0;
+    int bitCount = 0;
+    for (auto it = octal.rbegin(); it != octal.rend(); ++it) {
+        bits |= static_cast<unsigned>(*it - '0') << bitCount;
+        bitCount += 3;
+        while (bitCount >= 4) {
+            hex[--out] = hexDigits[bits & 0xF];
+            bits >>= 4;
+            bitCount -= 4;
+        }
+    }
+    if (bitCount > 0)
+        hex[--out] = hexDigits[bits];
+    return hex;
+}
+
+// An integer given by hexadecimal or octal digits, rounded once to the nearest double.
+double radixIntegerToDouble(const std::string &digits, int radix) {
+    const std::string hex = radix == 16 ? digits : octalAsHex(digits);
+    const auto first = hex.find_first_not_of('0');
+    if (first == std::string::npos)
+        return 0.0;
+    // Each hexadecimal digit holds four bits; a double stops at 2^1024.
+    if (hex.size() - first > 256)
+        return infinity;
+    double value = 0.0;
+    const auto [end, error] =
+        std::from_chars(hex.data() + first, hex.data() + hex.size(), value, std::chars_format::hex);
+    return error == std::errc::result_out_of_range ? infinity : value;
+}
+
+// Walks a text the way the leading-number reading sees it: blanks, tabs and line feeds do not
+// exist for it.
+class BlindToBlanks {
+public:
+    explicit BlindToBlanks(QStringView text)
+        : m_text(text) {
+        skipBlanks();
+    }
+
+    QChar current() const { return m_position < m_text.size() ? m_text[m_position] : QChar(); }
+    void advance() {
+        ++m_position;
+        skipBlanks();
+    }
+
+private:
+    void skipBlanks() {
+        while (m_position < m_text.size() &&
+               (m_text[m_position] == QLatin1Char(' ') || m_text[m_position] == QLatin1Char('\t') ||
+                m_text[m_position] == QLatin1Char('\n')))
+            ++m_position;
+    }
+
+    QStringView m_text;
+    qsizetype m_position = 0;
+};
+
+template <typename Cursor> bool readSign(Cursor &cursor, bool &negative) {
+    if (cursor.current() != QLatin1Char('+') && cursor.current() != QLatin1Char('-'))
+        return false;
+    negative = cursor.current() == QLatin1Char('-');
+    cursor.advance();
+    return true;
+}
+
+template <typename Cursor> void readDigits(Cursor &cursor, std::string &digits) {
+    while (isAsciiDigit(cursor.current())) {
+        digits += static_cast<char>(cursor.current().unicode());
+        cursor.advance();
+    }
+}
+
+// The sign and digits after an exponent marker; false when no digit follows.
+template <typename Cursor> bool readExponent(Cursor &cursor, qint64 &exponent) {
+    bool negative = false;
+    readSign(cursor, negative);
+    const bool sawDigit = isAsciiDigit(cursor.current());
+    while (isAsciiDigit(cursor.current())) {
+        exponent = std::min(exponent * 10 + (cursor.current().unicode() - '0'), exponentCap);
+        cursor.advance();
+    }
+    if (negative)
+        exponent = -exponent;
+    return sawDigit;
+}
+
+// "&H" or "&O" and the digits after it, or nothing without a digit; the cursor stands on the
+// ampersand.
+template <typename Cursor> std::optional<double> readRadixInteger(Cursor &cursor) {
+    cursor.advance();
+    const QChar kind = cursor.current().toUpper();
+    const int radix = kind == QLatin1Char('H') ? 16 : kind == QLatin1Char('O') ? 8 : 0;
+    if (radix == 0)
+        return std::nullopt;
+    cursor.advance();
+    std::string digits;
+    while (radixDigitValue(cursor.current(), radix) >= 0) {
+        digits += static_cast<char>(cursor.current().toLower().unicode());
+        cursor.advance();
+    }
+    if (digits.empty())
+        return std::nullopt;
+    return radixIntegerToDouble(digits, radix);
+}
+
+// A plain index over the text, for the whole-text reading, which allows nothing to be skipped.
+class Plain {
+public:
+    explicit Plain(QStringView text)
+        : m_text(text) {}
+
+    QChar current() const { return m_position < m_text.size() ? m_text[m_position] : QChar(); }
+    QChar following() const {
+        return m_position + 1 < m_text.size() ? m_text[m_position + 1] : QChar();
+    }
+    void advance() { ++m_position; }
+    void skipSpaces() {
+        while (current().isSpace())
+            advance();
+    }
+    bool skip(QStringView prefix) {
+        if (prefix.isEmpty() || !m_text.sliced(m_position).startsWith(prefix))
+            return false;
+        m_position += prefix.size();
+        return true;
+    }
+    bool atEnd() const { return m_position == m_text.size(); }
+
+private:
+    QStringView m_text;
+    qsizetype m_position = 0;
+};
+
+bool isNoBreakSpace(QChar c) {
+    return c == QChar(0x00A0) || c == QChar(0x202F);
+}
+
+// Users type a plain space where their locale groups with a no-break space.
+bool isGroupSeparator(QChar c, const NumberLocale &locale) {
+    return c == locale.groupSeparator ||
+           (c == QLatin1Char(' ') && isNoBreakSpace(locale.groupSeparator));
+}
+
+// Integer digits, either ungrouped or in groups of three after a first group of one to three.
+bool readGroupedDigits(Plain &cursor, const NumberLocale &locale, DecimalNumber &number) {
+    int run = 0;
+    bool grouped = false;
+    while (true) {
+        const QChar c = cursor.current();
+        if (isAsciiDigit(c)) {
+            number.digits += static_cast<char>(c.unicode());
+            ++run;
+        } else if (!c.isNull() && isGroupSeparator(c, locale) && isAsciiDigit(cursor.following()) &&
+                   run > 0 && (grouped ? run == 3 : run <= 3)) {
+            grouped = true;
+            run = 0;
+        } else {
+            break;
+        }
+        cursor.advance();
+    }
+    number.integerDigits = static_cast<qint64>(number.digits.size());
+    return !grouped || run == 3;
+}
+
+} // namespace
+
+NumberLocale NumberLocale::fromLocale(const QLocale &locale) {
+    NumberLocale result;
+    const QString point = locale.decimalPoint();
+    if (!point.isEmpty())
+        result.decimalPoint = point.front();
+    const QString group = locale.groupSeparator();
+    if (!group.isEmpty())
+        result.groupSeparator = group.front();
+    result.currencySymbol = locale.currencySymbol();
+    return result;
+}
+
+double leadingNumber(QStringView text) {
+    BlindToBlanks cursor(text);
+    if (cursor.current() == QLatin1Char('&'))
+        return readRadixInteger(cursor).value_or(0.0);
+    DecimalNumber number;
+    readSign(cursor, number.negative);
+    readDigits(cursor, number.digits);
+    number.integerDigits = static_cast<qint64>(number.digits.size());
+    if (cursor.current() == QLatin1Char('.')) {
+        cursor.advance();
+        readDigits(cursor, number.digits);
+    }
+    const QChar marker = cursor.current().toUpper();
+    if (!number.digits.empty() && (marker == QLatin1Char('E') || marker == QLatin1Char('D'))) {
+        cursor.advance();
+        readExponent(cursor, number.exponent);
+    }
+    return toDouble(number);
+}
+
+std::optional<double> wholeTextNumber(QStringView text, const NumberLocale &locale) {
+    Plain cursor(text);
+    cursor.skipSpaces();
+    std::optional<double> value;
+    if (cursor.current() == QLatin1Char('&')) {
+        value = readRadixInteger(cursor);
+    } else {
+        DecimalNumber number;
+        const bool signFirst = readSign(cursor, number.negative);
+        if (cursor.skip(locale.currencySymbol) || cursor.skip(u"$")) {
+            cursor.skipSpaces();
+            if (!signFirst)
+                readSign(cursor, number.negative);
+        }
+        if (!readGroupedDigits(cursor, locale, number))
+            return std::nullopt;
+        if (cursor.current() == locale.decimalPoint) {
+            cursor.advance();
+            readDigits(cursor, number.digits);
+        }
+        if (number.digits.empty())
+            return std::nullopt;
+        if (cursor.current().toUpper() == QLatin1Char('E')) {
+            cursor.advance();
+            if (!readExponent(cursor, number.exponent))
+                return std::nullopt;
+        }
+        value = toDouble(number);
+    }
+    cursor.skipSpaces();
+    if (!cursor.atEnd())
+        return std::nullopt;
+    return value;
+}
+
+double priceOrRate(QStringView text, const NumberLocale &locale) {
+    if (const auto whole = wholeTextNumber(text, locale))
+        return *whole;
+    return leadingNumber(text);
+}
+
+} // namespace quillon

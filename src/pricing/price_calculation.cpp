@@ -1,0 +1,145 @@
+#include "price_calculation.h"
+
+#include "amount_format.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+
+namespace quillon {
+
+namespace {
+
+constexpr std::array<double, 8> fixedMarkupRates = {0.05, 0.1, 0.15, 0.2, 0.25, 0.3, 0.35, 0.4};
+
+// The GST fraction keeps only the 15 significant digits that its decimal text form holds, so
+// that amounts come out as they always have.
+double toFifteenDigits(double value) {
+    std::array<char, 32> buffer{};
+    const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                   std::chars_format::general, 15)
+                         .ptr;
+    return leadingNumber(QString::fromLatin1(buffer.data(), end - buffer.data()));
+}
+
+// Without a usable markup choice the previous total stands.
+std::optional<Money> totalWithMarkup(int selectedOption, const PricingState &state) {
+    const Money exGst = state.purchaseExGst;
+    if (selectedOption >= 1 && selectedOption <= 8) {
+        // The markup is rounded to four decimals before it is added.
+        const auto markup = Money::fromDouble(exGst.toDouble() * fixedMarkupRate(selectedOption));
+        return markup ? add(*markup, exGst) : std::nullopt;
+    }
+    if (selectedOption == 9 && state.customMarkupRate)
+        return Money::fromDouble(*state.customMarkupRate * exGst.toDouble() + exGst.toDouble());
+    return state.totalWithMarkup;
+}
+
+// The purchase side and the sales price from a typed price; false when a value cannot be held.
+bool workOutPrices(const CalculationInput &input, const NumberLocale &locale, PricingState &state) {
+    const double price = priceOrRate(input.priceText, locale);
+    const double rate = priceOrRate(input.rateText, locale);
+    const auto purchasePrice = Money::fromDouble(price);
+    // A rate of -100 divides by zero and an infinite rate gives NaN; neither converts.
+    const auto gstPaid = Money::fromDouble(price / (rate + 100) * rate);
+    if (!purchasePrice || !gstPaid)
+        return false;
+    const auto purchaseExGst = subtract(*purchasePrice, *gstPaid);
+    if (!purchaseExGst)
+        return false;
+    state.purchasePrice = *purchasePrice;
+    state.gstPaid = *gstPaid;
+    state.purchaseExGst = *purchaseExGst;
+
+    const auto total = totalWithMarkup(input.selectedOption, state);
+    if (!total)
+        return false;
+    const auto gstAmount = Money::fromDouble(total->toDouble() * toFifteenDigits(rate / 100));
+    const auto salesPrice = gstAmount ? add(*gstAmount, *total) : std::nullopt;
+    if (!salesPrice)
+        return false;
+    state.totalWithMarkup = *total;
+    state.salesPrice = *salesPrice;
+    return true;
+}
+
+// The results that follow from the prices, at the rate typed now; false when a value cannot be
+// held.
+bool workOutStatement(const QString &rateText, const NumberLocale &locale, PricingState &state) {
+    const double rate = priceOrRate(rateText, locale);
+    const auto cashHeld = subtract(state.salesPrice, state.purchasePrice);
+    const auto profit = subtract(state.totalWithMarkup, state.purchaseExGst);
+    const auto customerGst = Money::fromDouble(state.salesPrice.toDouble() / (rate + 100) * rate);
+    const auto netGstOwing = customerGst ? subtract(*customerGst, state.gstPaid) : std::nullopt;
+    if (!cashHeld || !profit || !netGstOwing)
+        return false;
+    state.cashHeld = *cashHeld;
+    state.profit = *profit;
+    state.customerGst = *customerGst;
+    state.gstToPay = *customerGst;
+    state.netGstOwing = *netGstOwing;
+    return true;
+}
+
+ResultLabels labelsFor(const PricingState &state, const NumberLocale &locale) {
+    const auto text = [&locale](Money amount) { return formatAmount(amount, locale); };
+    return {text(state.gstPaid),     text(state.purchaseExGst), text(state.totalWithMarkup),
+            text(state.salesPrice),  text(state.profit),        text(state.cashHeld),
+            text(state.customerGst), text(state.gstToPay),      text(state.gstPaid),
+            text(state.netGstOwing)};
+}
+
+} // namespace
+
+CalculationResult calculate(const CalculationInput &input, const PricingState &previous,
+                            const NumberLocale &locale) {
+    CalculationResult result;
+    result.emptyPriceWarning = input.priceText.isEmpty();
+    result.state = previous;
+    PricingState state = previous;
+    const bool held = (result.emptyPriceWarning || workOutPrices(input, locale, state)) &&
+                      workOutStatement(input.rateText, locale, state);
+    if (!held) {
+        result.outOfRange = true;
+        return result;
+    }
+    result.state = state;
+    result.labels = labelsFor(state, locale);
+    return result;
+}
+
+double fixedMarkupRate(int option) {
+    Q_ASSERT(option >= 1 && option <= 8);
+    return fixedMarkupRates.at(static_cast<std::size_t>(option - 1));
+}
+
+std::optional<double> customMarkupRate(const QString &answer, const NumberLocale &locale) {
+    const auto percent = wholeTextNumber(answer, locale);
+    // An answer too large for a double is refused like one that is not a number at all.
+    if (!percent || !std::isfinite(*percent))
+        return std::nullopt;
+    return *percent / 100;
+}
+
+std::optional<QString> markupText(int selectedOption, const std::optional<QString> &customText) {
+    if (selectedOption >= 1 && selectedOption <= 8)
+        return QString::number(selectedOption * 5) + QLatin1Char('%');
+    if (selectedOption == 9 && customText)
+        return *customText + QLatin1Char('%');
+    return std::nullopt;
+}
+
+QString emptyPriceMessage() {
+    return QStringLiteral("Error encountered Please Enter a Value,\r\nthen please retry.");
+}
+
+QString outOfRangeMessage() {
+    return QStringLiteral("The price, GST rate or markup is out of range.\r\n"
+                          "Please check them and try again.");
+}
+
+QString calculationWarningTitle() {
+    return QStringLiteral("Error Value Found");
+}
+
+} // namespace quillon
