@@ -1,7 +1,7 @@
 #include "number_reading.h"
 
 #include <charconv>
-#include <cmath>
+#include <algorithm>
 #include <limits>
 #include <string>
 #include <string_view>
