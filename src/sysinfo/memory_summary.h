@@ -18,4 +18,11 @@ struct MemoryFigures {
     friend bool operator==(const MemoryFigures &, const MemoryFigures &) = default;
 };
 
+// The seven-line memory summary: per figure a 23-character label, the figure's plain decimal
+// digits right-aligned in 11 characters, and CR LF. Figures are shown whole, unscaled: one wider
+// than 10 digits is written behind a single space, so label and digits never touch.
+//
+//   memorySummaryText({.loadPercent = 37, ...}) starts with "% used: 37\r\n"
+QString memorySummaryText(const MemoryFigures &figures);
+
 } // namespace quillon
