@@ -52,9 +52,7 @@ std::optional<QString> passwordDatabaseName() {
     passwd entry{};
     passwd *found = nullptr;
     int error = 0;
-    while ((error = getpwuid_r(geteuid(), &entry, buffer.data(), buffer.size(), &found)) ==
-               ERANGE &&
-           buffer.size() < 1024 * 1024)
+    while ((error = getpwuid_r(geteuid(), &entry, buffer.data(), buffer.size(), &found)) == ERANGE)
         buffer.resize(buffer.size() * 2);
     if (error != 0 || !found || !found->pw_name || !*found->pw_name)
         return std::nullopt;
