@@ -1,0 +1,23 @@
+#include "greeting_window.h"
+
+#include "platform.h"
+#include "user_greeting.h"
+
+#include <QLabel>
+
+namespace quillon {
+
+GreetingWindow::GreetingWindow(Platform &platform, QWidget *parent)
+    : QWidget(parent, Qt::Window)
+    , m_label1(new QLabel(QStringLiteral("Label1"), this)) {
+    setWindowTitle(QStringLiteral("Form3"));
+    m_label1->setObjectName(QStringLiteral("Label1"));
+    // The Load handler: the name is read once, so the greeting stays for the whole run.
+    m_label1->setText(greetingText(currentUserName(platform.userName())));
+}
+
+QString GreetingWindow::greeting() const {
+    return m_label1->text();
+}
+
+} // namespace quillon
