@@ -214,11 +214,12 @@ void ReportWindow::onCommand1Clicked() {
 
 void ReportWindow::onCommand2Clicked() {
     const QString folder = m_quoteFolder();
+    // Later commands expect the quote folder as the working folder; the append names the folder
+    // itself, so it does not depend on the change.
     m_platform.setWorkingFolder(folder);
+    // The reason names the file and what went wrong with it.
     if (const std::optional<QString> error = appendHistory(folder, historyRecord(report()))) {
-        const QString file = QDir(folder).filePath(QLatin1String(kQuoteFileName));
-        showError(tr("The quote could not be saved to %1.\n%2")
-                      .arg(QDir::toNativeSeparators(file), *error));
+        showError(tr("The quote was not saved.\n%1").arg(*error));
         return;
     }
     m_platform.showMessage(this, tr("Quote Saved"), tr("Success"), MessageIcon::None);
@@ -227,7 +228,7 @@ void ReportWindow::onCommand2Clicked() {
 void ReportWindow::onCommand3Clicked() {
     const QString file = QDir(m_quoteFolder()).filePath(QLatin1String(kQuoteFileName));
     if (!QFileInfo(file).isFile()) {
-        showError(tr("There is no quote history yet: %1 does not exist. Save to File starts it.")
+        showError(tr("There is no quote history yet: %1 does not exist.")
                       .arg(QDir::toNativeSeparators(file)));
         return;
     }
