@@ -7,8 +7,7 @@ namespace quillon {
 
 namespace {
 
-QString settingKey(const QString &application, const QString &section, const QString &key)
-{
+QString settingKey(const QString &application, const QString &section, const QString &key) {
     return application + QLatin1Char('/') + section + QLatin1Char('/') + key;
 }
 
@@ -16,19 +15,16 @@ QString settingKey(const QString &application, const QString &section, const QSt
 
 FakePlatform::FakePlatform()
     : programFolderPath(m_folder.filePath(QStringLiteral("program")))
-    , userDataFolderPath(m_folder.filePath(QStringLiteral("data")))
-{
+    , userDataFolderPath(m_folder.filePath(QStringLiteral("data"))) {
     QDir(m_folder.path()).mkpath(QStringLiteral("program"));
 }
 
 void FakePlatform::showMessage(QWidget *, const QString &text, const QString &title,
-                               MessageIcon icon)
-{
+                               MessageIcon icon) {
     messages.append({text, title, icon});
 }
 
-QString FakePlatform::askText(QWidget *, const QString &prompt, const QString &title)
-{
+QString FakePlatform::askText(QWidget *, const QString &prompt, const QString &title) {
     prompts.append({prompt, title});
     if (textAnswers.empty())
         return QString();
@@ -37,8 +33,7 @@ QString FakePlatform::askText(QWidget *, const QString &prompt, const QString &t
     return answer;
 }
 
-std::optional<QString> FakePlatform::nextFileAnswer()
-{
+std::optional<QString> FakePlatform::nextFileAnswer() {
     if (fileAnswers.empty())
         return std::nullopt;
     const QString answer = fileAnswers.front();
@@ -48,31 +43,26 @@ std::optional<QString> FakePlatform::nextFileAnswer()
     return answer;
 }
 
-std::optional<QString> FakePlatform::chooseSaveFile(QWidget *, const FileDialogRequest &request)
-{
+std::optional<QString> FakePlatform::chooseSaveFile(QWidget *, const FileDialogRequest &request) {
     fileDialogs.append({true, request});
     return nextFileAnswer();
 }
 
-std::optional<QString> FakePlatform::chooseOpenFile(QWidget *, const FileDialogRequest &request)
-{
+std::optional<QString> FakePlatform::chooseOpenFile(QWidget *, const FileDialogRequest &request) {
     fileDialogs.append({false, request});
     return nextFileAnswer();
 }
 
-std::unique_ptr<QPrinter> FakePlatform::pdfPrinter()
-{
+std::unique_ptr<QPrinter> FakePlatform::pdfPrinter() {
     auto printer = std::make_unique<QPrinter>(QPrinter::ScreenResolution);
     printer->setOutputFormat(QPrinter::PdfFormat);
-    const QString file =
-        m_folder.filePath(QStringLiteral("printed-%1.pdf").arg(++m_printerCount));
+    const QString file = m_folder.filePath(QStringLiteral("printed-%1.pdf").arg(++m_printerCount));
     printer->setOutputFileName(file);
     printedFiles.append(file);
     return printer;
 }
 
-std::unique_ptr<QPrinter> FakePlatform::choosePrinter(QWidget *, PrintRange preselected)
-{
+std::unique_ptr<QPrinter> FakePlatform::choosePrinter(QWidget *, PrintRange preselected) {
     printDialogsPreselected.append(preselected);
     if (printAnswers.empty() || !printAnswers.front()) {
         if (!printAnswers.empty())
@@ -87,37 +77,31 @@ std::unique_ptr<QPrinter> FakePlatform::choosePrinter(QWidget *, PrintRange pres
     return printer;
 }
 
-std::unique_ptr<QPrinter> FakePlatform::defaultPrinter()
-{
+std::unique_ptr<QPrinter> FakePlatform::defaultPrinter() {
     if (!hasDefaultPrinter)
         return nullptr;
     return pdfPrinter();
 }
 
 QString FakePlatform::readSetting(const QString &application, const QString &section,
-                                  const QString &key, const QString &defaultValue)
-{
+                                  const QString &key, const QString &defaultValue) {
     return settings.value(settingKey(application, section, key), defaultValue);
 }
 
-std::optional<QString> FakePlatform::saveSetting(const QString &application,
-                                                 const QString &section, const QString &key,
-                                                 const QString &value)
-{
+std::optional<QString> FakePlatform::saveSetting(const QString &application, const QString &section,
+                                                 const QString &key, const QString &value) {
     if (settingSaveError)
         return settingSaveError;
     settings.insert(settingKey(application, section, key), value);
     return std::nullopt;
 }
 
-bool FakePlatform::setWorkingFolder(const QString &folder)
-{
+bool FakePlatform::setWorkingFolder(const QString &folder) {
     workingFolder = folder;
     return true;
 }
 
-bool FakePlatform::openWithDesktop(const QUrl &url)
-{
+bool FakePlatform::openWithDesktop(const QUrl &url) {
     openedUrls.append(url);
     return desktopOpens;
 }

@@ -14,6 +14,9 @@ namespace quillon {
 // request is recorded, and nothing ever blocks. A dialog asked with an empty queue answers as if
 // cancelled and is still recorded.
 class FakePlatform final : public Platform {
+    // First, so that it exists before the folders below are named inside it.
+    QTemporaryDir m_folder;
+
 public:
     struct Message {
         QString text;
@@ -32,8 +35,8 @@ public:
     FakePlatform();
 
     // Scripted answers, used in order.
-    std::deque<QString> textAnswers;            // askText; empty queue = Cancel
-    std::deque<QString> fileAnswers;            // file dialogs; a null QString = Cancel
+    std::deque<QString> textAnswers;                    // askText; empty queue = Cancel
+    std::deque<QString> fileAnswers;                    // file dialogs; a null QString = Cancel
     std::deque<std::optional<PrintRange>> printAnswers; // print dialog; nullopt = Cancel
 
     // What the program asked for.
@@ -89,7 +92,6 @@ private:
     std::unique_ptr<QPrinter> pdfPrinter();
     std::optional<QString> nextFileAnswer();
 
-    QTemporaryDir m_folder;
     int m_printerCount = 0;
 };
 
