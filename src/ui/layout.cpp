@@ -1,18 +1,17 @@
 #include "layout.h"
 
+#include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
 #include <QPalette>
 
 namespace quillon::layout {
 
-QRect rect(int left, int top, int width, int height)
-{
+QRect rect(int left, int top, int width, int height) {
     return QRect(pixels(left), pixels(top), pixels(width), pixels(height));
 }
 
-QFont font(double points, bool bold)
-{
+QFont font(double points, bool bold) {
     // Liberation Sans has Arial's metrics, which keep every caption whole in its designed box.
     QFont result(QStringLiteral("Liberation Sans"));
     result.setStyleHint(QFont::SansSerif);
@@ -21,8 +20,7 @@ QFont font(double points, bool bold)
     return result;
 }
 
-void setBackground(QWidget *widget, const QColor &colour)
-{
+void setBackground(QWidget *widget, const QColor &colour) {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::Window, colour);
     palette.setColor(QPalette::Base, colour);
@@ -30,8 +28,7 @@ void setBackground(QWidget *widget, const QColor &colour)
     widget->setAutoFillBackground(true);
 }
 
-void setTextColour(QWidget *widget, const QColor &colour)
-{
+void setTextColour(QWidget *widget, const QColor &colour) {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::WindowText, colour);
     palette.setColor(QPalette::Text, colour);
@@ -39,18 +36,29 @@ void setTextColour(QWidget *widget, const QColor &colour)
 }
 
 QLabel *addLabel(QWidget *parent, const QString &name, const QString &caption, int left, int top,
-                 int width, int height)
-{
+                 int width, int height) {
     auto *label = new QLabel(caption, parent);
     label->setObjectName(name);
     label->setGeometry(rect(left, top, width, height));
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setAutoFillBackground(true);
+    fitCaption(label);
     return label;
 }
 
-QFrame *addLine(QWidget *parent, const QString &name, int x1, int y1, int x2, int /*y2*/)
+void fitCaption(QWidget *control)
 {
+    // Liberation Sans runs a few per cent wider than the face the boxes were drawn for; close
+    // the letters up just enough rather than cut the caption off.
+    QFont font = control->font();
+    for (int spacing = 99; spacing >= 90 && control->sizeHint().width() > control->width();
+         --spacing) {
+        font.setLetterSpacing(QFont::PercentageSpacing, spacing);
+        control->setFont(font);
+    }
+}
+
+QFrame *addLine(QWidget *parent, const QString &name, int x1, int y1, int x2, int /*y2*/) {
     auto *line = new QFrame(parent);
     line->setObjectName(name);
     line->setGeometry(pixels(x1), pixels(y1), pixels(x2) - pixels(x1), 1);

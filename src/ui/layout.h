@@ -12,7 +12,9 @@ class QWidget;
 // Helpers for windows laid out at fixed positions given in twips (15 to a pixel).
 namespace quillon::layout {
 
-constexpr int pixels(int twips) { return twips / 15; }
+constexpr int pixels(int twips) {
+    return twips / 15;
+}
 
 // A rectangle given in twips, in pixels.
 QRect rect(int left, int top, int width, int height);
@@ -28,6 +30,10 @@ void setTextColour(QWidget *widget, const QColor &colour);
 // A plain label placed at a rectangle given in twips.
 QLabel *addLabel(QWidget *parent, const QString &name, const QString &caption, int left, int top,
                  int width, int height);
+
+// Closes up the letters of a label's or button's caption a little when it is wider than the
+// control.
+void fitCaption(QWidget *control);
 
 // A thin horizontal rule in the window-text colour between two points given in twips.
 QFrame *addLine(QWidget *parent, const QString &name, int x1, int y1, int x2, int y2);
