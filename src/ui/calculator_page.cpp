@@ -1,0 +1,134 @@
+#include "calculator_page.h"
+
+#include "layout.h"
+
+#include <QButtonGroup>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace quillon {
+
+namespace {
+
+struct Placed {
+    const char *name;
+    const char *caption;
+    int left, top, width, height;
+};
+
+// Captions and "$" signs, in reading order.
+constexpr Placed kCaptions[] = {
+    {"Label40", "%", 1920, 360, 255, 255},
+    {"Label39", "GST Rate", 480, 480, 855, 255},
+    {"Label11", "$", 2760, 600, 135, 255},
+    {"Label3", "Purchase Price GST Included", 480, 720, 2175, 255},
+    {"Label4", "GST Paid", 480, 960, 1215, 255},
+    {"Label12", "$", 2760, 960, 135, 255},
+    {"Label5", "Purchase Price minus GST", 480, 1320, 1935, 255},
+    {"Label13", "$", 2760, 1320, 135, 255},
+    {"Label6", "Markup", 2040, 1800, 735, 255},
+    {"Label10", "Total with Markup", 480, 2640, 1815, 255},
+    {"Label14", "$", 2760, 2640, 135, 255},
+    {"Label22", "Customers GST", 480, 3000, 1935, 255},
+    {"Label23", "$", 2760, 3000, 135, 255},
+    {"Label7", "Sales Price Incuding GST", 480, 3360, 2175, 255},
+    {"Label15", "$", 2760, 3360, 135, 255},
+    {"Label16", "Cash held after sale", 480, 3840, 1575, 255},
+    {"Label18", "$", 2760, 3840, 135, 255},
+    {"Label38", "Activity Statement", 480, 4080, 1815, 255},
+    {"Label29", "GST to be Paid", 480, 4320, 1935, 255},
+    {"Label35", "$", 2160, 4320, 135, 255},
+    {"Label30", "GST to be Claimed", 480, 4680, 1935, 255},
+    {"Label36", "$", 2160, 4680, 135, 255},
+    {"Label31", "Net GST Owing / Claimed", 480, 5040, 2175, 255},
+    {"Label37", "$", 2760, 5040, 135, 255},
+    {"Label19", "Profit after GST", 480, 5400, 1815, 255},
+    {"Label21", "$", 2760, 5400, 135, 255},
+};
+
+const QColor kOrange(255, 192, 128);
+const QColor kCyan(192, 255, 255);
+const QColor kGreen(192, 255, 192);
+const QColor kTeal(0, 192, 192);
+
+QLabel *addValue(QWidget *page, const char *name, int left, int top, const QColor &back) {
+    QLabel *label =
+        layout::addLabel(page, QLatin1String(name), QStringLiteral("0"), left, top, 1215, 255);
+    layout::setBackground(label, back);
+    return label;
+}
+
+QLineEdit *addTextBox(QWidget *page, const char *name, const QString &text, int left, int top,
+                      int width, int height) {
+    auto *box = new QLineEdit(text, page);
+    box->setObjectName(QLatin1String(name));
+    box->setGeometry(layout::rect(left, top, width, height));
+    return box;
+}
+
+QPushButton *addButton(QWidget *page, const char *name, const QString &caption, int left, int top) {
+    auto *button = new QPushButton(caption, page);
+    button->setObjectName(QLatin1String(name));
+    button->setGeometry(layout::rect(left, top, 1455, 255));
+    button->setAutoDefault(false);
+    return button;
+}
+
+} // namespace
+
+CalculatorPage buildCalculatorPage(QWidget *page) {
+    CalculatorPage controls;
+    for (const Placed &caption : kCaptions) {
+        layout::addLabel(page, QLatin1String(caption.name), QLatin1String(caption.caption),
+                         caption.left, caption.top, caption.width, caption.height);
+    }
+    page->findChild<QLabel *>(QStringLiteral("Label38"))->setFont(layout::font(8.25, true));
+
+    controls.text9 = addTextBox(page, "Text9", QStringLiteral("10"), 1320, 360, 495, 285);
+    controls.text1 = addTextBox(page, "Text1", QString(), 2880, 600, 1215, 285);
+
+    controls.label1 = addValue(page, "Label1", 2880, 960, kOrange);
+    controls.label2 = addValue(page, "Label2", 2880, 1320, kOrange);
+    controls.label9 = addValue(page, "Label9", 2880, 2640, kCyan);
+    controls.label24 = addValue(page, "Label24", 2880, 3000, kCyan);
+    controls.label8 = addValue(page, "Label8", 2880, 3360, kCyan);
+    controls.label17 = addValue(page, "Label17", 2880, 3840, kGreen);
+    controls.label32 = addValue(page, "Label32", 2280, 4320, kCyan);
+    controls.label33 = addValue(page, "Label33", 2280, 4680, kOrange);
+    controls.label34 = addValue(page, "Label34", 2880, 5040, kCyan);
+    controls.label20 = addValue(page, "Label20", 2880, 5400, kTeal);
+
+    layout::addLine(page, QStringLiteral("Line1"), 240, 1680, 4680, 1680);
+    layout::addLine(page, QStringLiteral("Line2"), 240, 3720, 4680, 3720);
+    layout::addLine(page, QStringLiteral("Line3"), 240, 5760, 4680, 5760);
+
+    struct Option {
+        const char *caption;
+        int left, top, width;
+    };
+    constexpr Option kOptions[] = {
+        {"5%", 360, 2040, 615},   {"10%", 360, 2280, 615},  {"15%", 1200, 2040, 615},
+        {"20%", 1200, 2280, 615}, {"25%", 2040, 2040, 615}, {"30%", 2040, 2280, 615},
+        {"35%", 2880, 2040, 735}, {"40%", 3720, 2040, 735}, {"Custom Markup %", 2880, 2280, 1575},
+    };
+    // One group, as the buttons share the tab control as their container.
+    auto *group = new QButtonGroup(page);
+    for (int i = 0; i < 9; ++i) {
+        const Option &option = kOptions[i];
+        auto *button = new QRadioButton(QLatin1String(option.caption), page);
+        button->setObjectName(QStringLiteral("Option%1").arg(i + 1));
+        button->setGeometry(layout::rect(option.left, option.top, option.width, 255));
+        button->setAutoFillBackground(true);
+        layout::fitCaption(button);
+        group->addButton(button, i + 1);
+        controls.options[i] = button;
+    }
+
+    controls.command1 = addButton(page, "Command1", QStringLiteral("Calculate"), 600, 5880);
+    controls.command2 = addButton(page, "Command2", QStringLiteral("Reset"), 2880, 5880);
+    return controls;
+}
+
+} // namespace quillon

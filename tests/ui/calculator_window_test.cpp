@@ -1,0 +1,237 @@
+// The main window as it opens, and the Calculator tab driven as a user drives it.
+#include "look_and_feel.h"
+#include "main_window_fixture.h"
+#include "tab_control.h"
+
+#include <QTabBar>
+
+using namespace quillon;
+
+class CalculatorWindowTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() {
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::Australia));
+        applyLookAndFeel(*qApp);
+    }
+    void init() {
+        m_fixture = std::make_unique<MainWindowFixture>();
+        m_fixture->start();
+    }
+    void cleanup() { m_fixture.reset(); }
+
+    void windowIsFixedWithoutMinimizeOrMaximize() {
+        MainWindow &window = *m_fixture->window;
+        QCOMPARE(window.windowTitle(), QStringLiteral("Vellan Price Calculator"));
+        QCOMPARE(window.size(), QSize(347, 443));
+        QCOMPARE(window.minimumSize(), QSize(347, 443));
+        QCOMPARE(window.maximumSize(), QSize(347, 443));
+        const Qt::WindowFlags flags = window.windowFlags();
+        QVERIFY(!(flags & Qt::WindowMinimizeButtonHint));
+        QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
+        QVERIFY(flags & Qt::WindowCloseButtonHint);
+        QCOMPARE(window.geometry().topLeft(), QPoint(225, 84));
+        const QList<QSize> iconSizes = window.windowIcon().availableSizes();
+        for (const QSize size : {QSize(16, 16), QSize(32, 32), QSize(48, 48)})
+            QVERIFY2(iconSizes.contains(size), qPrintable(QString::number(size.width())));
+    }
+
+    void tabsInDesignedOrderWithTwentyPixelRow() {
+        auto *tabs = m_fixture->find<TabControl>("SSTab1");
+        QCOMPARE(tabs->geometry(), QRect(8, 0, 331, 417));
+        QTabBar *bar = tabs->tabBar();
+        QCOMPARE(bar->count(), 4);
+        const QStringList captions = {QStringLiteral("Calculator"), QStringLiteral("Report"),
+                                      QStringLiteral("About"), QStringLiteral("Sys Info")};
+        for (int i = 0; i < 4; ++i) {
+            QCOMPARE(bar->tabText(i), captions.at(i));
+            QCOMPARE(bar->tabRect(i).height(), 20);
+            QCOMPARE(bar->tabRect(i).width(), bar->tabRect(0).width());
+        }
+        QCOMPARE(tabs->currentIndex(), 0);
+        // The first control stands below the tab row, not on it.
+        QVERIFY(m_fixture->find("Text9")->geometry().top() >= bar->geometry().bottom());
+    }
+
+    void controlsAtDesignedPlacesAndColours_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRect>("geometry");
+        QTest::addColumn<QColor>("background");
+        const QColor face = qApp->palette().color(QPalette::Window);
+        QTest::newRow("Text9") << "Text9" << QRect(88, 24, 33, 19) << QColor();
+        QTest::newRow("Text1") << "Text1" << QRect(192, 40, 81, 19) << QColor();
+        QTest::newRow("Label3 caption") << "Label3" << QRect(32, 48, 145, 17) << face;
+        QTest::newRow("Label1 orange")
+            << "Label1" << QRect(192, 64, 81, 17) << QColor(255, 192, 128);
+        QTest::newRow("Label9 cyan")
+            << "Label9" << QRect(192, 176, 81, 17) << QColor(192, 255, 255);
+        QTest::newRow("Label17 green")
+            << "Label17" << QRect(192, 256, 81, 17) << QColor(192, 255, 192);
+        QTest::newRow("Label32 indented")
+            << "Label32" << QRect(152, 288, 81, 17) << QColor(192, 255, 255);
+        QTest::newRow("Label33 indented")
+            << "Label33" << QRect(152, 312, 81, 17) << QColor(255, 192, 128);
+        QTest::newRow("Label20 teal")
+            << "Label20" << QRect(192, 360, 81, 17) << QColor(0, 192, 192);
+        QTest::newRow("Option9") << "Option9" << QRect(192, 152, 105, 17) << QColor();
+        QTest::newRow("Command1") << "Command1" << QRect(40, 392, 97, 17) << QColor();
+        QTest::newRow("Command2") << "Command2" << QRect(192, 392, 97, 17) << QColor();
+        QTest::newRow("Line2") << "Line2" << QRect(16, 248, 296, 1) << QColor();
+    }
+    void controlsAtDesignedPlacesAndColours() {
+        QFETCH(QString, name);
+        QFETCH(QRect, geometry);
+        QFETCH(QColor, background);
+        QWidget *control = m_fixture->find(qPrintable(name));
+        QCOMPARE(control->geometry(), geometry);
+        if (background.isValid()) {
+            QVERIFY(control->autoFillBackground());
+            QCOMPARE(control->palette().color(QPalette::Window), background);
+        }
+    }
+
+    void everyCaptionFitsItsBox() {
+        QWidget *page = m_fixture->find("Text1")->parentWidget();
+        for (QLabel *label : page->findChildren<QLabel *>()) {
+            const int needed = label->fontMetrics().horizontalAdvance(label->text());
+            QVERIFY2(needed <= label->width(), qPrintable(label->objectName()));
+        }
+        for (QRadioButton *option : page->findChildren<QRadioButton *>())
+            QVERIFY2(option->sizeHint().width() <= option->width(),
+                     qPrintable(option->objectName()));
+        QVERIFY(m_fixture->find<QLabel>("Label38")->font().bold());
+    }
+
+    void statusBarShowsMakerDateAndTime() {
+        QCOMPARE(m_fixture->find<QLabel>("Panel1")->text(), QStringLiteral("Vellan Computers"));
+        const QLocale locale;
+        QCOMPARE(m_fixture->find<QLabel>("Panel2")->text(),
+                 locale.toString(m_fixture->platform.clock.date(), QLocale::ShortFormat));
+        // 14:05:09 shown as hours and minutes only.
+        const QString time = m_fixture->find<QLabel>("Panel3")->text();
+        QVERIFY2(time.contains(QLatin1String("2:05")) && !time.contains(QLatin1String("09")),
+                 qPrintable(time));
+        QWidget *bar = m_fixture->find("StatusBar1");
+        QVERIFY(bar->font().bold());
+        QCOMPARE(bar->geometry().bottom(), m_fixture->window->height() - 1);
+        // The time panel runs past the window's right edge.
+        QVERIFY(
+            bar->mapTo(m_fixture->window.get(), m_fixture->find("Panel3")->geometry().bottomRight())
+                .x() >= m_fixture->window->width());
+    }
+
+    void optionsFormOneExclusiveGroup() {
+        QVERIFY(m_fixture->find<QRadioButton>("Option1")->isChecked());
+        m_fixture->click("Option7");
+        for (int i = 1; i <= 9; ++i) {
+            const QByteArray name = "Option" + QByteArray::number(i);
+            QCOMPARE(m_fixture->find<QRadioButton>(name.constData())->isChecked(), i == 7);
+        }
+    }
+
+    void focusStartsInPriceAndFollowsDesignedOrder() {
+        QCOMPARE(QApplication::focusWidget(), m_fixture->find("Text1"));
+        QCOMPARE(m_fixture->find("Text1")->nextInFocusChain(), m_fixture->find("Option5"));
+        QCOMPARE(m_fixture->find("Option5")->nextInFocusChain(), m_fixture->find("Command2"));
+        QCOMPARE(m_fixture->find("Command2")->nextInFocusChain(), m_fixture->find("Command1"));
+    }
+
+    void enterAndEscapePressNoButton() {
+        for (QPushButton *button : m_fixture->window->findChildren<QPushButton *>())
+            QVERIFY2(!button->autoDefault() && !button->isDefault(),
+                     qPrintable(button->objectName()));
+        m_fixture->type("Text1", QStringLiteral("110"));
+        QTest::keyClick(m_fixture->find("Text1"), Qt::Key_Return);
+        QTest::keyClick(m_fixture->find("Text1"), Qt::Key_Escape);
+        QCOMPARE(m_fixture->caption("Label1"), QStringLiteral("0"));
+        QVERIFY(m_fixture->platform.messages.isEmpty());
+    }
+
+    void calculateFillsTheTenLabels_data() {
+        QTest::addColumn<QString>("price");
+        QTest::addColumn<QString>("rate");
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<QStringList>("labels"); // 1, 2, 9, 8, 20, 17, 24, 32, 33, 34
+        QTest::newRow("110 at 10% with 10% markup")
+            << "110"
+            << "10"
+            << "Option2" << QStringList{"10.00", "100.00", "110.00", "121.00", "10.00",
+                                        "11.00", "11.00",  "11.00",  "10.00",  "1.00"};
+        QTest::newRow("1234.56 at 10% with 25% markup")
+            << "1234.56"
+            << "10"
+            << "Option5" << QStringList{"112.23", "1,122.33", "1,402.91", "1,543.20", "280.58",
+                                        "308.64", "140.29",   "140.29",   "112.23",   "28.06"};
+        QTest::newRow("price typed with a thousands comma")
+            << "1,100"
+            << "10"
+            << "Option2" << QStringList{"100.00", "1,000.00", "1,100.00", "1,210.00", "100.00",
+                                        "110.00", "110.00",   "110.00",   "100.00",   "10.00"};
+        QTest::newRow("negative price")
+            << "-110"
+            << "10"
+            << "Option2" << QStringList{"-10.00", "-100.00", "-110.00", "-121.00", "-10.00",
+                                        "-11.00", "-11.00",  "-11.00",  "-10.00",  "-1.00"};
+    }
+    void calculateFillsTheTenLabels() {
+        QFETCH(QString, price);
+        QFETCH(QString, rate);
+        QFETCH(QString, option);
+        QFETCH(QStringList, labels);
+        m_fixture->type("Text1", price);
+        m_fixture->type("Text9", rate);
+        m_fixture->click(qPrintable(option));
+        m_fixture->click("Command1");
+        const char *names[] = {"Label1",  "Label2",  "Label9",  "Label8",  "Label20",
+                               "Label17", "Label24", "Label32", "Label33", "Label34"};
+        for (int i = 0; i < 10; ++i)
+            QCOMPARE(m_fixture->caption(names[i]), labels.at(i));
+        QVERIFY(m_fixture->platform.messages.isEmpty());
+    }
+
+    void emptyPriceWarnsThenShowsLastResults() {
+        m_fixture->type("Text1", QStringLiteral("110"));
+        m_fixture->type("Text9", QStringLiteral("10"));
+        m_fixture->click("Option2");
+        m_fixture->click("Command1");
+        m_fixture->type("Text9", QStringLiteral("20"));
+        m_fixture->find<QLineEdit>("Text1")->clear();
+        m_fixture->click("Command1");
+
+        QCOMPARE(m_fixture->platform.messages.size(), 1);
+        const FakePlatform::Message &message = m_fixture->platform.messages.constFirst();
+        QCOMPARE(message.text,
+                 QStringLiteral("Error encountered Please Enter a Value,\r\nthen please retry."));
+        QCOMPARE(message.title, QStringLiteral("Error Value Found"));
+        QCOMPARE(message.icon, MessageIcon::Warning);
+        QCOMPARE(m_fixture->caption("Label8"), QStringLiteral("121.00"));
+        QCOMPARE(m_fixture->caption("Label2"), QStringLiteral("100.00"));
+        QCOMPARE(m_fixture->caption("Label24"), QStringLiteral("20.17"));
+        QCOMPARE(m_fixture->caption("Label34"), QStringLiteral("10.17"));
+    }
+
+    void outOfRangeWarnsAndChangesNothing() {
+        m_fixture->type("Text1", QStringLiteral("110"));
+        m_fixture->type("Text9", QStringLiteral("10"));
+        m_fixture->click("Command1");
+        const PricingState before = m_fixture->window->pricingState();
+        m_fixture->type("Text9", QStringLiteral("-100"));
+        m_fixture->click("Command1");
+        m_fixture->type("Text9", QStringLiteral("10"));
+        m_fixture->type("Text1", QStringLiteral("1e20"));
+        m_fixture->click("Command1");
+
+        QCOMPARE(m_fixture->platform.messages.size(), 2);
+        for (const FakePlatform::Message &message : std::as_const(m_fixture->platform.messages))
+            QCOMPARE(message.title, QStringLiteral("Error Value Found"));
+        QVERIFY(m_fixture->window->pricingState() == before);
+        QCOMPARE(m_fixture->caption("Label8"), QStringLiteral("115.50"));
+    }
+
+private:
+    std::unique_ptr<MainWindowFixture> m_fixture;
+};
+
+QTEST_MAIN(CalculatorWindowTest)
+#include "calculator_window_test.moc"
