@@ -36,6 +36,9 @@ QTextEdit *addTextBox(QWidget *page, const char *name, const char *text, int lef
     box->setAcceptRichText(false);
     box->setTabChangesFocus(true);
     box->setGeometry(layout::rect(left, top, width, height));
+    // Like the designed boxes, these have no scroll bars; the caret still scrolls them.
+    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // QTextEdit keeps a CR as a visible character; a line break is one LF in the document.
     box->setPlainText(
         QString::fromLatin1(text).replace(QLatin1String("\r\n"), QLatin1String("\n")));
@@ -82,6 +85,8 @@ AboutPage buildAboutPage(QWidget *page, Platform &platform) {
     centred.setAlignment(Qt::AlignHCenter);
     controls.text3->document()->setDefaultTextOption(centred);
     controls.text3->setPlainText(controls.text3->toPlainText());
+    layout::fitLines(controls.text2);
+    layout::fitLines(controls.text3);
     return controls;
 }
 

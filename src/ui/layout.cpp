@@ -4,6 +4,8 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPalette>
+#include <QPlainTextEdit>
+#include <QTextEdit>
 
 namespace quillon::layout {
 
@@ -46,8 +48,7 @@ QLabel *addLabel(QWidget *parent, const QString &name, const QString &caption, i
     return label;
 }
 
-void fitCaption(QWidget *control)
-{
+void fitCaption(QWidget *control) {
     // Liberation Sans runs a few per cent wider than the face the boxes were drawn for; close
     // the letters up just enough rather than cut the caption off.
     QFont font = control->font();
@@ -56,6 +57,40 @@ void fitCaption(QWidget *control)
         font.setLetterSpacing(QFont::PercentageSpacing, spacing);
         control->setFont(font);
     }
+}
+
+namespace {
+
+constexpr int kSmallestPixelSize = 9;
+
+void fitLines(QAbstractScrollArea *box, QTextDocument *document) {
+    document->setDocumentMargin(1);
+    const QStringList lines = document->toPlainText().split(QLatin1Char('\n'));
+    // Frame, margins and the caret's column, with a pixel to spare for rounding.
+    const int available = box->width() - 2 * box->frameWidth() - 2 - 4;
+    QFont font = box->font();
+    const auto widest = [&lines, &font] {
+        const QFontMetrics metrics(font);
+        int width = 0;
+        for (const QString &line : lines)
+            width = qMax(width, metrics.horizontalAdvance(line));
+        return width;
+    };
+    for (int spacing = 99; spacing >= 92 && widest() > available; --spacing)
+        font.setLetterSpacing(QFont::PercentageSpacing, spacing);
+    while (widest() > available && font.pixelSize() > kSmallestPixelSize)
+        font.setPixelSize(font.pixelSize() - 1);
+    box->setFont(font);
+}
+
+} // namespace
+
+void fitLines(QTextEdit *box) {
+    fitLines(box, box->document());
+}
+
+void fitLines(QPlainTextEdit *box) {
+    fitLines(box, box->document());
 }
 
 QFrame *addLine(QWidget *parent, const QString &name, int x1, int y1, int x2, int /*y2*/) {

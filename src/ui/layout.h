@@ -7,6 +7,8 @@
 
 class QFrame;
 class QLabel;
+class QPlainTextEdit;
+class QTextEdit;
 class QWidget;
 
 // Helpers for windows laid out at fixed positions given in twips (15 to a pixel).
@@ -34,6 +36,12 @@ QLabel *addLabel(QWidget *parent, const QString &name, const QString &caption, i
 // Closes up the letters of a label's or button's caption a little when it is wider than the
 // control.
 void fitCaption(QWidget *control);
+
+// Prepares a multi-line box the way the designed boxes expect: a thin inner margin, and letters
+// closed up (then, if need be, a slightly smaller face, no smaller than 9 px) until its longest
+// line fits without wrapping.
+void fitLines(QTextEdit *box);
+void fitLines(QPlainTextEdit *box);
 
 // A thin horizontal rule in the window-text colour between two points given in twips.
 QFrame *addLine(QWidget *parent, const QString &name, int x1, int y1, int x2, int y2);

@@ -1,9 +1,9 @@
 #include "main_window.h"
 
 #include "artwork.h"
+#include "connection_listing.h"
 #include "greeting_window.h"
 #include "hyperlink_label.h"
-#include "connection_listing.h"
 #include "layout.h"
 #include "memory_summary.h"
 #include "report_window.h"
@@ -115,27 +115,25 @@ bool MainWindow::load() {
     return true;
 }
 
-void MainWindow::loadSystemInformation()
-{
+void MainWindow::loadSystemInformation() {
     m_sysInfo.text4->setPlainText(memorySummaryText(m_platform.memoryStatus()));
+    layout::fitLines(m_sysInfo.text4);
 }
 
-void MainWindow::listConnections()
-{
+void MainWindow::listConnections() {
     // The box was emptied by the step before, so the lines start from nothing.
     m_sysInfo.txtResults->setPlainText(
         appendConnectionLines(QString(), m_platform.dialUpConnections()));
+    layout::fitLines(m_sysInfo.txtResults);
 }
 
-void MainWindow::loadGreeting()
-{
+void MainWindow::loadGreeting() {
     if (!m_form3)
         m_form3 = new GreetingWindow(m_platform, this);
     showGreeting(m_sysInfo.lblWelcome, m_form3->greeting());
 }
 
-void MainWindow::startUptime()
-{
+void MainWindow::startUptime() {
     if (!m_form4)
         m_form4 = new UptimeWindow(m_platform, this);
     m_form4->setTimer1Enabled(true);
@@ -159,8 +157,7 @@ void MainWindow::closeEvent(QCloseEvent *event) {
     QCoreApplication::quit();
 }
 
-void MainWindow::onTimer1Timeout()
-{
+void MainWindow::onTimer1Timeout() {
     // Before start-up has made the uptime window there is nothing to copy.
     if (!m_form4)
         return;

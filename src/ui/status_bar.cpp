@@ -21,8 +21,7 @@ QLabel *addPanel(QWidget *bar, const QString &name, int left, int width) {
 }
 
 // The locale's short time format without seconds: the panel shows hours and minutes.
-QString hoursAndMinutesFormat(const QLocale &locale)
-{
+QString hoursAndMinutesFormat(const QLocale &locale) {
     static const QRegularExpression seconds(QStringLiteral("[^hHmaApP]*s+"));
     return locale.timeFormat(QLocale::ShortFormat).remove(seconds);
 }

@@ -53,6 +53,8 @@ SysInfoPage buildSysInfoPage(QWidget *page) {
     controls.text4->setObjectName(QStringLiteral("Text4"));
     controls.text4->setGeometry(layout::rect(960, 1080, 3015, 1575));
     controls.text4->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // The summary ends with a line break; the empty line after it needs no scroll bar.
+    controls.text4->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     controls.text4->setTabChangesFocus(true);
     paintOnBlack(controls.text4, kYellow);
 
@@ -63,6 +65,8 @@ SysInfoPage buildSysInfoPage(QWidget *page) {
     controls.txtResults->setAcceptRichText(false);
     controls.txtResults->setTabChangesFocus(true);
     controls.txtResults->setGeometry(layout::rect(960, 3000, 3015, 285));
+    // One line high: a scroll bar would cover it. Further lines scroll with the caret or wheel.
+    controls.txtResults->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     QTextOption centred = controls.txtResults->document()->defaultTextOption();
     centred.setAlignment(Qt::AlignHCenter);
     controls.txtResults->document()->setDefaultTextOption(centred);
