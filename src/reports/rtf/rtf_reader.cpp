@@ -372,7 +372,8 @@ void DocumentBuilder::appendText(const QString &text) {
 void DocumentBuilder::appendFontTableText(const QString &text) {
     for (const QChar c : text) {
         if (c != u';') {
-            m_fontName += c;
+            if (!isUnwantedCharacter(c.unicode()))
+                m_fontName += c;
             continue;
         }
         if (m_fontEntry >= 0 && !m_fontName.trimmed().isEmpty())

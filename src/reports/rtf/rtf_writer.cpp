@@ -49,17 +49,28 @@ private:
     bool m_needsDelimiter = false;
 };
 
-QByteArray fontTableName(const QString &family) {
-    QByteArray name;
+// Font names as readers give them back: without control characters or surrounding blanks.
+QString cleanFontName(const QString &family) {
+    QString name;
     for (const QChar c : family) {
-        if (c == u';' || c == u'\\' || c == u'{' || c == u'}' || c.unicode() < 0x20)
-            continue; // cannot be written inside a font table entry
-        if (c.unicode() < 0x80)
-            name += static_cast<char>(c.unicode());
-        else
-            name += "\\u" + QByteArray::number(static_cast<qint16>(c.unicode())) + '?';
+        if (c.unicode() >= 0x20 && c != u';') // ';' ends an entry and cannot be escaped
+            name += c;
     }
-    return name;
+    name = name.trimmed();
+    return name.isEmpty() ? QStringLiteral("Arial") : name; // the common default of Windows editors
+}
+
+QByteArray fontTableName(const QString &name) {
+    QByteArray rtf;
+    for (const QChar c : name) {
+        if (c == u'\\' || c == u'{' || c == u'}')
+            rtf += '\\';
+        if (c.unicode() < 0x80)
+            rtf += static_cast<char>(c.unicode());
+        else
+            rtf += "\\u" + QByteArray::number(static_cast<qint16>(c.unicode())) + '?';
+    }
+    return rtf;
 }
 
 RtfOutput::RtfOutput(const QTextDocument &document)
@@ -129,7 +140,7 @@ void RtfOutput::writeText(const QString &text) {
             m_needsDelimiter = false;
         } else if (unit >= 0x20 && unit < 0x7F) {
             literal(static_cast<char>(unit));
-        } else if (unit >= 0x80 && unit != QChar::ObjectReplacementCharacter &&
+        } else if (unit >= 0x7F && unit != QChar::ObjectReplacementCharacter &&
                    unit != QChar::ParagraphSeparator && !(unit >= 0xFDD0 && unit <= 0xFDEF)) {
             m_body += "\\u" + QByteArray::number(static_cast<qint16>(unit)) + '?';
             m_needsDelimiter = false;
@@ -178,8 +189,7 @@ RunFormat RtfOutput::runFormat(const QTextCharFormat &format) {
 }
 
 int RtfOutput::fontIndex(const QString &family) {
-    // A font without a name gets the common default of Windows editors.
-    const QString name = family.isEmpty() ? QStringLiteral("Arial") : family;
+    const QString name = cleanFontName(family);
     qsizetype index = m_fonts.indexOf(name);
     if (index < 0) {
         index = m_fonts.size();
