@@ -21,15 +21,17 @@ bool isRtf(const QByteArray &data) {
     return QByteArrayView(data).sliced(start).startsWith("{\\rtf");
 }
 
-// UTF-8 when the bytes are valid UTF-8, otherwise the local 8-bit encoding; where that is UTF-8
-// itself (as on most Linux systems) the Windows code page 1252, which the program's own quote
-// file and most single-byte text from Windows use.
+// UTF-8 when the bytes are valid UTF-8, otherwise the local 8-bit encoding; where that cannot
+// read them either (a UTF-8 locale, as on most Linux systems) the Windows code page 1252, which
+// most single-byte text from Windows uses.
 QString decodePlainText(const QByteArray &data) {
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = utf8.decode(data);
     if (utf8.hasError()) {
-        QStringDecoder local(QStringDecoder::System);
-        text = local.name() == QByteArrayView("UTF-8") ? decodeCp1252(data) : local.decode(data);
+        QStringDecoder local(QStringDecoder::System, QStringDecoder::Flag::Stateless);
+        text = local.decode(data);
+        if (local.hasError())
+            text = decodeCp1252(data);
     }
     if (text.startsWith(QChar::ByteOrderMark))
         text.remove(0, 1);
