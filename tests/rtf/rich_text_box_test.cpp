@@ -1,0 +1,259 @@
+#include "rich_text_box.h"
+
+#include <QDir>
+#include <QFile>
+#include <QPrinter>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextCursor>
+
+using quillon::RichTextBox;
+
+namespace {
+
+QByteArray fileContent(const QString &path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+bool writeFile(const QString &path, const QByteArray &content) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
+}
+
+} // namespace
+
+class RichTextBoxTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void backgroundIsTheWindowColour();
+    void loadsRtf();
+    void loadsPlainText_data();
+    void loadsPlainText();
+    void failedLoadKeepsTheContent_data();
+    void failedLoadKeepsTheContent();
+    void loadsAgainAfterAnRtfLoad();
+    void quoteTextSurvivesSaveAndLoad();
+    void saveReplacesAnExistingFile();
+    void failedSaveLeavesTheTargetIntact();
+    void selectionLength();
+    void printsOnlyTheSelection_data();
+    void printsOnlyTheSelection();
+
+private:
+    std::unique_ptr<QTemporaryDir> m_dir;
+};
+
+void RichTextBoxTest::init() {
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+}
+
+void RichTextBoxTest::backgroundIsTheWindowColour() {
+    RichTextBox box;
+    QCOMPARE(box.palette().color(QPalette::Base), box.palette().color(QPalette::Window));
+}
+
+void RichTextBoxTest::loadsRtf() {
+    RichTextBox box;
+    box.setPlainText(QStringLiteral("old"));
+    QCOMPARE(box.loadFile(QStringLiteral(RTF_TEST_DATA "/wordpad_style.rtf")), std::nullopt);
+    QCOMPARE(box.toPlainText(),
+             QString::fromUtf8("Quote for Jane\nTotal: 1,402.91\nThé end “quoted”\nunder"));
+    QTextCursor cursor = box.document()->find(QStringLiteral("Total"));
+    QCOMPARE(cursor.charFormat().fontWeight(), int(QFont::Bold));
+}
+
+void RichTextBoxTest::loadsPlainText_data() {
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("UTF-8 with CR LF lines and blanks")
+        << QByteArray("  a  b\r\n\r\n\tc \xc3\xa9\r\n") << QString::fromUtf8("  a  b\n\n\tc é\n");
+    QTest::newRow("byte order mark dropped") << QByteArray("\xef\xbb\xbfx") << "x";
+    QTest::newRow("not UTF-8: the Windows code page")
+        << QByteArray("caf\xe9 \x80\r\n") << QString::fromUtf8("café €\n");
+    QTest::newRow("lone CR ends a line") << QByteArray("a\rb") << "a\nb";
+    QTest::newRow("RTF-like text further in") << QByteArray("text {\\rtf1 x}") << "text {\\rtf1 x}";
+    QTest::newRow("RTF after leading blanks is RTF")
+        << QByteArray(" \r\n {\\rtf1 rich\\par}") << "rich";
+    QTest::newRow("empty file") << QByteArray() << "";
+}
+
+void RichTextBoxTest::loadsPlainText() {
+    QFETCH(QByteArray, content);
+    const QString path = m_dir->filePath(QStringLiteral("quote.txt"));
+    QVERIFY(writeFile(path, content));
+    RichTextBox box;
+    box.setPlainText(QStringLiteral("old"));
+    QCOMPARE(box.loadFile(path), std::nullopt);
+    QTEST(box.toPlainText(), "expected");
+}
+
+void RichTextBoxTest::failedLoadKeepsTheContent_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<qint64>("size");
+    QTest::addColumn<QString>("reasonPart");
+
+    QTest::newRow("missing file") << "missing.rtf" << QByteArray() << qint64(-1) << "Cannot open";
+    QTest::newRow("a folder") << "folder" << QByteArray() << qint64(-1) << "Cannot";
+    QTest::newRow("broken RTF") << "broken.rtf" << QByteArray("{\\rtf1 fine so far \\'zz}")
+                                << qint64(-1) << "not a readable rich text file";
+    QTest::newRow("RTF nested too deep")
+        << "deep.rtf" << QByteArray("{\\rtf1" + QByteArray(5000, '{')) << qint64(-1)
+        << "nested deeper";
+    QTest::newRow("larger than the limit")
+        << "huge.rtf" << QByteArray("{\\rtf1 x}") << RichTextBox::maxFileSize + 1 << "too large";
+}
+
+void RichTextBoxTest::failedLoadKeepsTheContent() {
+    QFETCH(QString, name);
+    QFETCH(QByteArray, content);
+    QFETCH(qint64, size);
+    const QString path = m_dir->filePath(name);
+    if (name == QStringLiteral("folder")) {
+        QVERIFY(QDir(m_dir->path()).mkdir(name));
+    } else if (!content.isEmpty()) {
+        QVERIFY(writeFile(path, content));
+        if (size > 0)
+            QVERIFY(QFile::resize(path, size)); // sparse: no disk space needed
+    }
+
+    RichTextBox box;
+    QTextCursor cursor(box.document());
+    QTextCharFormat bold;
+    bold.setFontWeight(QFont::Bold);
+    cursor.insertText(QStringLiteral("kept  text\n\nhere"), bold);
+    const QString before = box.toHtml();
+
+    const std::optional<QString> reason = box.loadFile(path);
+    QVERIFY(reason);
+    QFETCH(QString, reasonPart);
+    QVERIFY2(reason->contains(reasonPart), qPrintable(*reason));
+    QCOMPARE(box.toHtml(), before);
+}
+
+void RichTextBoxTest::loadsAgainAfterAnRtfLoad() {
+    // The second RTF load replaces a document that the box itself made for the first.
+    RichTextBox box;
+    const QString first = m_dir->filePath(QStringLiteral("first.rtf"));
+    const QString second = m_dir->filePath(QStringLiteral("second.rtf"));
+    QVERIFY(writeFile(first, "{\\rtf1 first}"));
+    QVERIFY(writeFile(second, "{\\rtf1 second}"));
+    QCOMPARE(box.loadFile(first), std::nullopt);
+    QCOMPARE(box.loadFile(second), std::nullopt);
+    QCOMPARE(box.toPlainText(), QStringLiteral("second"));
+    box.selectAll();
+    QCOMPARE(box.selectionLength(), 6);
+}
+
+void RichTextBoxTest::quoteTextSurvivesSaveAndLoad() {
+    QString quote;
+    for (int i = 0; i < 30; ++i)
+        quote += (i % 7 == 3) ? QString() : QStringLiteral("  Item %1   %2  ").arg(i).arg(i * 1.5);
+    quote = quote + QStringLiteral("\r\n\r\n\tTotal:\t 1,402.91\r\n");
+    RichTextBox box;
+    box.setPlainText(quote);
+    const QString expected = box.toPlainText();
+    const QString path = m_dir->filePath(QStringLiteral("report.rtf"));
+
+    QCOMPARE(box.saveFile(path), std::nullopt);
+    QVERIFY(fileContent(path).startsWith("{\\rtf1"));
+    RichTextBox other;
+    QCOMPARE(other.loadFile(path), std::nullopt);
+    QCOMPARE(other.toPlainText(), expected);
+}
+
+void RichTextBoxTest::saveReplacesAnExistingFile() {
+    const QString path = m_dir->filePath(QStringLiteral("report.txt"));
+    QVERIFY(writeFile(path, QByteArray(100000, 'x')));
+    RichTextBox box;
+    box.setPlainText(QStringLiteral("short"));
+    QCOMPARE(box.saveFile(path), std::nullopt);
+    const QByteArray saved = fileContent(path);
+    QVERIFY(saved.startsWith("{\\rtf1"));
+    QVERIFY(saved.endsWith("}\r\n"));
+    QVERIFY(!saved.contains("xxx"));
+}
+
+void RichTextBoxTest::failedSaveLeavesTheTargetIntact() {
+    RichTextBox box;
+    box.setPlainText(QStringLiteral("report"));
+
+    const std::optional<QString> noFolder =
+        box.saveFile(m_dir->filePath(QStringLiteral("no/such/folder/report.rtf")));
+    QVERIFY(noFolder);
+    QVERIFY(noFolder->startsWith(QStringLiteral("Cannot write")));
+
+    // A folder where the file should go: nothing may replace it or what it holds.
+    const QString target = m_dir->filePath(QStringLiteral("report.rtf"));
+    QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("report.rtf")));
+    QVERIFY(writeFile(target + QStringLiteral("/inside.txt"), "keep"));
+    QVERIFY(box.saveFile(target));
+    QVERIFY(QFileInfo(target).isDir());
+    QCOMPARE(fileContent(target + QStringLiteral("/inside.txt")), QByteArray("keep"));
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList());
+}
+
+void RichTextBoxTest::selectionLength() {
+    RichTextBox box;
+    box.setPlainText(QStringLiteral("hello\nworld"));
+    QCOMPARE(box.selectionLength(), 0);
+    QTextCursor cursor = box.textCursor();
+    cursor.setPosition(3);
+    cursor.setPosition(8, QTextCursor::KeepAnchor);
+    box.setTextCursor(cursor);
+    QCOMPARE(box.selectionLength(), 5); // "lo", the paragraph break, "wo"
+    cursor.setPosition(1, QTextCursor::KeepAnchor);
+    box.setTextCursor(cursor);
+    QCOMPARE(box.selectionLength(), 2); // a backward selection counts the same
+}
+
+void RichTextBoxTest::printsOnlyTheSelection_data() {
+    QTest::addColumn<bool>("selectionOnly");
+    QTest::addColumn<QStringList>("printed");
+    QTest::addColumn<QStringList>("notPrinted");
+
+    QTest::newRow("selection") << true << QStringList{"Selectedword"}
+                               << QStringList{"Firstline", "Lastline"};
+    QTest::newRow("all pages") << false << QStringList{"Firstline", "Selectedword", "Lastline"}
+                               << QStringList();
+}
+
+void RichTextBoxTest::printsOnlyTheSelection() {
+    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (pdftotext.isEmpty())
+        QSKIP("pdftotext (poppler-utils) is not installed");
+
+    RichTextBox box;
+    box.setPlainText(QStringLiteral("Firstline\nSome Selectedword here\nLastline"));
+    QTextCursor cursor = box.document()->find(QStringLiteral("Selectedword"));
+    box.setTextCursor(cursor);
+
+    QFETCH(bool, selectionOnly);
+    const QString pdf = m_dir->filePath(QStringLiteral("print.pdf"));
+    QPrinter printer;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(pdf);
+    printer.setPrintRange(selectionOnly ? QPrinter::Selection : QPrinter::AllPages);
+    box.printTo(&printer);
+
+    QProcess process;
+    process.start(pdftotext, {pdf, QStringLiteral("-")});
+    QVERIFY(process.waitForFinished());
+    QCOMPARE(process.exitCode(), 0);
+    const QString text = QString::fromUtf8(process.readAllStandardOutput());
+    QFETCH(QStringList, printed);
+    QFETCH(QStringList, notPrinted);
+    for (const QString &word : printed)
+        QVERIFY2(text.contains(word), qPrintable(text));
+    for (const QString &word : notPrinted)
+        QVERIFY2(!text.contains(word), qPrintable(text));
+}
+
+QTEST_MAIN(RichTextBoxTest)
+#include "rich_text_box_test.moc"

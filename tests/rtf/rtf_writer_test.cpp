@@ -1,0 +1,245 @@
+#include "rtf_reader.h"
+#include "rtf_writer.h"
+
+#include <QBuffer>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+
+using quillon::RtfReader;
+using quillon::RtfWriter;
+
+namespace {
+
+// A document whose default font is the writer's font 0 at 12 pt, so that plain text needs no
+// font or size words.
+std::unique_ptr<QTextDocument> plainDocument(const QString &text) {
+    auto document = std::make_unique<QTextDocument>();
+    document->setDefaultFont(QFont(QStringLiteral("Arial"), 12));
+    document->setPlainText(text);
+    return document;
+}
+
+// What comes after the header up to the closing brace.
+QByteArray body(const QByteArray &rtf) {
+    const QByteArray marker = "\\viewkind4\\pard\\plain\r\n";
+    const qsizetype start = rtf.indexOf(marker);
+    if (start < 0 || !rtf.endsWith("}\r\n"))
+        return "<no body>";
+    return rtf.sliced(start + marker.size(), rtf.size() - start - marker.size() - 3);
+}
+
+// Every run of one character format: its text and the properties RTF carries.
+QStringList runs(const QTextDocument &document) {
+    QStringList result;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextCharFormat format = it.fragment().charFormat();
+            result << QStringLiteral("%1|%2%3%4|%5pt|%6|%7")
+                          .arg(it.fragment().text(),
+                               format.fontWeight() == QFont::Bold ? QStringLiteral("b") : "",
+                               format.fontItalic() ? QStringLiteral("i") : "",
+                               format.fontUnderline() ? QStringLiteral("u") : "")
+                          .arg(format.fontPointSize())
+                          .arg(format.fontFamilies().toStringList().value(0),
+                               format.foreground().style() == Qt::NoBrush
+                                   ? QStringLiteral("auto")
+                                   : format.foreground().color().name());
+        }
+        result << QStringLiteral("<par>");
+    }
+    return result;
+}
+
+// A quote like the program writes: 30 lines of text laid out with blanks, with empty lines and
+// CR LF line ends.
+QString quoteText() {
+    QStringList lines;
+    lines << QStringLiteral("                    PRICE QUOTE") << QString()
+          << QStringLiteral("Customer:     Jane   Citizen")
+          << QStringLiteral("Product:      Widget") << QString();
+    for (int i = 1; i <= 24; ++i) {
+        lines << QStringLiteral("Item %1%2%3.50   ")
+                     .arg(i)
+                     .arg(QString(14 - QString::number(i).size(), u' '))
+                     .arg(i * 3);
+    }
+    lines << QStringLiteral("\tTotal:\t\t1,402.91");
+    return lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
+}
+
+} // namespace
+
+class RtfWriterTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void header();
+    void text_data();
+    void text();
+    void outputIsAscii();
+    void fontAndColourTables();
+    void quoteRoundTrip();
+    void formattedRoundTrip();
+    void writesToDevice();
+    void reportsDeviceFailure();
+};
+
+void RtfWriterTest::header() {
+    const QByteArray rtf = RtfWriter::toRtf(*plainDocument(QStringLiteral("x")));
+    QVERIFY2(rtf.startsWith("{\\rtf1\\ansi\\ansicpg1252\\deff0"), rtf.constData());
+    QVERIFY(rtf.contains("{\\fonttbl{\\f0\\fnil\\fcharset0 Arial;}}"));
+    QVERIFY(rtf.contains("{\\colortbl ;}"));
+    QCOMPARE(body(rtf), QByteArray("x\\par\r\n"));
+}
+
+void RtfWriterTest::text_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("expected");
+
+    QTest::newRow("one paragraph") << "abc" << QByteArray("abc\\par\r\n");
+    QTest::newRow("every paragraph ends with par, empty ones too")
+        << "a\n\nb\n"
+        << QByteArray("a\\par\r\n\\par\r\nb\\par\r\n\\par\r\n");
+    QTest::newRow("empty document") << "" << QByteArray("\\par\r\n");
+    QTest::newRow("blanks kept") << "  two  spaces  " << QByteArray("  two  spaces  \\par\r\n");
+    QTest::newRow("backslash and braces escaped") << "\\{x}" << QByteArray("\\\\\\{x\\}\\par\r\n");
+    QTest::newRow("tab with a delimiter before text")
+        << "a\tb\t c\t" << QByteArray("a\\tab b\\tab  c\\tab\\par\r\n");
+    QTest::newRow("tab before a blank") << "\t x" << QByteArray("\\tab  x\\par\r\n");
+    QTest::newRow("line break") << QStringLiteral("a\u2028b") << QByteArray("a\\line b\\par\r\n");
+    QTest::newRow("non-breaking space")
+        << QStringLiteral("a\u00a0b") << QByteArray("a\\~b\\par\r\n");
+    QTest::newRow("Latin-1 character")
+        << QString::fromUtf8("é1") << QByteArray("\\u233?1\\par\r\n");
+    QTest::newRow("delete character") << QStringLiteral("\x7f") << QByteArray("\\u127?\\par\r\n");
+    QTest::newRow("above 32767 as negative")
+        << QString::fromUtf8("\uffe0") << QByteArray("\\u-32?\\par\r\n");
+    QTest::newRow("beyond the BMP as a surrogate pair")
+        << QString::fromUtf8("😀") << QByteArray("\\u-10179?\\u-8704?\\par\r\n");
+    QTest::newRow("control characters left out")
+        << QStringLiteral("a\x01\x1f b") << QByteArray("a b\\par\r\n");
+}
+
+void RtfWriterTest::text() {
+    QFETCH(QString, text);
+    QTEST(body(RtfWriter::toRtf(*plainDocument(text))), "expected");
+}
+
+void RtfWriterTest::outputIsAscii() {
+    const QByteArray rtf = RtfWriter::toRtf(*plainDocument(QString::fromUtf8("Ünïcödé €😀 中文")));
+    for (const char c : rtf)
+        QVERIFY2(static_cast<unsigned char>(c) < 0x80, rtf.constData());
+}
+
+void RtfWriterTest::fontAndColourTables() {
+    QTextDocument document;
+    document.setDefaultFont(QFont(QStringLiteral("Arial"), 10));
+    QTextCursor cursor(&document);
+    QTextCharFormat format;
+    format.setFontFamilies({QStringLiteral("Courier New")});
+    format.setForeground(QColor(255, 0, 0));
+    cursor.insertText(QStringLiteral("a"), format);
+    format.setForeground(QColor(0, 0, 255));
+    cursor.insertText(QStringLiteral("b"), format);
+    format.setForeground(QColor(255, 0, 0));
+    format.setFontFamilies({QStringLiteral("Odd{Font}")});
+    cursor.insertText(QStringLiteral("c"), format);
+
+    const QByteArray rtf = RtfWriter::toRtf(document);
+    QVERIFY2(rtf.contains("{\\fonttbl{\\f0\\fnil\\fcharset0 Arial;}{\\f1\\fnil\\fcharset0 Courier "
+                          "New;}{\\f2\\fnil\\fcharset0 Odd\\{Font\\};}}"),
+             rtf.constData());
+    QVERIFY(rtf.contains("{\\colortbl ;\\red255\\green0\\blue0;\\red0\\green0\\blue255;}"));
+    QCOMPARE(body(rtf), QByteArray("\\fs20\\f1\\cf1 a\\cf2 b\\f2\\cf1 c\\par\r\n"));
+}
+
+void RtfWriterTest::quoteRoundTrip() {
+    const QString quote = quoteText();
+    const auto document = plainDocument(quote);
+    QString expected = quote;
+    expected.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    QCOMPARE(document->toPlainText(), expected);
+    QCOMPARE(document->blockCount(), 31);
+
+    QTextDocument reread;
+    RtfReader reader;
+    QVERIFY2(reader.read(RtfWriter::toRtf(*document), &reread), qPrintable(reader.errorString()));
+    QCOMPARE(reread.toPlainText(), expected);
+    QCOMPARE(reread.blockCount(), 31);
+    QCOMPARE(reread.findBlockByNumber(0).text(), QStringLiteral("                    PRICE QUOTE"));
+    QCOMPARE(reread.findBlockByNumber(1).text(), QString());
+    QCOMPARE(reread.findBlockByNumber(29).text(), QStringLiteral("\tTotal:\t\t1,402.91"));
+    QCOMPARE(reread.findBlockByNumber(30).text(), QString());
+}
+
+void RtfWriterTest::formattedRoundTrip() {
+    QTextDocument document;
+    document.setDefaultFont(QFont(QStringLiteral("Arial"), 10));
+    QTextCursor cursor(&document);
+    const auto insert = [&cursor](const QString &text, auto &&change) {
+        QTextCharFormat format;
+        change(format);
+        cursor.insertText(text, format);
+    };
+    insert(QStringLiteral("plain "), [](QTextCharFormat &) {});
+    insert(QStringLiteral("bold"), [](QTextCharFormat &f) { f.setFontWeight(QFont::Bold); });
+    insert(QStringLiteral(" italic"), [](QTextCharFormat &f) { f.setFontItalic(true); });
+    insert(QStringLiteral(" under "), [](QTextCharFormat &f) { f.setFontUnderline(true); });
+    cursor.insertBlock();
+    insert(QStringLiteral("big"), [](QTextCharFormat &f) { f.setFontPointSize(20); });
+    insert(QStringLiteral("half"), [](QTextCharFormat &f) { f.setFontPointSize(8.5); });
+    insert(QStringLiteral("green"), [](QTextCharFormat &f) { f.setForeground(QColor(0, 128, 0)); });
+    insert(QStringLiteral("all"), [](QTextCharFormat &f) {
+        f.setFontWeight(QFont::Bold);
+        f.setFontItalic(true);
+        f.setFontUnderline(true);
+        f.setFontPointSize(14);
+        f.setFontFamilies({QStringLiteral("Courier New")});
+        f.setForeground(QColor(255, 0, 0));
+    });
+    cursor.insertBlock();
+    insert(QString::fromUtf8("Ünïcödé € “quotes” 中文 😀 {braces} \\"),
+           [](QTextCharFormat &f) { f.setFontItalic(true); });
+
+    QTextDocument reread;
+    QVERIFY(RtfReader().read(RtfWriter::toRtf(document), &reread));
+    QCOMPARE(reread.toPlainText(), document.toPlainText());
+    const QStringList expected = {
+        "plain ||10pt|Arial|auto",
+        "bold|b|10pt|Arial|auto",
+        " italic|i|10pt|Arial|auto",
+        " under |u|10pt|Arial|auto",
+        "<par>",
+        "big||20pt|Arial|auto",
+        "half||8.5pt|Arial|auto",
+        "green||10pt|Arial|#008000",
+        "all|biu|14pt|Courier New|#ff0000",
+        "<par>",
+        QString::fromUtf8("Ünïcödé € “quotes” 中文 😀 {braces} \\|i|10pt|Arial|auto"),
+        "<par>",
+    };
+    QCOMPARE(runs(reread), expected);
+}
+
+void RtfWriterTest::writesToDevice() {
+    const auto document = plainDocument(QStringLiteral("x"));
+    QBuffer buffer;
+    QVERIFY(buffer.open(QIODevice::WriteOnly));
+    RtfWriter writer;
+    QVERIFY(writer.write(*document, &buffer));
+    QCOMPARE(buffer.data(), RtfWriter::toRtf(*document));
+    QCOMPARE(writer.errorString(), QString());
+}
+
+void RtfWriterTest::reportsDeviceFailure() {
+    QBuffer buffer;
+    QVERIFY(buffer.open(QIODevice::ReadOnly));
+    RtfWriter writer;
+    QTest::ignoreMessage(QtWarningMsg, "QIODevice::write (QBuffer): ReadOnly device");
+    QVERIFY(!writer.write(*plainDocument(QStringLiteral("x")), &buffer));
+    QVERIFY(!writer.errorString().isEmpty());
+}
+
+QTEST_GUILESS_MAIN(RtfWriterTest)
+#include "rtf_writer_test.moc"
