@@ -91,7 +91,9 @@ QByteArray RtfOutput::result() const {
                QByteArray::number(color.green()) + "\\blue" + QByteArray::number(color.blue()) +
                ';';
     }
-    rtf += "}\r\n\\viewkind4\\pard\\plain\r\n" + m_body + "}\r\n";
+    // Without a generator LibreOffice takes the file for one of the old writers that padded with
+    // blanks, and turns runs of blanks into narrower spaces.
+    rtf += "}\r\n{\\*\\generator Quillon;}\\viewkind4\\pard\\plain\r\n" + m_body + "}\r\n";
     return rtf;
 }
 
