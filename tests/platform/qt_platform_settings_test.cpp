@@ -1,0 +1,112 @@
+// The real per-user settings store: texts come back exactly as saved, also after being read
+// again from the file, and a store that cannot be written reports it.
+#include "qt_platform.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace quillon;
+
+namespace {
+
+const QString kApplication = QStringLiteral("Myapp");
+const QString kSection = QStringLiteral("Controls");
+const QString kKey = QStringLiteral("gst");
+
+} // namespace
+
+class QtPlatformSettingsTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init() {
+        // A fresh store per test, never the user's own.
+        m_store = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_store->isValid());
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_store->path());
+    }
+    void cleanup() { m_store.reset(); }
+
+    void savedTextReadBackUnchanged_data() {
+        QTest::addColumn<QString>("value");
+        QTest::newRow("12.5") << "12.5";
+        QTest::newRow("abc") << "abc";
+        QTest::newRow("equals sign") << "=";
+        QTest::newRow("key-like text") << "gst=5";
+        QTest::newRow("semicolon") << ";";
+        QTest::newRow("hash") << "#";
+        QTest::newRow("double quotes") << "\"10\"";
+        QTest::newRow("single quote") << "it's";
+        QTest::newRow("backslashes") << "a\\b\\\\c\\";
+        QTest::newRow("comma, read as a list if unquoted") << "1,5";
+        QTest::newRow("section-like text") << "[Controls]";
+        QTest::newRow("at sign, read as a variant if unescaped") << "@Invalid()";
+        QTest::newRow("non-ASCII letters") << QStringLiteral("Müller ÄÖÜ ß € 日本");
+        QTest::newRow("leading and trailing blanks") << " 10 ";
+        QTest::newRow("tab") << "1\t0";
+        QTest::newRow("empty text") << "";
+        QTest::newRow("1,000 characters")
+            << QString(1000, QLatin1Char('x')).replace(7, 3, QStringLiteral("=;#"));
+    }
+    void savedTextReadBackUnchanged() {
+        QFETCH(QString, value);
+        QtPlatform platform;
+        QCOMPARE(platform.saveSetting(kApplication, kSection, kKey, value), std::nullopt);
+        const QString file = QDir(m_store->path()).filePath(kApplication + QLatin1String(".conf"));
+        QVERIFY2(QFile::exists(file), qPrintable(file));
+
+        // Make the file look changed, so that the next read parses it instead of reusing what
+        // this process wrote.
+        QFile stored(file);
+        QVERIFY(stored.open(QIODevice::ReadWrite));
+        QVERIFY(stored.setFileTime(QDateTime::currentDateTimeUtc().addSecs(-3600),
+                                   QFileDevice::FileModificationTime));
+        stored.close();
+
+        QCOMPARE(QtPlatform().readSetting(kApplication, kSection, kKey, QStringLiteral("none")),
+                 value);
+    }
+
+    void laterSaveReplacesEarlierOne() {
+        QtPlatform platform;
+        QCOMPARE(platform.saveSetting(kApplication, kSection, kKey, QStringLiteral("12.5")),
+                 std::nullopt);
+        QCOMPARE(platform.saveSetting(kApplication, kSection, kKey, QString()), std::nullopt);
+        QCOMPARE(platform.readSetting(kApplication, kSection, kKey, QStringLiteral("none")),
+                 QString());
+    }
+
+    void absentKeyGivesDefault() {
+        QCOMPARE(QtPlatform().readSetting(kApplication, kSection, kKey, QStringLiteral("none")),
+                 QStringLiteral("none"));
+        QCOMPARE(QtPlatform().readSetting(kApplication, kSection, kKey, QString()), QString());
+    }
+
+    void unwritableStoreReportsError() {
+        // The store's folder would have to be made inside a regular file, which no user can do.
+        const QString blocker = m_store->filePath(QStringLiteral("blocker"));
+        QFile file(blocker);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                           blocker + QLatin1String("/config"));
+
+        QtPlatform platform;
+        const std::optional<QString> error =
+            platform.saveSetting(kApplication, kSection, kKey, QStringLiteral("12.5"));
+        QVERIFY(error.has_value());
+        QVERIFY2(error->contains(kApplication), qPrintable(*error));
+        QCOMPARE(platform.readSetting(kApplication, kSection, kKey, QStringLiteral("none")),
+                 QStringLiteral("none"));
+    }
+
+private:
+    std::unique_ptr<QTemporaryDir> m_store;
+};
+
+QTEST_GUILESS_MAIN(QtPlatformSettingsTest)
+#include "qt_platform_settings_test.moc"
