@@ -1,0 +1,276 @@
+// The Report, About and Sys Info tabs of the main window: their controls at the designed places,
+// in the designed colours and faces, the Tab key passing over the uptime boxes, and the two
+// hyperlinks.
+#include "hyperlink_label.h"
+#include "look_and_feel.h"
+#include "main_window_fixture.h"
+#include "tab_control.h"
+
+#include <QPlainTextEdit>
+#include <QTabBar>
+#include <QTextEdit>
+
+using namespace quillon;
+
+namespace {
+
+// Tab indexes.
+constexpr int kReport = 1, kAbout = 2, kSysInfo = 3;
+
+// Designed rectangles are in twips, 15 to a pixel.
+QRect twips(int left, int top, int width, int height) {
+    return QRect(left / 15, top / 15, width / 15, height / 15);
+}
+
+// Faces are sized for the 96 dpi screen the twips were drawn on: a point is 4/3 pixel.
+int pixelsOf(double points) {
+    return qRound(points * 4.0 / 3.0);
+}
+
+} // namespace
+
+class TabsTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() {
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::Australia));
+        applyLookAndFeel(*qApp);
+    }
+    void init() {
+        m_fixture = std::make_unique<MainWindowFixture>();
+        m_fixture->start();
+    }
+    void cleanup() { m_fixture.reset(); }
+
+    void controlsAtDesignedPlaces_data() {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRect>("designed");
+        QTest::newRow("Rich") << kReport << "Rich" << twips(120, 480, 4695, 5175);
+        QTest::newRow("Command3") << kReport << "Command3" << twips(120, 5760, 1095, 375);
+        QTest::newRow("Command4") << kReport << "Command4" << twips(1320, 5760, 1095, 375);
+        QTest::newRow("Command5") << kReport << "Command5" << twips(2520, 5760, 1095, 375);
+        QTest::newRow("Command6") << kReport << "Command6" << twips(3720, 5760, 1095, 375);
+        QTest::newRow("Image1 at the logo's own size")
+            << kAbout << "Image1" << QRect(8, 32, 128, 96);
+        QTest::newRow("Label26") << kAbout << "Label26" << twips(2400, 720, 2055, 255);
+        QTest::newRow("Label25") << kAbout << "Label25" << twips(2640, 1440, 1335, 375);
+        QTest::newRow("Text2") << kAbout << "Text2" << twips(360, 2280, 4215, 2055);
+        QTest::newRow("HLink2") << kAbout << "HLink2" << twips(720, 4440, 1095, 255);
+        QTest::newRow("HLink1") << kAbout << "HLink1" << twips(3120, 4440, 855, 255);
+        QTest::newRow("Text3") << kAbout << "Text3" << twips(600, 4920, 3615, 1095);
+        QTest::newRow("lab") << kSysInfo << "lab" << twips(1440, 840, 2055, 255);
+        QTest::newRow("Text4") << kSysInfo << "Text4" << twips(960, 1080, 3015, 1575);
+        QTest::newRow("Label27") << kSysInfo << "Label27" << twips(1440, 2760, 2055, 255);
+        QTest::newRow("txtResults") << kSysInfo << "txtResults" << twips(960, 3000, 3015, 285);
+        QTest::newRow("Label28") << kSysInfo << "Label28" << twips(360, 3480, 4215, 375);
+        QTest::newRow("Text5") << kSysInfo << "Text5" << twips(600, 3960, 3735, 375);
+        QTest::newRow("Text6") << kSysInfo << "Text6" << twips(600, 4320, 3735, 375);
+        QTest::newRow("Text7") << kSysInfo << "Text7" << twips(600, 4680, 3735, 375);
+        QTest::newRow("Text8") << kSysInfo << "Text8" << twips(600, 5040, 3735, 375);
+    }
+    void controlsAtDesignedPlaces() {
+        QFETCH(int, page);
+        QFETCH(QString, name);
+        QFETCH(QRect, designed);
+        TabControl *tabs = tabControl();
+        QCOMPARE(tabs->geometry().topLeft(), QPoint(8, 0));
+        showPage(page);
+        QWidget *widget = control(name);
+        // Positions count from the tab control's outer corner, tab row included.
+        QCOMPARE(QRect(widget->mapTo(tabs, QPoint(0, 0)), widget->size()), designed);
+        QVERIFY(widget->isVisible());
+    }
+
+    void reportPageButtonsAndEmptyReportArea() {
+        QVERIFY(control<QTextEdit>("Rich")->toPlainText().isEmpty());
+        const QStringList captions = {"View Report", "Save Report", "Open Report", "Print Report"};
+        for (int i = 0; i < 4; ++i) {
+            const QString name = QStringLiteral("Command%1").arg(3 + i);
+            QCOMPARE(control<QPushButton>(name)->text(), captions.at(i));
+        }
+    }
+
+    void aboutPageLogoAndProductName() {
+        auto *image = control<QLabel>("Image1");
+        const QPixmap logo = image->pixmap();
+        QCOMPARE(logo.size(), QSize(128, 96));
+        QVERIFY(!logo.toImage().hasAlphaChannel());
+        QVERIFY(!image->hasScaledContents());
+
+        auto *product = control<QLabel>("Label26");
+        QCOMPARE(product->text(), QStringLiteral("Quillon"));
+        QVERIFY(product->font().bold());
+        QCOMPARE(product->font().pixelSize(), pixelsOf(9.75));
+        QCOMPARE(product->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+
+        auto *version = control<QLabel>("Label25");
+        QCOMPARE(version->text(), QStringLiteral("Version 3.0.0"));
+        QVERIFY(version->font().bold());
+        QCOMPARE(version->font().pixelSize(), pixelsOf(8.25));
+    }
+
+    void aboutPageDescriptionWordForWord() {
+        // Blanks before the line breaks belong to the text.
+        const QString expected =
+            QStringLiteral("This program was developed to help small bussinesses in \n"
+                           "Australia with working out quotes now that the GST has \n"
+                           "been introduced. It now also supports all countries.\n"
+                           "\n"
+                           "I hope you find it helpful. Could you please send \n"
+                           "comments good or bad to the support email address \n"
+                           "please.\n"
+                           "\n"
+                           "This program is completely Freeware.\n");
+        auto *text2 = control<QTextEdit>("Text2");
+        QCOMPARE(text2->toPlainText(), expected);
+        QVERIFY(!text2->isReadOnly());
+        QCOMPARE(text2->palette().color(QPalette::Base),
+                 text2->parentWidget()->palette().color(QPalette::Window));
+    }
+
+    void aboutPageContactLines() {
+        auto *text3 = control<QTextEdit>("Text3");
+        QStringList lines = text3->toPlainText().split(QLatin1Char('\n'));
+        // Every line ends with a line break, the last included.
+        QCOMPARE(lines.size(), 6);
+        QCOMPARE(lines.takeLast(), QString());
+        QCOMPARE(lines.first(), QStringLiteral("Vellan Computers"));
+        QVERIFY2(lines.last().startsWith(QLatin1String("Phone: ")), qPrintable(lines.last()));
+        for (const QString &line : std::as_const(lines))
+            QVERIFY(!line.trimmed().isEmpty());
+        QVERIFY(text3->font().bold());
+        QCOMPARE(text3->document()->defaultTextOption().alignment() & Qt::AlignHorizontal_Mask,
+                 Qt::AlignHCenter);
+        QCOMPARE(text3->palette().color(QPalette::Base),
+                 text3->parentWidget()->palette().color(QPalette::Window));
+    }
+
+    void sysInfoPageColoursAndFaces_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QColor>("background"); // invalid: not checked
+        QTest::addColumn<QColor>("text");
+        QTest::addColumn<int>("pixelSize");
+        QTest::addColumn<bool>("bold");
+        const QColor none;
+        const QColor yellow(255, 255, 0);
+        QTest::newRow("lblWelcome blue")
+            << "lblWelcome" << none << QColor(0, 0, 255) << pixelsOf(13.5) << true;
+        QTest::newRow("lab heading") << "lab" << none << none << pixelsOf(8.25) << true;
+        QTest::newRow("Text4 yellow on black")
+            << "Text4" << QColor(Qt::black) << yellow << 0 << false;
+        QTest::newRow("txtResults red on black")
+            << "txtResults" << QColor(Qt::black) << QColor(255, 0, 0) << 0 << false;
+        QTest::newRow("Label28 dark red")
+            << "Label28" << none << QColor(128, 0, 0) << pixelsOf(12) << true;
+        QTest::newRow("Text5 on yellow") << "Text5" << yellow << none << pixelsOf(12) << true;
+        QTest::newRow("Text8 on yellow") << "Text8" << yellow << none << pixelsOf(12) << true;
+    }
+    void sysInfoPageColoursAndFaces() {
+        QFETCH(QString, name);
+        QFETCH(QColor, background);
+        QFETCH(QColor, text);
+        QFETCH(int, pixelSize);
+        QFETCH(bool, bold);
+        QWidget *widget = control(name);
+        // Labels paint with the window roles, text boxes with the base roles.
+        const bool isLabel = qobject_cast<QLabel *>(widget) != nullptr;
+        const QPalette palette = widget->palette();
+        if (background.isValid())
+            QCOMPARE(palette.color(isLabel ? QPalette::Window : QPalette::Base), background);
+        if (text.isValid())
+            QCOMPARE(palette.color(isLabel ? QPalette::WindowText : QPalette::Text), text);
+        if (pixelSize > 0)
+            QCOMPARE(widget->font().pixelSize(), pixelSize);
+        QCOMPARE(widget->font().bold(), bold);
+    }
+
+    void uptimeBoxesCentredFramelessAndSkippedByTab() {
+        showPage(kSysInfo);
+        QSet<QWidget *> uptimeBoxes;
+        for (int i = 5; i <= 8; ++i) {
+            auto *box = control<QLineEdit>(QStringLiteral("Text%1").arg(i));
+            QVERIFY(!box->hasFrame());
+            QCOMPARE(box->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+            QVERIFY(!(box->focusPolicy() & Qt::TabFocus));
+            uptimeBoxes.insert(box);
+        }
+
+        QWidget *start = control("txtResults");
+        start->setFocus();
+        QCOMPARE(QApplication::focusWidget(), start);
+        QList<QWidget *> visited;
+        for (int press = 0; press < 12; ++press) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            visited.append(QApplication::focusWidget());
+        }
+        for (QWidget *widget : std::as_const(visited))
+            QVERIFY2(!uptimeBoxes.contains(widget), qPrintable(widget->objectName()));
+        // The key did move the focus round the page and back.
+        QVERIFY(visited.contains(control("Text4")));
+        QVERIFY(visited.contains(start));
+    }
+
+    void hyperlinkOpensItsAddressAndNothingElse_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("scheme");
+        QTest::newRow("HLink1 home page") << "HLink1"
+                                          << "Home Page"
+                                          << "https";
+        QTest::newRow("HLink2 support email") << "HLink2"
+                                              << "Support Email"
+                                              << "mailto";
+    }
+    void hyperlinkOpensItsAddressAndNothingElse() {
+        QFETCH(QString, name);
+        QFETCH(QString, caption);
+        QFETCH(QString, scheme);
+        showPage(kAbout);
+        auto *link = control<HyperlinkLabel>(name);
+        QCOMPARE(link->text(), caption);
+        QVERIFY(link->font().underline());
+        QCOMPARE(link->cursor().shape(), Qt::PointingHandCursor);
+        const QString description = control<QTextEdit>("Text2")->toPlainText();
+
+        QTest::mouseClick(link, Qt::LeftButton);
+
+        const FakePlatform &platform = m_fixture->platform;
+        QCOMPARE(platform.openedUrls.size(), 1);
+        const QUrl address = platform.openedUrls.constFirst();
+        QCOMPARE(address.scheme(), scheme);
+        if (scheme == QLatin1String("mailto"))
+            QVERIFY2(address.path().contains(QLatin1Char('@')), qPrintable(address.toString()));
+        else
+            QVERIFY2(!address.host().isEmpty(), qPrintable(address.toString()));
+        QCOMPARE(link->text(), caption);
+        QCOMPARE(tabControl()->currentIndex(), kAbout);
+        QCOMPARE(control<QTextEdit>("Text2")->toPlainText(), description);
+        QVERIFY(platform.messages.isEmpty());
+        QVERIFY(platform.prompts.isEmpty());
+        QVERIFY(m_fixture->window->pricingState() == PricingState());
+    }
+
+private:
+    TabControl *tabControl() const { return m_fixture->find<TabControl>("SSTab1"); }
+
+    // A control of the tab control; names such as Text4 recur in the hidden windows.
+    template <typename T = QWidget> T *control(const QString &name) const {
+        T *widget = tabControl()->findChild<T *>(name);
+        if (!widget)
+            qFatal("no control named %s on the tabs", qPrintable(name));
+        return widget;
+    }
+
+    void showPage(int index) const {
+        QTabBar *bar = tabControl()->tabBar();
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
+        QCOMPARE(tabControl()->currentIndex(), index);
+    }
+
+    std::unique_ptr<MainWindowFixture> m_fixture;
+};
+
+QTEST_MAIN(TabsTest)
+#include "tabs_test.moc"
