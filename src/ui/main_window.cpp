@@ -38,7 +38,8 @@ MainWindow::MainWindow(Platform &platform, QWidget *parent)
     : QWidget(parent)
     , m_platform(platform)
     , m_sstab1(new TabControl(this))
-    , m_statusBar1(new StatusBar(platform, this)) {
+    , m_statusBar1(new StatusBar(platform, this))
+    , m_timer1(this) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Vellan Price Calculator"));
     setWindowIcon(applicationIcon());
