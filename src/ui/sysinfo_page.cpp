@@ -19,6 +19,9 @@ const QColor kDarkRed(128, 0, 0);
 // The designed box of the welcome label, and the room the page leaves it.
 constexpr int kWelcomeLeft = 1920, kWelcomeTop = 360, kWelcomeWidth = 1125, kWelcomeHeight = 360;
 constexpr int kPageMargin = 8;
+// The greeting may go below the body text's size for a long name, as far as the multi-line boxes
+// go; at the body size a name of 30 wide letters would still be cut off.
+constexpr int kSmallestGreetingPixels = 9;
 
 QLabel *addHeading(QWidget *page, const char *name, const char *caption, int left, int top,
                    int width, int height) {
@@ -103,7 +106,7 @@ void showGreeting(QLabel *lblWelcome, const QString &greeting) {
 
     QFont font = layout::font(13.5, true);
     int needed = QFontMetrics(font).horizontalAdvance(greeting) + 4;
-    while (needed > room && font.pixelSize() > layout::font().pixelSize()) {
+    while (needed > room && font.pixelSize() > kSmallestGreetingPixels) {
         font.setPixelSize(font.pixelSize() - 1);
         needed = QFontMetrics(font).horizontalAdvance(greeting) + 4;
     }
