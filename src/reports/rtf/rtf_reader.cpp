@@ -108,6 +108,7 @@ private:
     void handleWord(const RtfToken &token);
     void handleTextWord(const RtfToken &token);
     void handleSymbol(char symbol);
+    void setCodePage(int codePage);
     void appendBytes(QByteArrayView bytes);
     void flushBytes();
     void appendText(const QString &text);
@@ -224,13 +225,13 @@ void DocumentBuilder::handleWord(const RtfToken &token) {
     } else if (isSkippedDestination(word)) {
         m_state.destination = Destination::Skip;
     } else if (word == "ansicpg") {
-        m_decoder = CodePageDecoder(parameter);
+        setCodePage(parameter);
     } else if (word == "mac") {
-        m_decoder = CodePageDecoder(10000);
+        setCodePage(10000);
     } else if (word == "pc") {
-        m_decoder = CodePageDecoder(437);
+        setCodePage(437);
     } else if (word == "pca") {
-        m_decoder = CodePageDecoder(850);
+        setCodePage(850);
     } else if (word == "deff") {
         m_defaultFont = parameter;
     } else if (word == "uc") {
@@ -327,6 +328,12 @@ void DocumentBuilder::handleSymbol(char symbol) {
         // \- (optional hyphen), \| and \: (index entries) show nothing.
         break;
     }
+}
+
+void DocumentBuilder::setCodePage(int codePage) {
+    // Opening a system converter is costly; files repeat the same code page often.
+    if (codePage != m_decoder.codePage())
+        m_decoder = CodePageDecoder(codePage);
 }
 
 void DocumentBuilder::appendBytes(QByteArrayView bytes) {
