@@ -93,6 +93,9 @@ void MainWindow::onCommand6Clicked() {
     if (!printer)
         return;
     m_report.rich->printTo(printer.get());
+    // Printing itself reports nothing; a printer that could not be started says so in its state.
+    if (printer->printerState() == QPrinter::Error)
+        showError(tr("The report could not be printed: the printer could not be started."));
 }
 
 } // namespace quillon

@@ -1,0 +1,304 @@
+// The Report tab's Save Report, Open Report and Print Report commands through the main window,
+// with every file and print dialog answered by the scripted platform.
+#include "look_and_feel.h"
+#include "main_window_fixture.h"
+#include "report_tab.h"
+
+#include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTextCursor>
+
+using namespace quillon;
+
+namespace {
+
+QByteArray fileContent(const QString &path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
+bool writeFile(const QString &path, const QByteArray &content) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
+}
+
+} // namespace
+
+class ReportCommandsTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() {
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::Australia));
+        applyLookAndFeel(*qApp);
+    }
+    void init() {
+        m_fixture = std::make_unique<MainWindowFixture>();
+        m_fixture->start();
+        m_tab = std::make_unique<ReportTab>(*m_fixture);
+        m_tab->open();
+        m_tab->calculate(QStringLiteral("110"), QStringLiteral("10"), "Option2");
+        m_tab->viewReport(QStringLiteral("Smith"), QStringLiteral("Desk"));
+        m_quote = m_tab->rich()->toPlainText();
+        QVERIFY(m_quote.contains(QLatin1String("Client:       Smith")));
+        m_folder = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_folder->isValid());
+    }
+    void cleanup() {
+        m_tab.reset();
+        m_fixture.reset();
+        m_folder.reset();
+    }
+
+    void saveDialogOffersFiltersAndLastName();
+    void saveCancelDoesNothing();
+    void saveWritesRichTextWhateverTheName_data();
+    void saveWritesRichTextWhateverTheName();
+    void saveFailureIsToldAndKeepsReport();
+
+    void openBringsBackSavedReport();
+    void openShowsPlainTextAsIs();
+    void openCancelKeepsReport();
+    void openOffersLastName();
+    void openFailureIsToldAndKeepsReport();
+
+    void printRangeFollowsSelection_data();
+    void printRangeFollowsSelection();
+    void printCancelPrintsNothing();
+    void printerThatCannotStartIsTold();
+
+private:
+    QString path(const char *name) const { return m_folder->filePath(QLatin1String(name)); }
+    void answerFile(const QString &answer) { m_fixture->platform.fileAnswers.push_back(answer); }
+    // Selects the first occurrence of `text` in the report area; false when there is none.
+    bool select(const QString &text);
+    static QString printedText(const QString &pdf);
+
+    std::unique_ptr<MainWindowFixture> m_fixture;
+    std::unique_ptr<ReportTab> m_tab;
+    std::unique_ptr<QTemporaryDir> m_folder; // where the user saves and opens reports
+    QString m_quote;
+};
+
+bool ReportCommandsTest::select(const QString &text) {
+    RichTextBox *rich = m_tab->rich();
+    const qsizetype start = rich->toPlainText().indexOf(text);
+    if (start < 0)
+        return false;
+    QTextCursor cursor(rich->document());
+    cursor.setPosition(int(start));
+    cursor.setPosition(int(start + text.size()), QTextCursor::KeepAnchor);
+    rich->setTextCursor(cursor);
+    return true;
+}
+
+QString ReportCommandsTest::printedText(const QString &pdf) {
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"),
+                  {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    if (!process.waitForFinished() || process.exitCode() != 0)
+        return QStringLiteral("<pdftotext failed: %1>")
+            .arg(QString::fromLocal8Bit(process.readAllStandardError()));
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+void ReportCommandsTest::saveDialogOffersFiltersAndLastName() {
+    answerFile(path("first.rtf"));
+    answerFile(QString());
+    m_fixture->click("Command4");
+    m_fixture->click("Command4");
+
+    const QList<FakePlatform::FileDialog> &dialogs = m_fixture->platform.fileDialogs;
+    QCOMPARE(dialogs.size(), 2);
+    const QStringList filters = {QStringLiteral("All Files (*.*)"),
+                                 QStringLiteral("Rich Text Files(*.rtf)"),
+                                 QStringLiteral("Text Files(*.txt)")};
+    for (const FakePlatform::FileDialog &dialog : dialogs) {
+        QVERIFY(dialog.save);
+        QCOMPARE(dialog.request.filters, filters);
+        QCOMPARE(dialog.request.selectedFilter, 1);
+    }
+    QCOMPARE(dialogs[0].request.fileName, QString());
+    QCOMPARE(dialogs[1].request.fileName, path("first.rtf"));
+}
+
+void ReportCommandsTest::saveCancelDoesNothing() {
+    answerFile(QString());
+    m_fixture->click("Command4");
+
+    QCOMPARE(m_fixture->platform.fileDialogs.size(), 1);
+    QVERIFY(QDir(m_folder->path()).isEmpty());
+    QVERIFY(m_fixture->platform.messages.isEmpty());
+    QCOMPARE(m_tab->rich()->toPlainText(), m_quote);
+    // A cancelled dialog leaves no name to offer next time.
+    m_fixture->click("Command4");
+    QCOMPARE(m_fixture->platform.fileDialogs[1].request.fileName, QString());
+}
+
+void ReportCommandsTest::saveWritesRichTextWhateverTheName_data() {
+    QTest::addColumn<QString>("name");
+    QTest::newRow("rtf name") << "report.rtf";
+    QTest::newRow("txt name still gets rich text") << "report.txt";
+    QTest::newRow("no extension used as typed") << "report";
+}
+
+void ReportCommandsTest::saveWritesRichTextWhateverTheName() {
+    QFETCH(QString, name);
+    const QString target = m_folder->filePath(name);
+    answerFile(target);
+    m_fixture->click("Command4");
+
+    QVERIFY(m_fixture->platform.messages.isEmpty());
+    QCOMPARE(QDir(m_folder->path()).entryList(QDir::Files | QDir::NoDotAndDotDot),
+             QStringList{name});
+    QVERIFY(fileContent(target).startsWith("{\\rtf1"));
+    QVERIFY(fileContent(target).contains("Smith"));
+    QCOMPARE(m_tab->rich()->toPlainText(), m_quote);
+}
+
+void ReportCommandsTest::saveFailureIsToldAndKeepsReport() {
+    answerFile(m_folder->filePath(QStringLiteral("missing/report.rtf")));
+    m_fixture->click("Command4");
+
+    QCOMPARE(m_fixture->platform.messages.size(), 1);
+    QCOMPARE(m_fixture->platform.messages.constFirst().title, QStringLiteral("Error"));
+    QCOMPARE(m_fixture->platform.messages.constFirst().icon, MessageIcon::Warning);
+    QVERIFY(QDir(m_folder->path()).isEmpty());
+    QCOMPARE(m_tab->rich()->toPlainText(), m_quote);
+}
+
+void ReportCommandsTest::openBringsBackSavedReport() {
+    answerFile(path("saved.rtf"));
+    m_fixture->click("Command4");
+    m_tab->viewReport(QStringLiteral("Jones"), QStringLiteral("Chair"));
+    QVERIFY(m_tab->rich()->toPlainText() != m_quote);
+
+    answerFile(path("saved.rtf"));
+    m_fixture->click("Command5");
+
+    QVERIFY(m_fixture->platform.messages.isEmpty());
+    QCOMPARE(m_fixture->platform.fileDialogs.size(), 2);
+    QVERIFY(!m_fixture->platform.fileDialogs[1].save);
+    QCOMPARE(m_tab->rich()->toPlainText(), m_quote);
+}
+
+void ReportCommandsTest::openShowsPlainTextAsIs() {
+    // Braces and backslashes in a plain file are text, not markup.
+    QVERIFY(writeFile(path("notes.txt"), "First line {\\b not bold}\r\nSecond line\r\n"));
+    answerFile(path("notes.txt"));
+    m_fixture->click("Command5");
+
+    QVERIFY(m_fixture->platform.messages.isEmpty());
+    QCOMPARE(m_tab->rich()->toPlainText(),
+             QStringLiteral("First line {\\b not bold}\nSecond line\n"));
+}
+
+void ReportCommandsTest::openCancelKeepsReport() {
+    answerFile(QString());
+    m_fixture->click("Command5");
+
+    QCOMPARE(m_fixture->platform.fileDialogs.size(), 1);
+    QVERIFY(m_fixture->platform.messages.isEmpty());
+    QCOMPARE(m_tab->rich()->toPlainText(), m_quote);
+}
+
+void ReportCommandsTest::openOffersLastName() {
+    QVERIFY(writeFile(path("notes.txt"), "Notes\r\n"));
+    answerFile(path("notes.txt"));
+    answerFile(QString());
+    answerFile(QString());
+    m_fixture->click("Command5");
+    m_fixture->click("Command5");
+    m_fixture->click("Command4");
+
+    const QList<FakePlatform::FileDialog> &dialogs = m_fixture->platform.fileDialogs;
+    QCOMPARE(dialogs.size(), 3);
+    QCOMPARE(dialogs[0].request.fileName, QString());
+    QCOMPARE(dialogs[0].request.selectedFilter, 1);
+    // Offered again to the next dialog, open or save, even after a Cancel.
+    QCOMPARE(dialogs[1].request.fileName, path("notes.txt"));
+    QCOMPARE(dialogs[2].request.fileName, path("notes.txt"));
+    QVERIFY(dialogs[2].save);
+}
+
+void ReportCommandsTest::openFailureIsToldAndKeepsReport() {
+    answerFile(path("gone.rtf"));
+    m_fixture->click("Command5");
+
+    QCOMPARE(m_fixture->platform.messages.size(), 1);
+    QCOMPARE(m_fixture->platform.messages.constFirst().title, QStringLiteral("Error"));
+    QCOMPARE(m_fixture->platform.messages.constFirst().icon, MessageIcon::Warning);
+    QCOMPARE(m_tab->rich()->toPlainText(), m_quote);
+}
+
+void ReportCommandsTest::printRangeFollowsSelection_data() {
+    QTest::addColumn<QString>("selection");
+    QTest::addColumn<PrintRange>("preselected");
+    QTest::addColumn<QStringList>("printed");
+    QTest::addColumn<QStringList>("notPrinted");
+    QTest::newRow("no selection prints the whole report")
+        << QString() << PrintRange::AllPages
+        << QStringList{"15/07/2005", "Client:", "Smith", "Activity Statement", "Profit after GST"}
+        << QStringList{};
+    QTest::newRow("selection prints only the selected text")
+        << "Client:       Smith" << PrintRange::Selection << QStringList{"Client:", "Smith"}
+        << QStringList{"15/07/2005", "Desk", "Profit after GST"};
+}
+
+void ReportCommandsTest::printRangeFollowsSelection() {
+    QFETCH(QString, selection);
+    QFETCH(PrintRange, preselected);
+    QFETCH(QStringList, printed);
+    QFETCH(QStringList, notPrinted);
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        QSKIP("pdftotext (poppler-utils) is needed to read the printed text back.");
+    if (!selection.isEmpty())
+        QVERIFY(select(selection));
+    // The user keeps the range the dialog preselected.
+    m_fixture->platform.printAnswers.push_back(preselected);
+    m_fixture->click("Command6");
+
+    QCOMPARE(m_fixture->platform.printDialogsPreselected, QList<PrintRange>{preselected});
+    QCOMPARE(m_fixture->platform.printedFiles.size(), 1);
+    const QString text = printedText(m_fixture->platform.printedFiles.constFirst());
+    for (const QString &expected : printed)
+        QVERIFY2(text.contains(expected), qPrintable(expected + QLatin1String(" in:\n") + text));
+    for (const QString &unexpected : notPrinted)
+        QVERIFY2(!text.contains(unexpected),
+                 qPrintable(unexpected + QLatin1String(" in:\n") + text));
+    QVERIFY(m_fixture->platform.messages.isEmpty());
+    QCOMPARE(m_tab->rich()->toPlainText(), m_quote);
+}
+
+void ReportCommandsTest::printCancelPrintsNothing() {
+    m_fixture->platform.printAnswers.push_back(std::nullopt);
+    m_fixture->click("Command6");
+
+    QCOMPARE(m_fixture->platform.printDialogsPreselected, QList<PrintRange>{PrintRange::AllPages});
+    QVERIFY(m_fixture->platform.printedFiles.isEmpty());
+    QVERIFY(m_fixture->platform.messages.isEmpty());
+}
+
+void ReportCommandsTest::printerThatCannotStartIsTold() {
+    // The scripted printers write printed-N.pdf beside the program folder; a folder of that name
+    // keeps the first one from starting.
+    const QString blocked = QFileInfo(m_fixture->platform.programFolderPath)
+                                .dir()
+                                .filePath(QStringLiteral("printed-1.pdf"));
+    QVERIFY(QDir().mkdir(blocked));
+    m_fixture->platform.printAnswers.push_back(PrintRange::AllPages);
+    m_fixture->click("Command6");
+
+    QCOMPARE(m_fixture->platform.printedFiles, QStringList{blocked});
+    QCOMPARE(m_fixture->platform.messages.size(), 1);
+    QCOMPARE(m_fixture->platform.messages.constFirst().title, QStringLiteral("Error"));
+    QCOMPARE(m_fixture->platform.messages.constFirst().icon, MessageIcon::Warning);
+    QCOMPARE(m_tab->rich()->toPlainText(), m_quote);
+}
+
+QTEST_MAIN(ReportCommandsTest)
+#include "report_commands_test.moc"
