@@ -48,6 +48,16 @@ constexpr Placed kCaptions[] = {
     {"Label21", "$", 2760, 5400, 135, 255},
 };
 
+// An option button that answers a click anywhere in its box, as the designed layout expects,
+// not only on the indicator and the caption's letters.
+class OptionButton final : public QRadioButton {
+public:
+    using QRadioButton::QRadioButton;
+
+protected:
+    bool hitButton(const QPoint &position) const override { return rect().contains(position); }
+};
+
 const QColor kOrange(255, 192, 128);
 const QColor kCyan(192, 255, 255);
 const QColor kGreen(192, 255, 192);
@@ -117,7 +127,7 @@ CalculatorPage buildCalculatorPage(QWidget *page) {
     auto *group = new QButtonGroup(page);
     for (int i = 0; i < 9; ++i) {
         const Option &option = kOptions[i];
-        auto *button = new QRadioButton(QLatin1String(option.caption), page);
+        auto *button = new OptionButton(QLatin1String(option.caption), page);
         button->setObjectName(QStringLiteral("Option%1").arg(i + 1));
         button->setGeometry(layout::rect(option.left, option.top, option.width, 255));
         button->setAutoFillBackground(true);

@@ -128,6 +128,11 @@ private Q_SLOTS:
             const QByteArray name = "Option" + QByteArray::number(i);
             QCOMPARE(m_fixture->find<QRadioButton>(name.constData())->isChecked(), i == 7);
         }
+        // The whole designed box answers, not only the indicator and the caption's letters.
+        auto *option2 = m_fixture->find<QRadioButton>("Option2");
+        QTest::mouseClick(option2, Qt::LeftButton, {},
+                          QPoint(option2->width() - 2, option2->height() / 2));
+        QVERIFY(option2->isChecked());
     }
 
     void focusStartsInPriceAndFollowsDesignedOrder() {
