@@ -71,6 +71,8 @@ private:
 
     PricingState m_pricing;
     FileDialogRequest m_dio;
+    // Whether the user has been told that quotes go to the data folder this run.
+    bool m_toldQuoteFolder = false;
 
     ReportWindow *m_form2 = nullptr;
     GreetingWindow *m_form3 = nullptr;

@@ -3,6 +3,7 @@
 
 #include "amount_format.h"
 #include "quote_file.h"
+#include "quote_folder.h"
 #include "quote_report.h"
 #include "report_window.h"
 #include "rich_text_box.h"
@@ -14,7 +15,7 @@
 namespace quillon {
 
 QString MainWindow::quoteFolder() const {
-    return m_platform.programFolder();
+    return quillon::quoteFolder(m_platform.programFolder(), m_platform.userDataFolder());
 }
 
 void MainWindow::onCommand3Clicked() {
@@ -49,6 +50,15 @@ void MainWindow::onCommand3Clicked() {
 
     const QString folder = quoteFolder();
     m_platform.setWorkingFolder(folder);
+    if (folder != m_platform.programFolder() && !m_toldQuoteFolder) {
+        m_toldQuoteFolder = true;
+        m_platform.showMessage(
+            this,
+            tr("The program's folder cannot be written, so quotes are kept in\n%1")
+                .arg(
+                    QDir::toNativeSeparators(QDir(folder).filePath(QLatin1String(kQuoteFileName)))),
+            QStringLiteral("Quote file"), MessageIcon::None);
+    }
     const QString text = quoteText(m_form2->report());
     if (const std::optional<QString> error = writeQuote(folder, text)) {
         showError(

@@ -1,0 +1,84 @@
+// Where the quote file lives: the program's folder when it can be written, the user's data
+// folder otherwise, the same for View Report, Save to File and View History.
+#include "look_and_feel.h"
+#include "quote_folder.h"
+#include "report_tab.h"
+
+#include <QTemporaryDir>
+
+using namespace quillon;
+
+class QuoteFolderTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() {
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::Australia));
+        applyLookAndFeel(*qApp);
+    }
+
+    void writableProgramFolderKeepsTheQuotes() {
+        QTemporaryDir dir;
+        const QString data = dir.filePath(QStringLiteral("data"));
+        QCOMPARE(quoteFolder(dir.path(), data), dir.path());
+        QVERIFY(!QFileInfo::exists(data));
+    }
+
+    void unwritableProgramFolderSendsQuotesToTheDataFolder() {
+        QTemporaryDir dir;
+        // A folder inside a regular file can neither exist nor be written, even by root.
+        QFile blocker(dir.filePath(QStringLiteral("file")));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        const QString program = dir.filePath(QStringLiteral("file/bin"));
+        const QString data = dir.filePath(QStringLiteral("share/quillon"));
+        QCOMPARE(quoteFolder(program, data), data);
+        QVERIFY(QFileInfo(data).isDir());
+    }
+
+    void readOnlyProgramFolderSendsQuotesToTheDataFolder() {
+        QTemporaryDir dir;
+        QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        if (QFileInfo(dir.path()).isWritable())
+            QSKIP("permissions do not stop this user (root) from writing");
+        const QString data = QDir::temp().filePath(QStringLiteral("quillon-quote-folder-test"));
+        QCOMPARE(quoteFolder(dir.path(), data), data);
+        QDir(data).removeRecursively();
+        QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                              QFileDevice::ExeOwner);
+    }
+
+    void allThreeCommandsUseTheDataFolder() {
+        MainWindowFixture fixture;
+        QFile blocker(fixture.platform.userDataFolderPath + QStringLiteral("-blocker"));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        fixture.platform.programFolderPath = blocker.fileName() + QStringLiteral("/bin");
+        fixture.start();
+        ReportTab tab(fixture);
+        tab.open();
+        tab.calculate(QStringLiteral("110"), QStringLiteral("10"), "Option2");
+
+        tab.viewReport(QStringLiteral("Smith"), QStringLiteral("Desk"));
+        const QString quoteFile =
+            QDir(fixture.platform.userDataFolderPath).filePath(QStringLiteral("quote.txt"));
+        QVERIFY(QFileInfo::exists(quoteFile));
+        QCOMPARE(fixture.platform.workingFolder, fixture.platform.userDataFolderPath);
+        QCOMPARE(fixture.platform.messages.size(), 1);
+        QVERIFY(fixture.platform.messages.constFirst().text.contains(
+            QDir::toNativeSeparators(quoteFile)));
+
+        QTest::mouseClick(tab.reportControl<QPushButton>("Command2"), Qt::LeftButton);
+        QFile file(quoteFile);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.size(), 827 + 626);
+
+        QTest::mouseClick(tab.reportControl<QPushButton>("Command3"), Qt::LeftButton);
+        QCOMPARE(fixture.platform.openedUrls, QList<QUrl>{QUrl::fromLocalFile(quoteFile)});
+
+        // The user is told once a run, not at every quote.
+        tab.viewReport(QStringLiteral("Jones"), QStringLiteral("Chair"));
+        QCOMPARE(fixture.platform.messages.size(), 2); // the first note and "Quote Saved"
+    }
+};
+
+QTEST_MAIN(QuoteFolderTest)
+#include "quote_folder_test.moc"
