@@ -1,0 +1,111 @@
+// The rich-text report area's RTF writer (Save Report) and reader (Open Report), on the quote
+// text as View Report shows it and on a 1 MB formatted document.
+#include "quote_report.h"
+#include "quote_samples.h"
+#include "rtf_reader.h"
+#include "rtf_writer.h"
+
+#include <QTextCharFormat>
+#include <QTextCursor>
+#include <QTextDocument>
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+namespace quillon {
+namespace {
+
+constexpr qsizetype kLargeTextBytes = 1024 * 1024;
+
+std::unique_ptr<QTextDocument> quoteDocument() {
+    // A customer name outside ASCII, as the writer's \uN path needs work too.
+    QuoteReport report = sampleReport();
+    report.client = QStringLiteral("Café Ørsted");
+    auto document = std::make_unique<QTextDocument>();
+    document->setPlainText(quoteText(report));
+    return document;
+}
+
+// About 1 MB of text in short paragraphs, with bold, italic, underlined, coloured and sized runs
+// and some text outside ASCII, so that every part of the writer and reader takes its share.
+std::unique_ptr<QTextDocument> largeDocument() {
+    auto document = std::make_unique<QTextDocument>();
+    QTextCursor cursor(document.get());
+    const QString words = QStringLiteral("Purchase price GST included 1,402.91 — Größe café\t");
+    QTextCharFormat plain;
+    QTextCharFormat bold;
+    bold.setFontWeight(QFont::Bold);
+    QTextCharFormat marked;
+    marked.setFontItalic(true);
+    marked.setFontUnderline(true);
+    marked.setForeground(QColor(0x80, 0, 0));
+    marked.setFontPointSize(12);
+    const QTextCharFormat formats[] = {plain, bold, marked};
+    qsizetype written = 0;
+    for (int run = 0; written < kLargeTextBytes; ++run) {
+        cursor.insertText(words, formats[run % 3]);
+        written += words.size();
+        if (run % 4 == 3) {
+            cursor.insertBlock();
+            ++written;
+        }
+    }
+    return document;
+}
+
+void benchWriteQuoteRtf(benchmark::State &state) {
+    const auto document = quoteDocument();
+    qint64 bytes = 0;
+    for (auto _ : state) {
+        const QByteArray rtf = RtfWriter::toRtf(*document);
+        bytes += rtf.size();
+        benchmark::DoNotOptimize(rtf.data());
+    }
+    state.SetBytesProcessed(bytes);
+}
+BENCHMARK(benchWriteQuoteRtf)->Unit(benchmark::kMicrosecond);
+
+void benchReadQuoteRtf(benchmark::State &state) {
+    const QByteArray rtf = RtfWriter::toRtf(*quoteDocument());
+    for (auto _ : state) {
+        QTextDocument document;
+        RtfReader reader;
+        if (!reader.read(rtf, &document)) {
+            state.SkipWithError("the quote's RTF did not read back");
+            break;
+        }
+    }
+    state.SetBytesProcessed(state.iterations() * rtf.size());
+}
+BENCHMARK(benchReadQuoteRtf)->Unit(benchmark::kMicrosecond);
+
+void benchWriteLargeRtf(benchmark::State &state) {
+    const auto document = largeDocument();
+    qint64 bytes = 0;
+    for (auto _ : state) {
+        const QByteArray rtf = RtfWriter::toRtf(*document);
+        bytes += rtf.size();
+        benchmark::DoNotOptimize(rtf.data());
+    }
+    state.SetBytesProcessed(bytes);
+}
+BENCHMARK(benchWriteLargeRtf)->Unit(benchmark::kMillisecond);
+
+void benchReadLargeRtf(benchmark::State &state) {
+    const QByteArray rtf = RtfWriter::toRtf(*largeDocument());
+    for (auto _ : state) {
+        QTextDocument document;
+        RtfReader reader;
+        if (!reader.read(rtf, &document)) {
+            state.SkipWithError("the large RTF did not read back");
+            break;
+        }
+    }
+    state.SetBytesProcessed(state.iterations() * rtf.size());
+    state.counters["rtf_bytes"] = double(rtf.size());
+}
+BENCHMARK(benchReadLargeRtf)->Unit(benchmark::kMillisecond);
+
+} // namespace
+} // namespace quillon
