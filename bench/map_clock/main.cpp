@@ -3,6 +3,7 @@
 // Starts PROGRAM and prints, on one line of key=value pairs:
 //   map_ms        milliseconds from just before the start to the X server mapping the program's
 //                 first top-level window (found by its _NET_WM_PID);
+//   map_cpu_ms    the CPU time its threads had used by then (from their schedstat);
 //   hwm_kb        the program's peak resident memory (VmHWM) after it has settled for MS
 //                 milliseconds (default 1000) with the window on screen;
 //   with --idle:  over SECONDS with the window idle: idle_cpu_ms and idle_cpu_percent (of one
@@ -212,13 +213,17 @@ int main(int argc, char *argv[]) {
     }
     const Outcome outcome = waitForMap(display, pid, pidAtom);
     const double mappedAt = secondsNow();
+    // CPU time does not grow when other programs hold the cores, wall time does.
+    double cpuToMap = 0;
+    for (const auto &[thread, counts] : threadCounts(pid))
+        cpuToMap += counts.runSeconds;
 
     int result = 0;
     if (outcome == Outcome::Mapped) {
         sleepSeconds(settleSeconds);
         const std::string status = fileText("/proc/" + std::to_string(pid) + "/status");
-        std::printf("map_ms=%.2f hwm_kb=%lld", (mappedAt - started) * 1000.0,
-                    statusField(status, "VmHWM"));
+        std::printf("map_ms=%.2f map_cpu_ms=%.2f hwm_kb=%lld", (mappedAt - started) * 1000.0,
+                    cpuToMap * 1000.0, statusField(status, "VmHWM"));
         if (idleSeconds > 0) {
             const double cpuBefore = cpuSeconds(pid);
             const auto before = threadCounts(pid);
