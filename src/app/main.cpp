@@ -10,6 +10,7 @@ int main(int argc, char *argv[]) {
     QApplication::setApplicationName(QStringLiteral("Vellan"));
     QApplication::setApplicationVersion(QStringLiteral("1.00"));
     QApplication::setApplicationDisplayName(QStringLiteral("Vellan Price Calculator"));
+    QApplication::setDesktopFileName(QStringLiteral(QUILLON_APP_ID));
     quillon::applyLookAndFeel(application);
 
     quillon::QtPlatform platform;
