@@ -7,7 +7,7 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=${QUILLON_BUILD_DIR:-$root/build}
 
 packages=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-liberation xdg-utils
-          libbenchmark-dev poppler-utils)
+          libbenchmark-dev poppler-utils desktop-file-utils appstream dpkg-dev file)
 
 missing=()
 for package in "${packages[@]}"; do
