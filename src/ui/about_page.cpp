@@ -55,6 +55,7 @@ AboutPage buildAboutPage(QWidget *page, Platform &platform) {
     image->setObjectName(QStringLiteral("Image1"));
     image->setPixmap(makerLogo());
     image->setGeometry(layout::pixels(120), layout::pixels(480), 128, 96);
+    image->setAccessibleName(QStringLiteral("Vellan Computers logo"));
 
     QLabel *product = layout::addLabel(page, QStringLiteral("Label26"), QStringLiteral("Quillon"),
                                        2400, 720, 2055, 255);
@@ -65,7 +66,9 @@ AboutPage buildAboutPage(QWidget *page, Platform &platform) {
                                        QStringLiteral("Version 3.0.0"), 2640, 1440, 1335, 375);
     version->setFont(layout::font(8.25, true));
 
+    // Neither box has a caption beside it to name it for a screen reader.
     controls.text2 = addTextBox(page, "Text2", kDescription, 360, 2280, 4215, 2055);
+    controls.text2->setAccessibleName(QStringLiteral("Description"));
 
     controls.hlink2 =
         new HyperlinkLabel(platform, QStringLiteral("Support Email"),
@@ -80,6 +83,7 @@ AboutPage buildAboutPage(QWidget *page, Platform &platform) {
     controls.hlink1->setGeometry(layout::rect(3120, 4440, 855, 255));
 
     controls.text3 = addTextBox(page, "Text3", kContactLines, 600, 4920, 3615, 1095);
+    controls.text3->setAccessibleName(QStringLiteral("Contact details"));
     controls.text3->setFont(layout::font(8.25, true));
     QTextOption centred = controls.text3->document()->defaultTextOption();
     centred.setAlignment(Qt::AlignHCenter);

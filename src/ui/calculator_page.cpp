@@ -56,6 +56,20 @@ public:
 
 protected:
     bool hitButton(const QPoint &position) const override { return rect().contains(position); }
+
+    // The Tab key stops at the chosen button of the group, however it was chosen (start-up,
+    // Reset, the custom markup's fallback), and the arrow keys move within the group. Qt alone
+    // moves the group's stop only when a button gets the focus.
+    void checkStateSet() override {
+        QRadioButton::checkStateSet();
+        if (!isChecked() || !group())
+            return;
+        for (QAbstractButton *button : group()->buttons()) {
+            const int policy = button == this ? button->focusPolicy() | Qt::TabFocus
+                                              : button->focusPolicy() & ~Qt::TabFocus;
+            button->setFocusPolicy(Qt::FocusPolicy(policy));
+        }
+    }
 };
 
 const QColor kOrange(255, 192, 128);
@@ -63,10 +77,16 @@ const QColor kCyan(192, 255, 255);
 const QColor kGreen(192, 255, 192);
 const QColor kTeal(0, 192, 192);
 
-QLabel *addValue(QWidget *page, const char *name, int left, int top, const QColor &back) {
+QLabel *caption(const QWidget *page, const char *name) {
+    return page->findChild<QLabel *>(QLatin1String(name));
+}
+
+QLabel *addValue(QWidget *page, const char *name, int left, int top, const QColor &back,
+                 const char *captionName) {
     QLabel *label =
         layout::addLabel(page, QLatin1String(name), QStringLiteral("0"), left, top, 1215, 255);
     layout::setBackground(label, back);
+    layout::describeBy(label, caption(page, captionName));
     return label;
 }
 
@@ -94,21 +114,23 @@ CalculatorPage buildCalculatorPage(QWidget *page) {
         layout::addLabel(page, QLatin1String(caption.name), QLatin1String(caption.caption),
                          caption.left, caption.top, caption.width, caption.height);
     }
-    page->findChild<QLabel *>(QStringLiteral("Label38"))->setFont(layout::font(8.25, true));
+    caption(page, "Label38")->setFont(layout::font(8.25, true));
 
     controls.text9 = addTextBox(page, "Text9", QStringLiteral("10"), 1320, 360, 495, 285);
     controls.text1 = addTextBox(page, "Text1", QString(), 2880, 600, 1215, 285);
+    caption(page, "Label39")->setBuddy(controls.text9);
+    caption(page, "Label3")->setBuddy(controls.text1);
 
-    controls.label1 = addValue(page, "Label1", 2880, 960, kOrange);
-    controls.label2 = addValue(page, "Label2", 2880, 1320, kOrange);
-    controls.label9 = addValue(page, "Label9", 2880, 2640, kCyan);
-    controls.label24 = addValue(page, "Label24", 2880, 3000, kCyan);
-    controls.label8 = addValue(page, "Label8", 2880, 3360, kCyan);
-    controls.label17 = addValue(page, "Label17", 2880, 3840, kGreen);
-    controls.label32 = addValue(page, "Label32", 2280, 4320, kCyan);
-    controls.label33 = addValue(page, "Label33", 2280, 4680, kOrange);
-    controls.label34 = addValue(page, "Label34", 2880, 5040, kCyan);
-    controls.label20 = addValue(page, "Label20", 2880, 5400, kTeal);
+    controls.label1 = addValue(page, "Label1", 2880, 960, kOrange, "Label4");
+    controls.label2 = addValue(page, "Label2", 2880, 1320, kOrange, "Label5");
+    controls.label9 = addValue(page, "Label9", 2880, 2640, kCyan, "Label10");
+    controls.label24 = addValue(page, "Label24", 2880, 3000, kCyan, "Label22");
+    controls.label8 = addValue(page, "Label8", 2880, 3360, kCyan, "Label7");
+    controls.label17 = addValue(page, "Label17", 2880, 3840, kGreen, "Label16");
+    controls.label32 = addValue(page, "Label32", 2280, 4320, kCyan, "Label29");
+    controls.label33 = addValue(page, "Label33", 2280, 4680, kOrange, "Label30");
+    controls.label34 = addValue(page, "Label34", 2880, 5040, kCyan, "Label31");
+    controls.label20 = addValue(page, "Label20", 2880, 5400, kTeal, "Label19");
 
     layout::addLine(page, QStringLiteral("Line1"), 240, 1680, 4680, 1680);
     layout::addLine(page, QStringLiteral("Line2"), 240, 3720, 4680, 3720);

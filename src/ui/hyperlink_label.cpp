@@ -2,10 +2,47 @@
 
 #include "platform.h"
 
+#include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QMouseEvent>
 
 namespace quillon {
+
+namespace {
+
+// A plain label would be read as static text, which gives no hint that it can be pressed.
+class HyperlinkAccessible final : public QAccessibleWidget {
+public:
+    explicit HyperlinkAccessible(HyperlinkLabel *label)
+        : QAccessibleWidget(label, QAccessible::Link) {}
+
+    QString text(QAccessible::Text kind) const override {
+        if (kind == QAccessible::Name && widget()->accessibleName().isEmpty())
+            return label()->text();
+        return QAccessibleWidget::text(kind);
+    }
+
+    QStringList actionNames() const override {
+        return QStringList(pressAction()) + QAccessibleWidget::actionNames();
+    }
+
+    void doAction(const QString &action) override {
+        if (action == pressAction())
+            label()->open();
+        else
+            QAccessibleWidget::doAction(action);
+    }
+
+private:
+    HyperlinkLabel *label() const { return static_cast<HyperlinkLabel *>(widget()); }
+};
+
+QAccessibleInterface *hyperlinkAccessible(const QString & /*className*/, QObject *object) {
+    auto *label = qobject_cast<HyperlinkLabel *>(object);
+    return label ? new HyperlinkAccessible(label) : nullptr;
+}
+
+} // namespace
 
 HyperlinkLabel::HyperlinkLabel(Platform &platform, const QString &caption, const QUrl &address,
                                QWidget *parent)
@@ -18,6 +55,11 @@ HyperlinkLabel::HyperlinkLabel(Platform &platform, const QString &caption, const
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::StrongFocus);
     setToolTip(address.toString());
+    static const bool accessibleAsLink = [] {
+        QAccessible::installFactory(hyperlinkAccessible);
+        return true;
+    }();
+    Q_UNUSED(accessibleAsLink);
 }
 
 void HyperlinkLabel::mouseReleaseEvent(QMouseEvent *event) {

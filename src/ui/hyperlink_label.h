@@ -8,7 +8,8 @@ namespace quillon {
 class Platform;
 
 // An underlined caption that opens its address with the desktop's handler when clicked, or when
-// Space or Enter is pressed while it has the focus.
+// Space or Enter is pressed while it has the focus. Screen readers see it as a link that can be
+// pressed.
 class HyperlinkLabel final : public QLabel {
     Q_OBJECT
 public:
@@ -16,14 +17,14 @@ public:
                    QWidget *parent = nullptr);
 
     QUrl address() const { return m_address; }
+    // Hands the address to the desktop, as a click does.
+    void open();
 
 protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    void open();
-
     Platform &m_platform;
     QUrl m_address;
 };

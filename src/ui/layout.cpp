@@ -7,6 +7,9 @@
 #include <QPlainTextEdit>
 #include <QTextEdit>
 
+#include <algorithm>
+#include <utility>
+
 namespace quillon::layout {
 
 QRect rect(int left, int top, int width, int height) {
@@ -91,6 +94,24 @@ void fitLines(QTextEdit *box) {
 
 void fitLines(QPlainTextEdit *box) {
     fitLines(box, box->document());
+}
+
+void describeBy(QLabel *value, QLabel *caption) {
+    caption->setBuddy(value);
+    value->setAccessibleDescription(caption->text());
+}
+
+void stackInReadingOrder(QWidget *parent) {
+    QList<QWidget *> children = parent->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+    std::stable_sort(children.begin(), children.end(), [](const QWidget *a, const QWidget *b) {
+        return std::pair(a->y(), a->x()) < std::pair(b->y(), b->x());
+    });
+    // Raising moves a child to the end of its parent's list, which is the order screen readers
+    // walk.
+    for (QWidget *child : std::as_const(children)) {
+        if (!child->isWindow())
+            child->raise();
+    }
 }
 
 QFrame *addLine(QWidget *parent, const QString &name, int x1, int y1, int x2, int /*y2*/) {

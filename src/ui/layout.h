@@ -43,6 +43,15 @@ void fitCaption(QWidget *control);
 void fitLines(QTextEdit *box);
 void fitLines(QPlainTextEdit *box);
 
+// Announces a value label with the caption that names it: a screen reader reads the caption as the
+// value's description and finds the caption through a labelled-by relation; the value's own text
+// stays its name.
+void describeBy(QLabel *value, QLabel *caption);
+
+// Restacks the children of `parent` from top to bottom, left to right, so that a screen reader
+// reads them in that order. Widgets placed later in that order end up above earlier ones.
+void stackInReadingOrder(QWidget *parent);
+
 // A thin horizontal rule in the window-text colour between two points given in twips.
 QFrame *addLine(QWidget *parent, const QString &name, int x1, int y1, int x2, int y2);
 

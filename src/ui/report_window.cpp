@@ -78,29 +78,30 @@ constexpr LabelSpec kLabels[] = {
     {"Label18", "Label18", 3000, 6120, 1215, 255, Band::TitleText, kLeft},
 };
 
-// Which label shows which part of the report.
+// Which label shows which part of the report, and the caption label that names it, if any.
 struct ValueField {
     const char *label;
     QString QuoteReport::*field;
+    const char *caption;
 };
 
 constexpr ValueField kValueFields[] = {
-    {"Label21", &QuoteReport::date},
-    {"Label32", &QuoteReport::time},
-    {"Label20", &QuoteReport::product},
-    {"Label31", &QuoteReport::client},
-    {"Label10", &QuoteReport::purchasePrice},
-    {"Label11", &QuoteReport::gstPaid},
-    {"Label12", &QuoteReport::purchaseExGst},
-    {"Label13", &QuoteReport::markup},
-    {"Label14", &QuoteReport::totalWithMarkup},
-    {"Label15", &QuoteReport::customerGst},
-    {"Label16", &QuoteReport::salesPrice},
-    {"Label17", &QuoteReport::cashHeld},
-    {"Label18", &QuoteReport::profit},
-    {"Label36", &QuoteReport::gstToPay},
-    {"Label37", &QuoteReport::gstToClaim},
-    {"Label38", &QuoteReport::netGstOwing},
+    {"Label21", &QuoteReport::date, nullptr},
+    {"Label32", &QuoteReport::time, nullptr},
+    {"Label20", &QuoteReport::product, "Label19"},
+    {"Label31", &QuoteReport::client, "Label30"},
+    {"Label10", &QuoteReport::purchasePrice, "Label1"},
+    {"Label11", &QuoteReport::gstPaid, "Label2"},
+    {"Label12", &QuoteReport::purchaseExGst, "Label3"},
+    {"Label13", &QuoteReport::markup, "Label4"},
+    {"Label14", &QuoteReport::totalWithMarkup, "Label5"},
+    {"Label15", &QuoteReport::customerGst, "Label6"},
+    {"Label16", &QuoteReport::salesPrice, "Label7"},
+    {"Label17", &QuoteReport::cashHeld, "Label8"},
+    {"Label18", &QuoteReport::profit, "Label9"},
+    {"Label36", &QuoteReport::gstToPay, "Label33"},
+    {"Label37", &QuoteReport::gstToClaim, "Label34"},
+    {"Label38", &QuoteReport::netGstOwing, "Label35"},
 };
 
 QColor bandColour(Band band, const QPalette &system) {
@@ -157,14 +158,20 @@ ReportWindow::ReportWindow(Platform &platform, std::function<QString()> quoteFol
     layout::addLine(this, QStringLiteral("Line1"), 120, 1680, 4440, 1680);
     layout::addLine(this, QStringLiteral("Line2"), 120, 3960, 4440, 3960);
 
-    for (const ValueField &value : kValueFields)
-        m_valueLabels.append(findChild<QLabel *>(QLatin1String(value.label)));
+    for (const ValueField &value : kValueFields) {
+        auto *label = findChild<QLabel *>(QLatin1String(value.label));
+        if (value.caption)
+            layout::describeBy(label, findChild<QLabel *>(QLatin1String(value.caption)));
+        m_valueLabels.append(label);
+    }
 
     QPushButton *command2 = addButton(this, "Command2", tr("Save to File"), 240);
     QPushButton *command3 = addButton(this, "Command3", tr("View History"), 1680);
     m_command1 = addButton(this, "Command1", tr("Print Report"), 3120);
     setTabOrder(m_command1, command2);
     setTabOrder(command2, command3);
+    // The rules were added after the labels; a screen reader meets them between the rows.
+    layout::stackInReadingOrder(this);
 
     connect(m_command1, &QPushButton::clicked, this, &ReportWindow::onCommand1Clicked);
     connect(command2, &QPushButton::clicked, this, &ReportWindow::onCommand2Clicked);

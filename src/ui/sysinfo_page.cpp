@@ -50,7 +50,7 @@ SysInfoPage buildSysInfoPage(QWidget *page) {
     controls.lblWelcome->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     layout::setTextColour(controls.lblWelcome, kBlue);
 
-    addHeading(page, "lab", "System Memory", 1440, 840, 2055, 255);
+    QLabel *memoryHeading = addHeading(page, "lab", "System Memory", 1440, 840, 2055, 255);
 
     controls.text4 = new QPlainTextEdit(QStringLiteral("Text4"), page);
     controls.text4->setObjectName(QStringLiteral("Text4"));
@@ -60,8 +60,9 @@ SysInfoPage buildSysInfoPage(QWidget *page) {
     controls.text4->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     controls.text4->setTabChangesFocus(true);
     paintOnBlack(controls.text4, kYellow);
+    memoryHeading->setBuddy(controls.text4);
 
-    addHeading(page, "Label27", "You are", 1440, 2760, 2055, 255);
+    QLabel *connectionsHeading = addHeading(page, "Label27", "You are", 1440, 2760, 2055, 255);
 
     controls.txtResults = new QTextEdit(page);
     controls.txtResults->setObjectName(QStringLiteral("txtResults"));
@@ -75,6 +76,7 @@ SysInfoPage buildSysInfoPage(QWidget *page) {
     controls.txtResults->document()->setDefaultTextOption(centred);
     controls.txtResults->setPlainText(QStringLiteral("Text5"));
     paintOnBlack(controls.txtResults, kRed);
+    connectionsHeading->setBuddy(controls.txtResults);
 
     QLabel *running =
         layout::addLabel(page, QStringLiteral("Label28"),
@@ -83,9 +85,14 @@ SysInfoPage buildSysInfoPage(QWidget *page) {
     running->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     layout::setTextColour(running, kDarkRed);
 
+    // A label names one buddy only, and the heading names all four boxes; each says which part
+    // of the running time it holds.
+    constexpr const char *kUptimeParts[] = {"days", "hours", "minutes", "seconds"};
     for (int i = 0; i < 4; ++i) {
         auto *box = new QLineEdit(page);
         box->setObjectName(QStringLiteral("Text%1").arg(5 + i));
+        box->setAccessibleName(running->text());
+        box->setAccessibleDescription(QLatin1String(kUptimeParts[i]));
         box->setGeometry(layout::rect(600, 3960 + 360 * i, 3735, 375));
         box->setFont(layout::font(12, true));
         box->setAlignment(Qt::AlignCenter);
