@@ -40,8 +40,11 @@ void UptimeWindow::setTimer1Enabled(bool enabled) {
 
 void UptimeWindow::onTimer1Timeout() {
     const std::array<QString, 4> texts = uptimeTexts(splitUptime(m_platform.tickCount()));
-    for (size_t i = 0; i < texts.size(); ++i)
-        m_texts[i]->setText(texts[i]);
+    // Most ticks change only the seconds; leaving the rest alone spares a relayout each time.
+    for (size_t i = 0; i < texts.size(); ++i) {
+        if (m_texts[i]->text() != texts[i])
+            m_texts[i]->setText(texts[i]);
+    }
 }
 
 } // namespace quillon
