@@ -53,8 +53,9 @@ AboutPage buildAboutPage(QWidget *page, Platform &platform) {
 
     auto *image = new QLabel(page);
     image->setObjectName(QStringLiteral("Image1"));
-    image->setPixmap(makerLogo());
     image->setGeometry(layout::pixels(120), layout::pixels(480), 128, 96);
+    // Drawn for the screen's pixel density, so that the logo stays sharp when the desktop scales.
+    image->setPixmap(makerLogo(image->devicePixelRatioF()));
     image->setAccessibleName(QStringLiteral("Vellan Computers logo"));
 
     QLabel *product = layout::addLabel(page, QStringLiteral("Label26"), QStringLiteral("Quillon"),
@@ -81,6 +82,8 @@ AboutPage buildAboutPage(QWidget *page, Platform &platform) {
                            QUrl(QStringLiteral("https://www.vellan.example.com/")), page);
     controls.hlink1->setObjectName(QStringLiteral("HLink1"));
     controls.hlink1->setGeometry(layout::rect(3120, 4440, 855, 255));
+    layout::fitCaption(controls.hlink1);
+    layout::fitCaption(controls.hlink2);
 
     controls.text3 = addTextBox(page, "Text3", kContactLines, 600, 4920, 3615, 1095);
     controls.text3->setAccessibleName(QStringLiteral("Contact details"));

@@ -55,21 +55,24 @@ QPixmap applicationIconPixmap(int size) {
 
 QIcon applicationIcon() {
     QIcon icon;
-    for (int size : {16, 32, 48})
+    for (int size : {16, 32, 48, 64, 96, 128, 256})
         icon.addPixmap(applicationIconPixmap(size));
     return icon;
 }
 
-QPixmap makerLogo() {
-    QPixmap pixmap(128, 96);
+QPixmap makerLogo(qreal devicePixelRatio) {
+    const QSize logical(128, 96);
+    QPixmap pixmap(logical * devicePixelRatio);
+    // The painter then works in the logical 128 x 96 units.
+    pixmap.setDevicePixelRatio(devicePixelRatio);
     pixmap.fill(Qt::white);
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
 
-    QLinearGradient sky(0, 0, 0, 96);
+    QLinearGradient sky(0, 0, 0, logical.height());
     sky.setColorAt(0, QColor(224, 240, 240));
     sky.setColorAt(1, Qt::white);
-    painter.fillRect(pixmap.rect(), sky);
+    painter.fillRect(QRect(QPoint(0, 0), logical), sky);
 
     painter.save();
     painter.translate(40, 6);
