@@ -77,7 +77,7 @@ const QColor kCyan(192, 255, 255);
 const QColor kGreen(192, 255, 192);
 const QColor kTeal(0, 192, 192);
 
-QLabel *caption(const QWidget *page, const char *name) {
+QLabel *findCaption(const QWidget *page, const char *name) {
     return page->findChild<QLabel *>(QLatin1String(name));
 }
 
@@ -86,7 +86,7 @@ QLabel *addValue(QWidget *page, const char *name, int left, int top, const QColo
     QLabel *label =
         layout::addLabel(page, QLatin1String(name), QStringLiteral("0"), left, top, 1215, 255);
     layout::setBackground(label, back);
-    layout::describeBy(label, caption(page, captionName));
+    layout::describeBy(label, findCaption(page, captionName));
     return label;
 }
 
@@ -114,12 +114,12 @@ CalculatorPage buildCalculatorPage(QWidget *page) {
         layout::addLabel(page, QLatin1String(caption.name), QLatin1String(caption.caption),
                          caption.left, caption.top, caption.width, caption.height);
     }
-    caption(page, "Label38")->setFont(layout::font(8.25, true));
+    findCaption(page, "Label38")->setFont(layout::font(8.25, true));
 
     controls.text9 = addTextBox(page, "Text9", QStringLiteral("10"), 1320, 360, 495, 285);
     controls.text1 = addTextBox(page, "Text1", QString(), 2880, 600, 1215, 285);
-    caption(page, "Label39")->setBuddy(controls.text9);
-    caption(page, "Label3")->setBuddy(controls.text1);
+    findCaption(page, "Label39")->setBuddy(controls.text9);
+    findCaption(page, "Label3")->setBuddy(controls.text1);
 
     controls.label1 = addValue(page, "Label1", 2880, 960, kOrange, "Label4");
     controls.label2 = addValue(page, "Label2", 2880, 1320, kOrange, "Label5");
