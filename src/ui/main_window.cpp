@@ -19,6 +19,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabBar>
 #include <QTextEdit>
 
 #include <exception>
@@ -85,14 +86,15 @@ MainWindow::~MainWindow() = default;
 void MainWindow::setFocusOrder() {
     // The designed focus order, lowest place first; widgets on hidden pages are skipped by Qt.
     const QList<QWidget *> order = {
-        m_calculator.text1,      m_calculator.options[4], m_calculator.command2,
-        m_calculator.command1,   m_calculator.options[3], m_calculator.options[2],
-        m_calculator.options[1], m_calculator.options[0], m_report.rich,
-        m_report.command3,       m_report.command4,       m_report.command5,
-        m_report.command6,       m_about.text2,           m_about.hlink1,
-        m_about.hlink2,          m_about.text3,           m_calculator.options[5],
-        m_calculator.options[6], m_calculator.options[7], m_calculator.options[8],
-        m_sysInfo.text4,         m_sysInfo.txtResults,    m_calculator.text9,
+        m_calculator.text1,      m_sstab1->tabBar(),      m_calculator.options[4],
+        m_calculator.command2,   m_calculator.command1,   m_calculator.options[3],
+        m_calculator.options[2], m_calculator.options[1], m_calculator.options[0],
+        m_report.rich,           m_report.command3,       m_report.command4,
+        m_report.command5,       m_report.command6,       m_about.text2,
+        m_about.hlink1,          m_about.hlink2,          m_about.text3,
+        m_calculator.options[5], m_calculator.options[6], m_calculator.options[7],
+        m_calculator.options[8], m_sysInfo.text4,         m_sysInfo.txtResults,
+        m_calculator.text9,
     };
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order.at(i - 1), order.at(i));

@@ -56,8 +56,10 @@ SysInfoPage buildSysInfoPage(QWidget *page) {
     controls.text4->setObjectName(QStringLiteral("Text4"));
     controls.text4->setGeometry(layout::rect(960, 1080, 3015, 1575));
     controls.text4->setLineWrapMode(QPlainTextEdit::NoWrap);
-    // The summary ends with a line break; the empty line after it needs no scroll bar.
+    // No scroll bars: the summary is fitted to the box when it is filled, and a bar would hide
+    // its last line. The empty line after its final line break needs none either.
     controls.text4->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    controls.text4->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     controls.text4->setTabChangesFocus(true);
     paintOnBlack(controls.text4, kYellow);
     memoryHeading->setBuddy(controls.text4);
