@@ -3,7 +3,6 @@
 // every command of the Calculator page within reach of the keyboard alone.
 #include "greeting_window.h"
 #include "hyperlink_label.h"
-#include "look_and_feel.h"
 #include "main_window_fixture.h"
 #include "report_tab.h"
 #include "uptime_window.h"
@@ -52,10 +51,7 @@ class AccessibilityTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() {
-        QLocale::setDefault(QLocale(QLocale::English, QLocale::Australia));
-        applyLookAndFeel(*qApp);
-    }
+    void initTestCase() { prepareWindowTests(); }
     void init() {
         m_fixture = std::make_unique<MainWindowFixture>();
         m_fixture->start();

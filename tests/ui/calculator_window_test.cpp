@@ -1,5 +1,4 @@
 // The main window as it opens, and the Calculator tab driven as a user drives it.
-#include "look_and_feel.h"
 #include "main_window_fixture.h"
 #include "tab_control.h"
 
@@ -11,10 +10,7 @@ class CalculatorWindowTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() {
-        QLocale::setDefault(QLocale(QLocale::English, QLocale::Australia));
-        applyLookAndFeel(*qApp);
-    }
+    void initTestCase() { prepareWindowTests(); }
     void init() {
         m_fixture = std::make_unique<MainWindowFixture>();
         m_fixture->start();

@@ -1,6 +1,5 @@
 // The windows on a screen scaled to 200 %: the logo and the icon drawn for the screen's density
 // rather than enlarged, and every caption still whole in its box.
-#include "look_and_feel.h"
 #include "main_window_fixture.h"
 #include "report_tab.h"
 
@@ -36,10 +35,7 @@ class HighDpiTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() {
-        QLocale::setDefault(QLocale(QLocale::English, QLocale::Australia));
-        applyLookAndFeel(*qApp);
-    }
+    void initTestCase() { prepareWindowTests(); }
     void init() {
         m_fixture = std::make_unique<MainWindowFixture>();
         m_fixture->start();

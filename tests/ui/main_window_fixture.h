@@ -1,6 +1,7 @@
 #pragma once
 
 #include "fake_platform.h"
+#include "look_and_feel.h"
 #include "main_window.h"
 
 #include <QApplication>
@@ -13,6 +14,13 @@
 #include <memory>
 
 namespace quillon {
+
+// Set once by every window test: the program's look, and an English (Australia) locale so that
+// amounts are read and shown as "1,234.56" whatever the machine's locale.
+inline void prepareWindowTests() {
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::Australia));
+    applyLookAndFeel(*qApp);
+}
 
 // A main window on a scripted platform, started as the program starts it.
 struct MainWindowFixture {

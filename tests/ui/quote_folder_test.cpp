@@ -1,6 +1,5 @@
 // Where the quote file lives: the program's folder when it can be written, the user's data
 // folder otherwise, the same for View Report, Save to File and View History.
-#include "look_and_feel.h"
 #include "quote_folder.h"
 #include "report_tab.h"
 
@@ -12,10 +11,7 @@ class QuoteFolderTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() {
-        QLocale::setDefault(QLocale(QLocale::English, QLocale::Australia));
-        applyLookAndFeel(*qApp);
-    }
+    void initTestCase() { prepareWindowTests(); }
 
     void writableProgramFolderKeepsTheQuotes() {
         QTemporaryDir dir;

@@ -1,6 +1,5 @@
 // The Report tab's Save Report, Open Report and Print Report commands through the main window,
 // with every file and print dialog answered by the scripted platform.
-#include "look_and_feel.h"
 #include "main_window_fixture.h"
 #include "report_tab.h"
 
@@ -32,10 +31,7 @@ class ReportCommandsTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() {
-        QLocale::setDefault(QLocale(QLocale::English, QLocale::Australia));
-        applyLookAndFeel(*qApp);
-    }
+    void initTestCase() { prepareWindowTests(); }
     void init() {
         m_fixture = std::make_unique<MainWindowFixture>();
         m_fixture->start();

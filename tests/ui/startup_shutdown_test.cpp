@@ -1,6 +1,5 @@
 // The main window's start-up and shutdown: the GST rate restored into Text9 and saved on close,
 // across runs that share one settings store.
-#include "look_and_feel.h"
 #include "main_window_fixture.h"
 #include "report_window.h"
 
@@ -19,10 +18,7 @@ class StartupShutdownTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() {
-        QLocale::setDefault(QLocale(QLocale::English, QLocale::Australia));
-        applyLookAndFeel(*qApp);
-    }
+    void initTestCase() { prepareWindowTests(); }
 
     void startUpRestoresStoredRate_data() {
         QTest::addColumn<bool>("stored");

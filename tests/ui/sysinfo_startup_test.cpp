@@ -1,7 +1,6 @@
 // What start-up puts on the Sys Info tab from the platform's answers: memory figures,
 // connections, the greeting, and the uptime copied tick by tick from the hidden uptime window.
 #include "greeting_window.h"
-#include "look_and_feel.h"
 #include "main_window_fixture.h"
 #include "memory_summary.h"
 #include "tab_control.h"
@@ -27,10 +26,7 @@ class SysInfoStartupTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() {
-        QLocale::setDefault(QLocale(QLocale::English, QLocale::Australia));
-        applyLookAndFeel(*qApp);
-    }
+    void initTestCase() { prepareWindowTests(); }
 
     void memorySummaryInText4_data() {
         QTest::addColumn<MemoryFigures>("figures");

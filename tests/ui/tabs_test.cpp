@@ -2,7 +2,6 @@
 // in the designed colours and faces, the Tab key passing over the uptime boxes, and the two
 // hyperlinks.
 #include "hyperlink_label.h"
-#include "look_and_feel.h"
 #include "main_window_fixture.h"
 #include "tab_control.h"
 
@@ -33,10 +32,7 @@ class TabsTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() {
-        QLocale::setDefault(QLocale(QLocale::English, QLocale::Australia));
-        applyLookAndFeel(*qApp);
-    }
+    void initTestCase() { prepareWindowTests(); }
     void init() {
         m_fixture = std::make_unique<MainWindowFixture>();
         m_fixture->start();
