@@ -85,7 +85,9 @@ std::optional<QString> RichTextBox::loadFile(const QString &path) {
 
 std::optional<QString> RichTextBox::saveFile(const QString &path) {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered, so that a full disk fails the write itself: a buffered write fails only in the
+    // flush inside commit(), which then renames the cut-off file over the earlier report.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return tr("Cannot write %1: %2").arg(path, file.errorString());
     RtfWriter writer;
     if (!writer.write(*document(), &file)) {

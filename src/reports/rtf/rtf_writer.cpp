@@ -219,9 +219,15 @@ QByteArray RtfWriter::toRtf(const QTextDocument &document) {
 bool RtfWriter::write(const QTextDocument &document, QIODevice *device) {
     m_error.clear();
     const QByteArray rtf = toRtf(document);
-    if (device->write(rtf) != rtf.size()) {
-        m_error = device->errorString();
-        return false;
+    // A full disk first shows as a short write with no error set; writing the rest then fails
+    // and tells the cause.
+    for (QByteArrayView rest = rtf; !rest.isEmpty();) {
+        const qint64 count = device->write(rest.data(), rest.size());
+        if (count <= 0) {
+            m_error = device->errorString();
+            return false;
+        }
+        rest = rest.sliced(count);
     }
     return true;
 }
