@@ -15,6 +15,8 @@
 #include <QSettings>
 #include <QStandardPaths>
 
+#include <cstdio>
+
 namespace quillon {
 
 namespace {
@@ -23,6 +25,74 @@ QSettings settingsFor(const QString &application)
 {
     return QSettings(QSettings::NativeFormat, QSettings::UserScope, application);
 }
+
+std::optional<QString> settingsError(QSettings::Status status, const QString &fileName)
+{
+    switch (status) {
+    case QSettings::NoError:
+        return std::nullopt;
+    case QSettings::AccessError:
+        return QCoreApplication::translate("QtPlatform", "%1 cannot be written.")
+            .arg(QDir::toNativeSeparators(fileName));
+    case QSettings::FormatError:
+        break;
+    }
+    return QCoreApplication::translate("QtPlatform", "%1 is not a valid settings file.")
+        .arg(QDir::toNativeSeparators(fileName));
+}
+
+#ifndef Q_OS_WIN
+// A name beside `path` that no QSettings of this process has used, so that reading it parses
+// the file on disk rather than the copy QSettings keeps of every file it wrote.
+QString unusedNameBeside(const QString &path)
+{
+    static int count = 0;
+    return QStringLiteral("%1.%2-%3.new")
+        .arg(path)
+        .arg(QCoreApplication::applicationPid())
+        .arg(++count);
+}
+
+// QSettings replaces its file even when the disk fills up part-way through the new one (the
+// failed write shows only in a flush after its last check), and every stored setting is lost.
+// So the new file is written under another name, read back under a third one, and renamed over
+// the old file only when it holds every setting.
+std::optional<QString> replaceSettingsFile(const QSettings &current, const QString &key,
+                                           const QString &value)
+{
+    const QString path = current.fileName();
+    QVariantMap expected;
+    for (const QString &name : current.allKeys())
+        expected.insert(name, current.value(name));
+    expected.insert(key, value);
+
+    const QString written = unusedNameBeside(path);
+    const QString checked = unusedNameBeside(path);
+    bool complete = false;
+    {
+        QSettings draft(written, QSettings::IniFormat);
+        for (auto it = expected.cbegin(); it != expected.cend(); ++it)
+            draft.setValue(it.key(), it.value());
+        draft.sync();
+        complete = draft.status() == QSettings::NoError;
+    }
+    if (complete && QFile::rename(written, checked)) {
+        const QSettings reread(checked, QSettings::IniFormat);
+        complete =
+            reread.status() == QSettings::NoError && reread.allKeys().size() == expected.size();
+        for (auto it = expected.cbegin(); complete && it != expected.cend(); ++it)
+            complete = reread.value(it.key()) == it.value();
+    } else {
+        complete = false;
+    }
+    if (complete && std::rename(QFile::encodeName(checked).constData(),
+                                QFile::encodeName(path).constData()) == 0)
+        return std::nullopt;
+    QFile::remove(written);
+    QFile::remove(checked);
+    return settingsError(QSettings::AccessError, path);
+}
+#endif
 
 std::optional<QString> chooseFile(QWidget *parent, const FileDialogRequest &request,
                                   QFileDialog::AcceptMode mode)
@@ -109,19 +179,16 @@ std::optional<QString> QtPlatform::saveSetting(const QString &application, const
                                                const QString &key, const QString &value)
 {
     QSettings settings = settingsFor(application);
+#ifdef Q_OS_WIN
     settings.setValue(section + QLatin1Char('/') + key, value);
     settings.sync();
-    switch (settings.status()) {
-    case QSettings::NoError:
-        return std::nullopt;
-    case QSettings::AccessError:
-        return QCoreApplication::translate("QtPlatform", "%1 cannot be written.")
-            .arg(QDir::toNativeSeparators(settings.fileName()));
-    case QSettings::FormatError:
-        break;
-    }
-    return QCoreApplication::translate("QtPlatform", "%1 is not a valid settings file.")
-        .arg(QDir::toNativeSeparators(settings.fileName()));
+    return settingsError(settings.status(), settings.fileName());
+#else
+    // A file that could not be read is not rewritten: that would drop what it holds.
+    if (const std::optional<QString> error = settingsError(settings.status(), settings.fileName()))
+        return error;
+    return replaceSettingsFile(settings, section + QLatin1Char('/') + key, value);
+#endif
 }
 
 QString QtPlatform::programFolder()
