@@ -8,6 +8,11 @@ build=${QUILLON_BUILD_DIR:-$root/build}
 
 packages=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-liberation xdg-utils
           libbenchmark-dev poppler-utils desktop-file-utils appstream dpkg-dev file)
+# The thorough test run (scripts/test.sh --thorough) also needs clang with its sanitizer and
+# fuzzer runtimes, and the static checkers.
+if [ "${QUILLON_THOROUGH:-0}" = 1 ]; then
+    packages+=(clang libclang-rt-14-dev clang-tidy cppcheck)
+fi
 
 missing=()
 for package in "${packages[@]}"; do

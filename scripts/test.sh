@@ -1,10 +1,65 @@
 #!/usr/bin/env bash
 # Builds Quillon when needed and runs every test headless.
+#
+#   scripts/test.sh              the tests (a few minutes)
+#   scripts/test.sh --thorough   the tests, then the whole suite again built with AddressSanitizer
+#                                and UndefinedBehaviorSanitizer (build-asan/), every fuzz target
+#                                for 30 s (QUILLON_FUZZ_SECONDS), and clang-tidy and cppcheck
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=${QUILLON_BUILD_DIR:-$root/build}
 
-"$root/scripts/setup.sh"
+case "${1:-}" in
+"") thorough=0 ;;
+--thorough) thorough=1 ;;
+*) echo "usage: $0 [--thorough]" >&2; exit 2 ;;
+esac
+
+QUILLON_THOROUGH=$thorough "$root/scripts/setup.sh"
 
 export QT_QPA_PLATFORM=offscreen
-ctest --test-dir "$build" --output-on-failure -j "$(nproc)"
+if [ "$thorough" = 0 ]; then
+    exec ctest --test-dir "$build" --output-on-failure -j "$(nproc)"
+fi
+
+asan=${QUILLON_ASAN_BUILD_DIR:-$root/build-asan}
+source "$root/scripts/sanitized_build.sh"
+
+sanitized_build() {
+    configure_sanitized_build "$asan" && cmake --build "$asan"
+}
+
+# Any sanitizer report ends the test with an error. Leaks are reported too; Qt and fontconfig
+# free everything they allocate for these tests, so no suppressions are needed.
+sanitized_tests() {
+    ASAN_OPTIONS=halt_on_error=1:abort_on_error=1:detect_leaks=1:check_initialization_order=1:strict_init_order=1:detect_stack_use_after_return=1 \
+    UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+        ctest --test-dir "$asan" --output-on-failure -j "$(nproc)" --timeout 1200
+}
+
+failed=0
+summary=()
+stage() {
+    local name=$1 start=$SECONDS
+    shift
+    echo
+    echo "=== $name"
+    if "$@"; then
+        summary+=("$(printf 'passed  %-42s %5d s' "$name" $((SECONDS - start)))")
+    else
+        summary+=("$(printf 'FAILED  %-42s %5d s' "$name" $((SECONDS - start)))")
+        failed=1
+    fi
+}
+
+stage "Tests" ctest --test-dir "$build" --output-on-failure -j "$(nproc)"
+stage "Build with ASan and UBSan" sanitized_build
+stage "Tests under ASan and UBSan" sanitized_tests
+stage "Fuzzing, ${QUILLON_FUZZ_SECONDS:-30} s per target" \
+    "$root/scripts/fuzz.sh" "${QUILLON_FUZZ_SECONDS:-30}"
+stage "Static checks (clang-tidy, cppcheck)" "$root/scripts/static-checks.sh" "$asan"
+
+echo
+echo "=== Summary ($((SECONDS / 60)) min $((SECONDS % 60)) s)"
+printf '%s\n' "${summary[@]}"
+exit "$failed"

@@ -185,7 +185,7 @@ std::optional<QString> QtPlatform::saveSetting(const QString &application, const
     return settingsError(settings.status(), settings.fileName());
 #else
     // A file that could not be read is not rewritten: that would drop what it holds.
-    if (const std::optional<QString> error = settingsError(settings.status(), settings.fileName()))
+    if (std::optional<QString> error = settingsError(settings.status(), settings.fileName()))
         return error;
     return replaceSettingsFile(settings, section + QLatin1Char('/') + key, value);
 #endif

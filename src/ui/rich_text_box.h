@@ -14,7 +14,7 @@ class RichTextBox : public QTextEdit {
     Q_OBJECT
 public:
     // Files larger than this are refused rather than read into memory.
-    static constexpr qint64 maxFileSize = 64 * 1024 * 1024;
+    static constexpr qint64 maxFileSize = qint64(64) * 1024 * 1024;
 
     explicit RichTextBox(QWidget *parent = nullptr);
     // Loads `path` replacing the content: RTF when the file is RTF, plain text otherwise. The
