@@ -51,9 +51,10 @@ void WriterFaultsTest::earlierFileSurvives_data() {
         Command command;
     } quoteCommands[] = {{"View Report", Command::ViewReport},
                          {"Save to File", Command::SaveToFile}};
-    for (const auto &[name, command] : quoteCommands) {
-        const auto row = [name](const char *what) -> QTestData & {
-            return QTest::newRow(qPrintable(QStringLiteral("%1: %2").arg(name, what)));
+    for (const auto &entry : quoteCommands) {
+        const Command command = entry.command;
+        const auto row = [&entry](const char *what) -> QTestData & {
+            return QTest::newRow(qPrintable(QStringLiteral("%1: %2").arg(entry.name, what)));
         };
         row("read-only program folder moves the quote file to the data folder")
             << command << Place::ProgramFolder << Fault::ReadOnlyFolder
