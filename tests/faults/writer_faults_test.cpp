@@ -20,8 +20,9 @@ enum class Command { ViewReport, SaveToFile, SaveReport };
 enum class Place { ProgramFolder, DataFolder, ChosenFolder };
 enum class Fault { ReadOnlyFolder, MissingFolder, FullDisk, FileIsFolder };
 // The error box, or (for the program's folder) the quote file moving to the data folder with a
-// note once.
-enum class Outcome { Error, MovedToDataFolder };
+// note once, or the record appended all the same: appending to a writable file needs no right to
+// the folder.
+enum class Outcome { Error, MovedToDataFolder, Appended };
 
 } // namespace
 
@@ -65,7 +66,8 @@ void WriterFaultsTest::earlierFileSurvives_data() {
         row("full disk under the program folder")
             << command << Place::ProgramFolder << Fault::FullDisk << Outcome::Error;
         row("read-only data folder")
-            << command << Place::DataFolder << Fault::ReadOnlyFolder << Outcome::Error;
+            << command << Place::DataFolder << Fault::ReadOnlyFolder
+            << (command == Command::SaveToFile ? Outcome::Appended : Outcome::Error);
         row("data folder that cannot be made")
             << command << Place::DataFolder << Fault::MissingFolder << Outcome::Error;
         row("full disk under the data folder")
@@ -171,11 +173,20 @@ void WriterFaultsTest::earlierFileSurvives() {
         break;
     }
 
+    const QList<FakePlatform::Message> &messages = fixture.platform.messages;
+    if (outcome == Outcome::Appended) {
+        const QByteArray after = readFile(file);
+        QVERIFY(after.size() > before.size());
+        QVERIFY(after.startsWith(before));
+        QCOMPARE(messages.size(), 1);
+        QCOMPARE(messages.constFirst().text, QStringLiteral("Quote Saved"));
+        return;
+    }
+
     // Nothing lost, nothing left behind.
     QCOMPARE(readFile(keptFile), before);
     QCOMPARE(folderEntries(folder), entries);
 
-    const QList<FakePlatform::Message> &messages = fixture.platform.messages;
     QVERIFY(!messages.isEmpty());
     const FakePlatform::Message &message = messages.constFirst();
     if (outcome == Outcome::Error) {
