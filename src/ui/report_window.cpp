@@ -21,7 +21,7 @@ namespace {
 // standard scheme), the window-background colour, or the button face, which shows as a grey band.
 enum class Band { TitleText, Window, Face };
 
-struct LabelSpec {
+struct ReportLabel {
     const char *name;
     const char *caption;
     int left;
@@ -36,7 +36,7 @@ constexpr Qt::Alignment kLeft = Qt::AlignLeft | Qt::AlignTop;
 constexpr Qt::Alignment kRight = Qt::AlignRight | Qt::AlignTop;
 
 // In twips, in reading order.
-constexpr LabelSpec kLabels[] = {
+constexpr ReportLabel kLabels[] = {
     {"Label19", "Product:", 240, 0, 615, 255, Band::Window, kRight},
     {"Label20", "Label20", 960, 0, 2295, 255, Band::TitleText, kLeft},
     {"Label21", "Label21", 3480, 0, 1215, 255, Band::TitleText, kLeft},
@@ -116,15 +116,15 @@ QColor bandColour(Band band, const QPalette &system) {
     return Qt::white;
 }
 
-QLabel *addReportLabel(QWidget *parent, const LabelSpec &spec, const QPalette &system) {
+QLabel *addReportLabel(QWidget *parent, const ReportLabel &placed, const QPalette &system) {
     QLabel *label =
-        layout::addLabel(parent, QLatin1String(spec.name), QString::fromLatin1(spec.caption),
-                         spec.left, spec.top, spec.width, spec.height);
-    label->setAlignment(spec.alignment);
+        layout::addLabel(parent, QLatin1String(placed.name), QString::fromLatin1(placed.caption),
+                         placed.left, placed.top, placed.width, placed.height);
+    label->setAlignment(placed.alignment);
     // A long name shows only what fits; the box never grows or wraps.
     label->setFixedSize(label->size());
     label->setWordWrap(false);
-    layout::setBackground(label, bandColour(spec.band, system));
+    layout::setBackground(label, bandColour(placed.band, system));
     layout::setTextColour(label, system.color(QPalette::ButtonText));
     return label;
 }
@@ -153,8 +153,8 @@ ReportWindow::ReportWindow(Platform &platform, std::function<QString()> quoteFol
     layout::setBackground(this, QColor(255, 255, 255));
     setGeometry(layout::rect(3615, 570, 4680, 6945));
 
-    for (const LabelSpec &spec : kLabels)
-        addReportLabel(this, spec, system);
+    for (const ReportLabel &placed : kLabels)
+        addReportLabel(this, placed, system);
     layout::addLine(this, QStringLiteral("Line1"), 120, 1680, 4440, 1680);
     layout::addLine(this, QStringLiteral("Line2"), 120, 3960, 4440, 3960);
 
