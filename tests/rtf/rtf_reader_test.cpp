@@ -56,6 +56,7 @@ private Q_SLOTS:
     void badInput();
     void nestingUpToTheLimit();
     void readingReplacesTheContent();
+    void lostContentIsNamed();
     void fiftyMegabyteFile();
     void libreOfficeFormatted();
     void libreOfficePlainText();
@@ -306,6 +307,18 @@ void RtfReaderTest::readingReplacesTheContent() {
     QVERIFY(reader.hasError());
     QVERIFY(reader.read(R"({\rtf1 again})", &document));
     QVERIFY2(!reader.hasError(), "a success clears the previous error");
+}
+
+void RtfReaderTest::lostContentIsNamed() {
+    QTextDocument document;
+    RtfReader reader;
+    QVERIFY(reader.read(R"({\rtf1{\header H}{\object\objdata 01}{\footer F}{\info{\title T}}a})",
+                        &document));
+    QCOMPARE(reader.lostContent(), QStringList({QStringLiteral("headers or footers"),
+                                                QStringLiteral("an embedded object")}));
+    // Each read starts afresh, and what is skipped on purpose (document information) is no loss.
+    QVERIFY(reader.read(R"({\rtf1{\info{\title T}}{\*\generator G;}a})", &document));
+    QVERIFY(reader.lostContent().isEmpty());
 }
 
 void RtfReaderTest::fiftyMegabyteFile() {

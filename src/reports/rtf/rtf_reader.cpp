@@ -37,6 +37,20 @@ constexpr auto skippedDestinations = std::to_array<std::string_view>({
     "xe",         "xmlnstbl",
 });
 
+// Skipped destinations that hold content a user sees in other editors, and how to name it when
+// it would be lost.
+QString lostContentName(QByteArrayView word) {
+    if (word == "object")
+        return QStringLiteral("an embedded object");
+    if (word == "pict")
+        return QStringLiteral("a picture");
+    if (word.startsWith("header") || word.startsWith("footer"))
+        return QStringLiteral("headers or footers");
+    if (word == "footnote")
+        return QStringLiteral("footnotes");
+    return {};
+}
+
 bool isSkippedDestination(QByteArrayView word) {
     const std::string_view name(word.data(), static_cast<size_t>(word.size()));
     return std::find(skippedDestinations.begin(), skippedDestinations.end(), name) !=
@@ -98,8 +112,9 @@ void replaceLoneSurrogates(QString &text) {
 // of one format and inserted a run at a time, which keeps large files fast.
 class DocumentBuilder {
 public:
-    explicit DocumentBuilder(QTextDocument *document)
-        : m_cursor(document) {}
+    DocumentBuilder(QTextDocument *document, QStringList *lost)
+        : m_cursor(document)
+        , m_lost(lost) {}
 
     // The reason on failure.
     std::optional<QString> build(QByteArrayView data);
@@ -119,6 +134,7 @@ private:
     QTextCharFormat charFormat(const CharState &chars) const;
 
     QTextCursor m_cursor;
+    QStringList *m_lost;
     GroupState m_state;
     std::vector<GroupState> m_stack;
     CodePageDecoder m_decoder;
@@ -223,6 +239,9 @@ void DocumentBuilder::handleWord(const RtfToken &token) {
         m_state.destination = Destination::ColorTable;
         m_colors.clear();
     } else if (isSkippedDestination(word)) {
+        if (const QString lost = lostContentName(word);
+            !lost.isEmpty() && m_state.destination == Destination::Text && !m_lost->contains(lost))
+            m_lost->append(lost);
         m_state.destination = Destination::Skip;
     } else if (word == "ansicpg") {
         setCodePage(parameter);
@@ -440,6 +459,7 @@ QTextCharFormat DocumentBuilder::charFormat(const CharState &chars) const {
 
 bool RtfReader::read(QByteArrayView data, QTextDocument *document) {
     m_error.clear();
+    m_lost.clear();
     qsizetype start = 0;
     while (start < data.size() && QChar::isSpace(static_cast<unsigned char>(data[start])))
         ++start;
@@ -447,7 +467,7 @@ bool RtfReader::read(QByteArrayView data, QTextDocument *document) {
     const bool undo = document->isUndoRedoEnabled();
     document->setUndoRedoEnabled(false);
     document->clear();
-    const auto error = DocumentBuilder(document).build(data.sliced(start));
+    const auto error = DocumentBuilder(document, &m_lost).build(data.sliced(start));
     document->setUndoRedoEnabled(undo);
     if (error)
         m_error = *error;

@@ -2,6 +2,7 @@
 
 #include <QByteArrayView>
 #include <QString>
+#include <QStringList>
 
 class QTextDocument;
 
@@ -33,8 +34,14 @@ public:
     bool hasError() const { return !m_error.isEmpty(); }
     QString errorString() const { return m_error; }
 
+    // What the last read met in the file but could not keep in the document ("an embedded
+    // object", "headers or footers", ...), each kind once, in the order first met. Saving the
+    // document over the file it came from would lose these.
+    QStringList lostContent() const { return m_lost; }
+
 private:
     QString m_error;
+    QStringList m_lost;
 };
 
 } // namespace quillon
