@@ -1,5 +1,6 @@
 #include "qt_platform.h"
 
+#include "safe_file.h"
 #include "system_queries.h"
 
 #include <QCoreApplication>
@@ -14,8 +15,6 @@
 #include <QPrinterInfo>
 #include <QSettings>
 #include <QStandardPaths>
-
-#include <cstdio>
 
 namespace quillon {
 
@@ -42,6 +41,9 @@ std::optional<QString> settingsError(QSettings::Status status, const QString &fi
 }
 
 #ifndef Q_OS_WIN
+// Far more than the program ever writes; the draft is read back whole.
+constexpr qint64 kMaxSettingsFileSize = qint64(256) * 1024 * 1024;
+
 // A name beside `path` that no QSettings of this process has used, so that reading it parses
 // the file on disk rather than the copy QSettings keeps of every file it wrote.
 QString unusedNameBeside(const QString &path)
@@ -53,17 +55,19 @@ QString unusedNameBeside(const QString &path)
         .arg(++count);
 }
 
-// QSettings replaces its file even when the disk fills up part-way through the new one (the
-// failed write shows only in a flush after its last check), and every stored setting is lost.
-// So the new file is written under another name, read back under a third one, and renamed over
-// the old file only when it holds every setting.
-std::optional<QString> replaceSettingsFile(const QSettings &current, const QString &key,
+// QSettings is not left to replace the file itself: given a file it could read only in part
+// (stray binary bytes), it writes back a mangled copy and only then reports an error. So the new
+// content is written under another name and read back under a third one; only when it holds
+// every setting does it replace the settings file, through replaceFile(), which keeps a link to
+// the file and the file's mode. Only the keys of the user's own file are written: the
+// system-wide file's keys, which QSettings reads as fallbacks, stay the administrator's.
+std::optional<QString> replaceSettingsFile(const QString &path, const QString &key,
                                            const QString &value)
 {
-    const QString path = current.fileName();
+    const QSettings own(path, QSettings::IniFormat);
     QVariantMap expected;
-    for (const QString &name : current.allKeys())
-        expected.insert(name, current.value(name));
+    for (const QString &name : own.allKeys())
+        expected.insert(name, own.value(name));
     expected.insert(key, value);
 
     const QString written = unusedNameBeside(path);
@@ -85,12 +89,14 @@ std::optional<QString> replaceSettingsFile(const QSettings &current, const QStri
     } else {
         complete = false;
     }
-    if (complete && std::rename(QFile::encodeName(checked).constData(),
-                                QFile::encodeName(path).constData()) == 0)
-        return std::nullopt;
+    std::optional<QString> error = settingsError(QSettings::AccessError, path);
+    if (complete) {
+        const FileContent content = readRegularFile(checked, kMaxSettingsFileSize);
+        error = content.error ? content.error : replaceFile(path, content.bytes);
+    }
     QFile::remove(written);
     QFile::remove(checked);
-    return settingsError(QSettings::AccessError, path);
+    return error;
 }
 #endif
 
@@ -187,7 +193,7 @@ std::optional<QString> QtPlatform::saveSetting(const QString &application, const
     // A file that could not be read is not rewritten: that would drop what it holds.
     if (std::optional<QString> error = settingsError(settings.status(), settings.fileName()))
         return error;
-    return replaceSettingsFile(settings, section + QLatin1Char('/') + key, value);
+    return replaceSettingsFile(settings.fileName(), section + QLatin1Char('/') + key, value);
 #endif
 }
 

@@ -1,11 +1,11 @@
 #include "quote_file.h"
 
 #include "quote_report.h"
+#include "safe_file.h"
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
+#include <QLockFile>
 
 namespace quillon {
 
@@ -15,33 +15,30 @@ QString quoteFilePath(const QString &folder) {
     return QDir(folder).filePath(QString::fromLatin1(kQuoteFileName));
 }
 
-QString failure(const QString &what, const QString &path, const QString &cause) {
-    return QStringLiteral("%1 %2: %3").arg(what, QDir::toNativeSeparators(path), cause);
-}
-
-// Only a regular file (or a link to one) is read or written: a folder, a device or a pipe of that
-// name could block, never end or be replaced by the rename.
-std::optional<QString> notRegularFile(const QString &what, const QString &path) {
-    const QFileInfo info(path);
-    if (info.exists() && !info.isFile()) {
-        return failure(what, path, QStringLiteral("it is not a regular file"));
-    }
-    return std::nullopt;
-}
-
-// Unbuffered writes only: a buffered device reports a failed write in a later flush, and
-// QSaveFile::commit() then renames a half-written file all the same. A short write (a full disk)
-// sets no error; writing the rest then fails and tells the cause.
-bool writeAll(QFileDevice &file, QByteArrayView bytes) {
-    while (!bytes.isEmpty()) {
-        const qint64 count = file.write(bytes.data(), bytes.size());
-        if (count <= 0) {
-            return false;
+// Holds the quote file's lock while it lives, or tells why it could not be had.
+class QuoteFileTurn {
+public:
+    explicit QuoteFileTurn(const QString &path)
+        : m_lock(linkTarget(path) + QStringLiteral(".lock")) {
+        if (m_lock.tryLock(kQuoteFileLockWaitMs))
+            return;
+        // A folder where no lock can be made is one where no other copy can replace the file
+        // either; appending to a writable file there is still safe, and a replace fails by
+        // itself.
+        if (m_lock.error() == QLockFile::LockFailedError) {
+            m_busy =
+                QStringLiteral("%1 is in use by another copy of the program; nothing was changed. "
+                               "Try again in a moment.")
+                    .arg(QDir::toNativeSeparators(path));
         }
-        bytes = bytes.sliced(count);
     }
-    return true;
-}
+
+    const std::optional<QString> &busy() const { return m_busy; }
+
+private:
+    QLockFile m_lock;
+    std::optional<QString> m_busy;
+};
 
 } // namespace
 
@@ -50,66 +47,52 @@ QByteArray replacedQuoteFileContent(const QString &newQuoteText, const QByteArra
 }
 
 std::optional<QString> writeQuote(const QString &folder, const QString &newQuoteText) {
-    const QString what = QStringLiteral("Could not write the quote to");
     const QString path = quoteFilePath(folder);
-    if (auto reason = notRegularFile(what, path)) {
-        return reason;
-    }
+    if (auto refused = refuseIrregularFile(path))
+        return refused;
+    const QuoteFileTurn turn(path);
+    if (turn.busy())
+        return turn.busy();
 
-    // Its history records go into the new file, so an old file that cannot be read stops the
-    // write rather than losing them.
-    QByteArray oldContent;
+    // The history goes from the old file into the new one straight from a mapping of the old
+    // file: no copy of it is made in memory. An old file that cannot be read stops the write
+    // rather than losing its history.
     QFile oldFile(path);
+    QByteArrayView history;
+    QByteArray readHistory;
     if (oldFile.exists()) {
         if (!oldFile.open(QIODevice::ReadOnly)) {
-            return failure(QStringLiteral("Could not read"), path, oldFile.errorString());
+            return QStringLiteral("Cannot read %1: %2")
+                .arg(QDir::toNativeSeparators(path), oldFile.errorString());
         }
-        oldContent = oldFile.readAll();
-        if (oldFile.error() != QFileDevice::NoError) {
-            return failure(QStringLiteral("Could not read"), path, oldFile.errorString());
+        const qint64 size = oldFile.size();
+        if (const uchar *mapped = size > 0 ? oldFile.map(0, size) : nullptr) {
+            history = QByteArrayView(mapped, size);
+        } else {
+            readHistory = oldFile.readAll();
+            if (oldFile.error() != QFileDevice::NoError) {
+                return QStringLiteral("Cannot read %1: %2")
+                    .arg(QDir::toNativeSeparators(path), oldFile.errorString());
+            }
+            history = readHistory;
         }
-        oldFile.close();
+        history = history.sliced(leadingQuoteTextSize(history));
     }
 
-    const QByteArray content = replacedQuoteFileContent(newQuoteText, oldContent);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        return failure(what, path, file.errorString());
-    }
-    if (!writeAll(file, content)) {
-        return failure(what, path, file.errorString());
-    }
-    if (!file.commit()) {
-        return failure(what, path, file.errorString());
-    }
-    return std::nullopt;
+    const QByteArray quote = newQuoteText.toUtf8();
+    return replaceFile(path, [&quote, history](QIODevice &device) {
+        if (auto failed = writeWhole(device, quote))
+            return failed;
+        return writeWhole(device, history);
+    });
 }
 
 std::optional<QString> appendHistory(const QString &folder, const QString &record) {
-    const QString what = QStringLiteral("Could not add the quote to");
     const QString path = quoteFilePath(folder);
-    if (auto reason = notRegularFile(what, path)) {
-        return reason;
-    }
-
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered)) {
-        return failure(what, path, file.errorString());
-    }
-    const qint64 oldSize = file.size();
-    if (writeAll(file, record.toUtf8())) {
-        file.close();
-        if (file.error() == QFileDevice::NoError) {
-            return std::nullopt;
-        }
-    }
-
-    // Part of the record may have reached the disk; cut it off so that the file holds whole
-    // records only.
-    const QString reason = failure(what, path, file.errorString());
-    file.close();
-    file.resize(oldSize);
-    return reason;
+    const QuoteFileTurn turn(path);
+    if (turn.busy())
+        return turn.busy();
+    return appendWhole(path, record.toUtf8());
 }
 
 } // namespace quillon

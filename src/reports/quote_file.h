@@ -15,9 +15,15 @@ inline constexpr char kQuoteFileName[] = "quote.txt";
 // whole old content when it does not begin with one). Text is written in UTF-8.
 QByteArray replacedQuoteFileContent(const QString &newQuoteText, const QByteArray &oldContent);
 
-// Replaces the quote file in `folder` with `newQuoteText`, keeping its history records. The file
-// is written to a temporary file and renamed over the old one, so a failure leaves the old file
-// as it was. The reason on failure, nothing on success.
+// Two running copies take turns at the quote file through a lock file beside it, so that a record
+// one copy appends is never lost to the other copy's replace. A copy waits this long for its
+// turn and then gives up, changing nothing; the lock of a copy that crashed is taken over.
+inline constexpr int kQuoteFileLockWaitMs = 3000;
+
+// Replaces the quote file in `folder` with `newQuoteText`, keeping its history records, which
+// are copied from the old file into the new one as they stand. The file is replaced safely (see
+// replaceFile()), so a failure leaves the old file as it was. The reason on failure, nothing on
+// success.
 std::optional<QString> writeQuote(const QString &folder, const QString &newQuoteText);
 
 // Appends `record` to the quote file in `folder`, creating the file when missing. The reason on

@@ -1,13 +1,12 @@
 #include "rich_text_box.h"
 
-#include "cp1252.h"
 #include "rtf_reader.h"
 #include "rtf_writer.h"
+#include "safe_file.h"
+#include "text_decoding.h"
 
-#include <QFile>
+#include <QDir>
 #include <QPrinter>
-#include <QSaveFile>
-#include <QStringDecoder>
 #include <QTextDocument>
 
 namespace quillon {
@@ -21,25 +20,6 @@ bool isRtf(const QByteArray &data) {
     return QByteArrayView(data).sliced(start).startsWith("{\\rtf");
 }
 
-// UTF-8 when the bytes are valid UTF-8, otherwise the local 8-bit encoding; where that cannot
-// read them either (a UTF-8 locale, as on most Linux systems) the Windows code page 1252, which
-// most single-byte text from Windows uses.
-QString decodePlainText(const QByteArray &data) {
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8.decode(data);
-    if (utf8.hasError()) {
-        QStringDecoder local(QStringDecoder::System, QStringDecoder::Flag::Stateless);
-        text = local.decode(data);
-        if (local.hasError())
-            text = decodeCp1252(data);
-    }
-    if (text.startsWith(QChar::ByteOrderMark))
-        text.remove(0, 1);
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    text.replace(u'\r', u'\n');
-    return text;
-}
-
 } // namespace
 
 RichTextBox::RichTextBox(QWidget *parent)
@@ -50,19 +30,13 @@ RichTextBox::RichTextBox(QWidget *parent)
 }
 
 std::optional<QString> RichTextBox::loadFile(const QString &path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return tr("Cannot open %1: %2").arg(path, file.errorString());
-    if (file.size() > maxFileSize)
-        return tr("%1 is too large to open (more than %2 MB)").arg(path).arg(maxFileSize >> 20);
-    const QByteArray content = file.read(maxFileSize + 1);
-    if (file.error() != QFileDevice::NoError)
-        return tr("Cannot read %1: %2").arg(path, file.errorString());
-    if (content.size() > maxFileSize)
-        return tr("%1 is too large to open (more than %2 MB)").arg(path).arg(maxFileSize >> 20);
+    const FileContent file = readRegularFile(path, maxFileSize);
+    if (file.error)
+        return file.error;
+    const QByteArray &content = file.bytes;
 
     if (!isRtf(content)) {
-        setPlainText(decodePlainText(content));
+        setPlainText(decodeTextFile(content));
         return std::nullopt;
     }
 
@@ -72,7 +46,8 @@ std::optional<QString> RichTextBox::loadFile(const QString &path) {
     RtfReader reader;
     if (!reader.read(content, loaded)) {
         delete loaded;
-        return tr("%1 is not a readable rich text file: %2").arg(path, reader.errorString());
+        return tr("%1 is not a readable rich text file: %2")
+            .arg(QDir::toNativeSeparators(path), reader.errorString());
     }
     // QTextEdit deletes a document it made itself; one loaded earlier is ours to delete.
     QTextDocument *previous = document();
@@ -84,19 +59,12 @@ std::optional<QString> RichTextBox::loadFile(const QString &path) {
 }
 
 std::optional<QString> RichTextBox::saveFile(const QString &path) {
-    QSaveFile file(path);
-    // Unbuffered, so that a full disk fails the write itself: a buffered write fails only in the
-    // flush inside commit(), which then renames the cut-off file over the earlier report.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return tr("Cannot write %1: %2").arg(path, file.errorString());
-    RtfWriter writer;
-    if (!writer.write(*document(), &file)) {
-        file.cancelWriting();
-        return tr("Cannot write %1: %2").arg(path, writer.errorString());
-    }
-    if (!file.commit())
-        return tr("Cannot write %1: %2").arg(path, file.errorString());
-    return std::nullopt;
+    return replaceFile(path, [this](QIODevice &device) -> std::optional<QString> {
+        RtfWriter writer;
+        if (!writer.write(*document(), &device))
+            return writer.errorString();
+        return std::nullopt;
+    });
 }
 
 int RichTextBox::selectionLength() const {

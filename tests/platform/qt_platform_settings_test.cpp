@@ -5,6 +5,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -86,6 +87,36 @@ private Q_SLOTS:
         QCOMPARE(QtPlatform().readSetting(kApplication, kSection, kKey, QString()), QString());
     }
 
+    // A settings file kept in a dotfiles folder behind a link, readable by its owner alone, beside
+    // an administrator's system-wide file: saving changes the linked file, keeps its mode, and
+    // writes none of the administrator's keys into it.
+    void saveKeepsLinkModeAndOnlyTheUsersKeys() {
+        const QString dotfiles = m_store->filePath(QStringLiteral("dotfiles"));
+        const QString system = m_store->filePath(QStringLiteral("system"));
+        const QString user = m_store->filePath(QStringLiteral("user"));
+        QVERIFY(QDir().mkpath(dotfiles) && QDir().mkpath(system) && QDir().mkpath(user));
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, user);
+        QSettings::setPath(QSettings::NativeFormat, QSettings::SystemScope, system);
+        const QString target = QDir(dotfiles).filePath(QStringLiteral("Myapp.conf"));
+        const QString link = QDir(user).filePath(QStringLiteral("Myapp.conf"));
+        writeText(target, "[Controls]\ngst=10\n");
+        QVERIFY(QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner));
+        QVERIFY(QFile::link(target, link));
+        const QFile::Permissions mode = QFile::permissions(target);
+        writeText(QDir(system).filePath(QStringLiteral("Myapp.conf")), "[Site]\nprinter=office\n");
+
+        QCOMPARE(QtPlatform().saveSetting(kApplication, kSection, kKey, QStringLiteral("12.5")),
+                 std::nullopt);
+
+        QCOMPARE(QFileInfo(link).symLinkTarget(), target);
+        QCOMPARE(QFile::permissions(target), mode);
+        QFile saved(target);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        const QByteArray content = saved.readAll();
+        QVERIFY2(content.contains("gst=12.5"), content.constData());
+        QVERIFY2(!content.contains("printer"), content.constData());
+    }
+
     void unwritableStoreReportsError() {
         // The store's folder would have to be made inside a regular file, which no user can do.
         const QString blocker = m_store->filePath(QStringLiteral("blocker"));
@@ -105,6 +136,12 @@ private Q_SLOTS:
     }
 
 private:
+    static void writeText(const QString &path, const QByteArray &text) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QCOMPARE(file.write(text), text.size());
+    }
+
     std::unique_ptr<QTemporaryDir> m_store;
 };
 

@@ -4,14 +4,21 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLockFile>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <chrono>
+#include <future>
 
 #ifdef Q_OS_UNIX
 #include <cerrno>
 #include <csignal>
 #include <cstring>
+#include <sched.h>
+#include <sys/mount.h>
 #include <sys/resource.h>
+#include <sys/wait.h>
 #include <unistd.h>
 #endif
 
@@ -59,7 +66,8 @@ enum class Obstacle {
     DiskFull,
     ReadOnlyFolder,
     ReadOnlyQuoteFile,
-    UnreadableQuoteFile
+    UnreadableQuoteFile,
+    QuoteFileMountedOver
 };
 
 #ifdef Q_OS_UNIX
@@ -83,6 +91,63 @@ private:
     rlimit m_old{};
     void (*m_oldHandler)(int) = nullptr;
 };
+
+bool writeProcFile(const char *name, const QByteArray &text) {
+    QFile file(QString::fromLatin1(name));
+    return file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
+           file.write(text) == text.size();
+}
+
+// Mounts are private to a mount namespace of its own; a user who is not root gets one inside a
+// user namespace of its own, where it is root of nothing but its own files.
+bool enterPrivateMountNamespace() {
+    if (geteuid() == 0)
+        return unshare(CLONE_NEWNS) == 0;
+    const uid_t uid = geteuid();
+    const gid_t gid = getegid();
+    return unshare(CLONE_NEWUSER | CLONE_NEWNS) == 0 &&
+           writeProcFile("/proc/self/setgroups", "deny") &&
+           writeProcFile("/proc/self/uid_map",
+                         QByteArray::number(uid) + ' ' + QByteArray::number(uid) + " 1") &&
+           writeProcFile("/proc/self/gid_map",
+                         QByteArray::number(gid) + ' ' + QByteArray::number(gid) + " 1");
+}
+
+// Writes `quote` to the quote file in `folder` while another file is mounted over it, as an
+// administrator or a sandbox may do: nothing can be renamed over a mount point. It runs in a
+// child process with a mount namespace of its own, so the mount never outlives it. The reason
+// writeQuote() gives, or nothing when no private mount could be made here.
+std::optional<QString> writeQuoteOverMountedFile(const QString &folder, const QString &quote,
+                                                 const QString &mounted) {
+    int channel[2];
+    if (pipe(channel) != 0)
+        return std::nullopt;
+    const pid_t child = fork();
+    if (child == 0) {
+        close(channel[0]);
+        const QByteArray target = QFile::encodeName(QDir(folder).filePath("quote.txt"));
+        if (!enterPrivateMountNamespace() ||
+            mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+            mount(QFile::encodeName(mounted).constData(), target.constData(), nullptr, MS_BIND,
+                  nullptr) != 0) {
+            _exit(77);
+        }
+        const QByteArray reason = writeQuote(folder, quote).value_or(QString()).toUtf8();
+        const bool told = write(channel[1], reason.constData(), reason.size()) == reason.size();
+        _exit(told ? 0 : 1);
+    }
+    close(channel[1]);
+    QByteArray reason;
+    char buffer[4096];
+    for (ssize_t count; (count = read(channel[0], buffer, sizeof buffer)) > 0;)
+        reason.append(buffer, count);
+    close(channel[0]);
+    int status = 0;
+    waitpid(child, &status, 0);
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
+        return std::nullopt;
+    return QString::fromUtf8(reason);
+}
 #endif
 
 } // namespace
@@ -98,6 +163,7 @@ private Q_SLOTS:
     void newQuoteKeepsHistory();
     void failureLeavesFileIntact_data();
     void failureLeavesFileIntact();
+    void twoCopiesTakeTurns();
 };
 
 void QuoteFileTest::replacedContent_data() {
@@ -213,6 +279,8 @@ void QuoteFileTest::failureLeavesFileIntact_data() {
         << Command::AppendHistory << Obstacle::ReadOnlyQuoteFile;
     QTest::newRow("write quote: unreadable quote.txt")
         << Command::WriteQuote << Obstacle::UnreadableQuoteFile;
+    QTest::newRow("write quote: a file mounted over quote.txt, so the rename fails")
+        << Command::WriteQuote << Obstacle::QuoteFileMountedOver;
 }
 
 void QuoteFileTest::failureLeavesFileIntact() {
@@ -224,7 +292,8 @@ void QuoteFileTest::failureLeavesFileIntact() {
                                   obstacle == Obstacle::ReadOnlyQuoteFile ||
                                   obstacle == Obstacle::UnreadableQuoteFile;
     if (needsPermissions && geteuid() == 0) {
-        QSKIP("running as root, where file permissions do not bite");
+        QSKIP("running as root, where file permissions do not bite; scripts/test.sh --thorough "
+              "runs this row again as an unprivileged user");
     }
 #else
     QSKIP("needs POSIX file size limits and devices");
@@ -259,8 +328,21 @@ void QuoteFileTest::failureLeavesFileIntact() {
     // A long name makes the new quote outgrow the size limit whatever the command writes.
     QuoteReport report = jonesChair();
     report.client = QStringLiteral("y").repeated(2000);
+    // The file mounted over quote.txt holds the same content, so that what the rename would have
+    // replaced shows in either.
+    QTemporaryDir elsewhere;
+    const QString mounted = elsewhere.filePath("mounted.txt");
+    QVERIFY(writeFile(mounted, before));
     std::optional<QString> reason;
-    {
+    if (obstacle == Obstacle::QuoteFileMountedOver) {
+#ifdef Q_OS_UNIX
+        reason = writeQuoteOverMountedFile(folder.path(), quoteText(report), mounted);
+        if (!reason) {
+            QSKIP("no mount namespace can be made here (user namespaces are off), so no file can "
+                  "be mounted over quote.txt");
+        }
+#endif
+    } else {
 #ifdef Q_OS_UNIX
         std::optional<FileSizeLimit> limit;
         if (obstacle == Obstacle::DiskFull) {
@@ -292,9 +374,41 @@ void QuoteFileTest::failureLeavesFileIntact() {
         break;
     default:
         QCOMPARE(readFile(path), before);
+        QCOMPARE(readFile(mounted), before);
     }
     QCOMPARE(QDir(folder.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::System),
              QStringList{"quote.txt"});
+}
+
+// Two running copies: while one of them replaces the quote file, the other's Save to File waits
+// for its turn and then adds its record to the new file, not to the old one the replace throws
+// away; a copy that does not get its turn in time changes nothing and says why.
+void QuoteFileTest::twoCopiesTakeTurns() {
+    using namespace std::chrono_literals;
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const QString path = folder.filePath("quote.txt");
+    QCOMPARE(writeQuote(folder.path(), quoteText(examples::smithDesk())), std::nullopt);
+    const QByteArray newQuote = quoteText(jonesChair()).toUtf8();
+
+    QLockFile otherCopy(path + QStringLiteral(".lock"));
+    QVERIFY(otherCopy.tryLock(0));
+    auto saved = std::async(std::launch::async, [&folder] {
+        return appendHistory(folder.path(), historyRecord(examples::smithDesk()));
+    });
+    QCOMPARE(saved.wait_for(300ms), std::future_status::timeout);
+    QCOMPARE(readFile(path), examples::smithDeskQuote());
+    QVERIFY(writeFile(path, newQuote));
+    otherCopy.unlock();
+    QCOMPARE(saved.get(), std::nullopt);
+    QCOMPARE(readFile(path), newQuote + examples::smithDeskHistory());
+
+    QVERIFY(otherCopy.tryLock(0));
+    const std::optional<QString> reason =
+        writeQuote(folder.path(), quoteText(examples::smithDesk()));
+    QVERIFY(reason.has_value());
+    QVERIFY2(reason->contains(QLatin1String("another copy")), qPrintable(*reason));
+    QCOMPARE(readFile(path), newQuote + examples::smithDeskHistory());
 }
 
 QTEST_GUILESS_MAIN(QuoteFileTest)

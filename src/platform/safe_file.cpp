@@ -1,0 +1,135 @@
+#include "safe_file.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace quillon {
+
+namespace {
+
+QString cannot(const char *what, const QString &path, const QString &cause) {
+    return QStringLiteral("Cannot %1 %2: %3")
+        .arg(QLatin1String(what), QDir::toNativeSeparators(path), cause);
+}
+
+#ifdef Q_OS_UNIX
+// QSaveFile gives the new file the old one's read and write bits; the rest of the mode and, for
+// root, who owns it are carried over here, so that a root-run program does not take a user's
+// file from them.
+bool keepModeAndOwner(const QString &target, int handle) {
+    struct stat old {};
+    if (::stat(QFile::encodeName(target).constData(), &old) != 0)
+        return true; // a new file: the umask decides
+    if (geteuid() == 0 && ::fchown(handle, old.st_uid, old.st_gid) != 0)
+        return false;
+    return ::fchmod(handle, old.st_mode & 07777) == 0;
+}
+#endif
+
+} // namespace
+
+std::optional<QString> writeWhole(QIODevice &device, QByteArrayView bytes) {
+    // A short write (a full disk) sets no error; writing the rest then fails and tells the cause.
+    while (!bytes.isEmpty()) {
+        const qint64 count = device.write(bytes.data(), bytes.size());
+        if (count <= 0)
+            return device.errorString();
+        bytes = bytes.sliced(count);
+    }
+    return std::nullopt;
+}
+
+std::optional<QString> refuseIrregularFile(const QString &path) {
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile())
+        return cannot("use", path, QStringLiteral("it is not a regular file"));
+    return std::nullopt;
+}
+
+QString linkTarget(const QString &path) {
+    QFileInfo info(path);
+    // The same bound as the system's own for chains of links.
+    for (int depth = 0; depth < 40 && info.isSymLink(); ++depth)
+        info.setFile(info.symLinkTarget());
+    return info.filePath();
+}
+
+std::optional<QString> replaceFile(const QString &path, const ContentWriter &write) {
+    if (auto refused = refuseIrregularFile(path))
+        return refused;
+    const QString target = linkTarget(path);
+    QSaveFile file(target);
+    // Unbuffered, so that a full disk fails the write itself: a buffered write fails only in the
+    // flush inside commit(), which then renames the cut-off file over the old one all the same.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return cannot("write", path, file.errorString());
+#ifdef Q_OS_UNIX
+    if (!keepModeAndOwner(target, file.handle())) {
+        file.cancelWriting();
+        return cannot("write", path, qt_error_string(errno));
+    }
+#endif
+    if (auto failed = write(file)) {
+        file.cancelWriting();
+        return cannot("write", path, *failed);
+    }
+    // commit() flushes the new file to the disk before the rename, and removes it when the rename
+    // fails.
+    if (!file.commit())
+        return cannot("write", path, file.errorString());
+    return std::nullopt;
+}
+
+std::optional<QString> replaceFile(const QString &path, QByteArrayView content) {
+    return replaceFile(path, [content](QIODevice &device) { return writeWhole(device, content); });
+}
+
+std::optional<QString> appendWhole(const QString &path, QByteArrayView record) {
+    if (auto refused = refuseIrregularFile(path))
+        return refused;
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
+        return cannot("add to", path, file.errorString());
+    const qint64 oldSize = file.size();
+    std::optional<QString> failed = writeWhole(file, record);
+    if (!failed) {
+        file.close();
+        if (file.error() == QFileDevice::NoError)
+            return std::nullopt;
+        failed = file.errorString();
+    }
+    // Part of the record may have reached the disk; cut it off so that the file holds whole
+    // records only.
+    file.close();
+    file.resize(oldSize);
+    return cannot("add to", path, *failed);
+}
+
+FileContent readRegularFile(const QString &path, qint64 maxSize) {
+    if (auto refused = refuseIrregularFile(path))
+        return {{}, refused};
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {{}, cannot("open", path, file.errorString())};
+    const QString tooLarge = QStringLiteral("%1 is too large to open (more than %2 MB)")
+                                 .arg(QDir::toNativeSeparators(path))
+                                 .arg(maxSize >> 20);
+    if (file.size() > maxSize)
+        return {{}, tooLarge};
+    // The file may grow between the size check and the read.
+    QByteArray bytes = file.read(maxSize + 1);
+    if (file.error() != QFileDevice::NoError)
+        return {{}, cannot("read", path, file.errorString())};
+    if (bytes.size() > maxSize)
+        return {{}, tooLarge};
+    return {bytes, std::nullopt};
+}
+
+} // namespace quillon
