@@ -2,9 +2,12 @@
 # Builds Quillon when needed and runs every test headless.
 #
 #   scripts/test.sh              the tests (a few minutes)
-#   scripts/test.sh --thorough   the tests, then the whole suite again built with AddressSanitizer
-#                                and UndefinedBehaviorSanitizer (build-asan/), every fuzz target
-#                                for 30 s (QUILLON_FUZZ_SECONDS), and clang-tidy and cppcheck
+#   scripts/test.sh --thorough   the tests; when run as root, the file fault tests again as an
+#                                unprivileged user (QUILLON_TEST_USER, default quillon-test, made
+#                                when missing); then the whole suite again built with
+#                                AddressSanitizer and UndefinedBehaviorSanitizer (build-asan/), every
+#                                fuzz target for 30 s (QUILLON_FUZZ_SECONDS), and clang-tidy and
+#                                cppcheck
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=${QUILLON_BUILD_DIR:-$root/build}
@@ -37,6 +40,44 @@ sanitized_tests() {
         ctest --test-dir "$asan" --output-on-failure -j "$(nproc)" --timeout 1200
 }
 
+# The tests whose rows need file permissions to stop the user (a read-only folder, an unreadable
+# file); as root those rows skip themselves.
+permission_tests=(quote_file_test quote_folder_test view_report_test
+                  writer_faults_test setting_faults_test reader_faults_test)
+test_user=${QUILLON_TEST_USER:-quillon-test}
+
+# Runs the permission tests as an unprivileged user, from a copy of their programs in a folder of
+# that user's own, so that the build tree (perhaps under /root) need not be opened to them.
+unprivileged_tests() {
+    if [ "$(id -u)" -ne 0 ]; then
+        echo "Not root: the tests above already ran as an unprivileged user."
+        return 0
+    fi
+    if ! id -u "$test_user" >/dev/null 2>&1 &&
+        ! useradd --system --no-create-home --shell /usr/sbin/nologin "$test_user"; then
+        echo "SKIPPED: no unprivileged user could be made (useradd failed), so the rows that"
+        echo "need one did not run."
+        return 0
+    fi
+    local scratch status=0 name
+    scratch=$(mktemp -d)
+    mkdir "$scratch/bin" "$scratch/home" "$scratch/tmp" "$scratch/runtime"
+    for name in "${permission_tests[@]}"; do
+        cp "$(find "$build/tests" -type f -name "$name" -perm -u+x | head -n1)" "$scratch/bin/"
+    done
+    chown -R "$test_user" "$scratch"
+    chmod 755 "$scratch"
+    chmod 700 "$scratch/runtime"
+    for name in "${permission_tests[@]}"; do
+        echo "--- $name as $test_user"
+        runuser -u "$test_user" -- env -i PATH=/usr/bin:/bin HOME="$scratch/home" \
+            TMPDIR="$scratch/tmp" XDG_RUNTIME_DIR="$scratch/runtime" QT_QPA_PLATFORM=offscreen \
+            LC_ALL=C.UTF-8 LANG=C.UTF-8 "$scratch/bin/$name" -silent || status=1
+    done
+    rm -rf "$scratch"
+    return "$status"
+}
+
 failed=0
 summary=()
 stage() {
@@ -53,6 +94,7 @@ stage() {
 }
 
 stage "Tests" ctest --test-dir "$build" --output-on-failure -j "$(nproc)"
+stage "File fault tests as an unprivileged user" unprivileged_tests
 stage "Build with ASan and UBSan" sanitized_build
 stage "Tests under ASan and UBSan" sanitized_tests
 stage "Fuzzing, ${QUILLON_FUZZ_SECONDS:-30} s per target" \
