@@ -10,6 +10,8 @@
 #include <unistd.h>
 #endif
 
+#include <cerrno>
+
 namespace quillon {
 
 namespace {
@@ -42,6 +44,43 @@ std::optional<QString> writeWhole(QIODevice &device, QByteArrayView bytes) {
         if (count <= 0)
             return device.errorString();
         bytes = bytes.sliced(count);
+    }
+    return std::nullopt;
+}
+
+std::optional<QString> copyFileTail(QFileDevice &from, qint64 offset, QIODevice &to) {
+    const qint64 size = from.size();
+#ifdef Q_OS_LINUX
+    auto *target = qobject_cast<QFileDevice *>(&to);
+    if (target && target->handle() >= 0 && from.handle() >= 0) {
+        loff_t position = offset;
+        while (position < size) {
+            const ssize_t copied = ::copy_file_range(from.handle(), &position, target->handle(),
+                                                     nullptr, size_t(size - position), 0);
+            if (copied > 0)
+                continue;
+            if (copied == 0)
+                return QStringLiteral("the file grew shorter while it was copied");
+            // Some file systems cannot copy between these two files; copy through memory then.
+            if (position == offset &&
+                (errno == EXDEV || errno == EINVAL || errno == ENOSYS || errno == EOPNOTSUPP))
+                break;
+            return qt_error_string(errno);
+        }
+        if (position >= size)
+            return std::nullopt;
+    }
+#endif
+    if (!from.seek(offset))
+        return from.errorString();
+    constexpr qint64 kBlock = 1 << 20;
+    for (qint64 left = size - offset; left > 0;) {
+        const QByteArray block = from.read(qMin(left, kBlock));
+        if (block.isEmpty())
+            return from.errorString();
+        if (auto failed = writeWhole(to, block))
+            return failed;
+        left -= block.size();
     }
     return std::nullopt;
 }

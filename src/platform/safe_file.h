@@ -7,6 +7,7 @@
 #include <functional>
 #include <optional>
 
+class QFileDevice;
 class QIODevice;
 
 namespace quillon {
@@ -21,6 +22,11 @@ using ContentWriter = std::function<std::optional<QString>(QIODevice &device)>;
 
 // Writes all of `bytes`, however many calls the device needs; the device's reason on failure.
 std::optional<QString> writeWhole(QIODevice &device, QByteArrayView bytes);
+
+// Writes the bytes of `from` from `offset` to its end into `to`, in the kernel where it can
+// (copy_file_range), so that a long file's tail is never copied through memory. `from` is an open
+// file; the device's or the system's reason on failure.
+std::optional<QString> copyFileTail(QFileDevice &from, qint64 offset, QIODevice &to);
 
 // Refuses a path that exists but is not a regular file (a folder, a pipe, a device), looked at
 // without opening it, so that a pipe is never waited on. A missing path passes.

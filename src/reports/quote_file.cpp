@@ -54,36 +54,38 @@ std::optional<QString> writeQuote(const QString &folder, const QString &newQuote
     if (turn.busy())
         return turn.busy();
 
-    // The history goes from the old file into the new one straight from a mapping of the old
-    // file: no copy of it is made in memory. An old file that cannot be read stops the write
-    // rather than losing its history.
+    // The history goes from the old file into the new one in the kernel, never through memory;
+    // only the head of the old file, where its quote text is, is read. An old file that cannot
+    // be read stops the write rather than losing its history.
     QFile oldFile(path);
-    QByteArrayView history;
-    QByteArray readHistory;
+    qint64 historyStart = 0;
     if (oldFile.exists()) {
-        if (!oldFile.open(QIODevice::ReadOnly)) {
+        const auto cannotRead = [&oldFile, &path] {
             return QStringLiteral("Cannot read %1: %2")
                 .arg(QDir::toNativeSeparators(path), oldFile.errorString());
+        };
+        if (!oldFile.open(QIODevice::ReadOnly))
+            return cannotRead();
+        // The first block holds the quote text unless its names are very long; a longer head is
+        // read only then, or when the file holds no quote text at all.
+        QByteArray head;
+        for (qint64 wanted = 64 * 1024;; wanted *= 2) {
+            head += oldFile.read(wanted - head.size());
+            if (oldFile.error() != QFileDevice::NoError)
+                return cannotRead();
+            historyStart = leadingQuoteTextSize(head);
+            if (historyStart > 0 || oldFile.atEnd())
+                break;
         }
-        const qint64 size = oldFile.size();
-        if (const uchar *mapped = size > 0 ? oldFile.map(0, size) : nullptr) {
-            history = QByteArrayView(mapped, size);
-        } else {
-            readHistory = oldFile.readAll();
-            if (oldFile.error() != QFileDevice::NoError) {
-                return QStringLiteral("Cannot read %1: %2")
-                    .arg(QDir::toNativeSeparators(path), oldFile.errorString());
-            }
-            history = readHistory;
-        }
-        history = history.sliced(leadingQuoteTextSize(history));
     }
 
     const QByteArray quote = newQuoteText.toUtf8();
-    return replaceFile(path, [&quote, history](QIODevice &device) {
+    return replaceFile(path, [&](QIODevice &device) {
         if (auto failed = writeWhole(device, quote))
             return failed;
-        return writeWhole(device, history);
+        if (!oldFile.isOpen())
+            return std::optional<QString>();
+        return copyFileTail(oldFile, historyStart, device);
     });
 }
 
