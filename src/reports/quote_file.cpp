@@ -3,9 +3,15 @@
 #include "quote_report.h"
 #include "safe_file.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
-#include <QLockFile>
+#include <QThread>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace quillon {
 
@@ -15,28 +21,55 @@ QString quoteFilePath(const QString &folder) {
     return QDir(folder).filePath(QString::fromLatin1(kQuoteFileName));
 }
 
-// Holds the quote file's lock while it lives, or tells why it could not be had.
+// Holds the quote file's lock while it lives, or tells why it could not be had. The lock is an
+// flock() on a file beside the quote file: the system lets go of it when its holder ends, even in
+// a crash, so no lock is ever left stale, and taking it writes nothing to the disk. The holder
+// removes the file when done; a copy that got the lock on a file removed meanwhile tries again.
 class QuoteFileTurn {
 public:
     explicit QuoteFileTurn(const QString &path)
-        : m_lock(linkTarget(path) + QStringLiteral(".lock")) {
-        if (m_lock.tryLock(kQuoteFileLockWaitMs))
-            return;
-        // A folder where no lock can be made is one where no other copy can replace the file
-        // either; appending to a writable file there is still safe, and a replace fails by
-        // itself.
-        if (m_lock.error() == QLockFile::LockFailedError) {
-            m_busy =
-                QStringLiteral("%1 is in use by another copy of the program; nothing was changed. "
-                               "Try again in a moment.")
-                    .arg(QDir::toNativeSeparators(path));
+        : m_lockPath(QFile::encodeName(linkTarget(path) + QStringLiteral(".lock"))) {
+        QDeadlineTimer deadline(kQuoteFileLockWaitMs);
+        while (true) {
+            m_handle = ::open(m_lockPath.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+            // A folder where no lock can be made is one where no other copy can replace the file
+            // either; appending to a writable file there is still safe, and a replace fails by
+            // itself.
+            if (m_handle < 0)
+                return;
+            if (::flock(m_handle, LOCK_EX | LOCK_NB) == 0) {
+                struct stat held {
+                }, named{};
+                if (::fstat(m_handle, &held) == 0 && ::stat(m_lockPath.constData(), &named) == 0 &&
+                    held.st_ino == named.st_ino && held.st_dev == named.st_dev)
+                    return;
+            } else if (deadline.hasExpired()) {
+                ::close(m_handle);
+                m_handle = -1;
+                m_busy = QStringLiteral("%1 is in use by another copy of the program; nothing was "
+                                        "changed. Try again in a moment.")
+                             .arg(QDir::toNativeSeparators(path));
+                return;
+            } else {
+                QThread::msleep(20);
+            }
+            ::close(m_handle);
         }
     }
+    ~QuoteFileTurn() {
+        if (m_handle >= 0) {
+            ::unlink(m_lockPath.constData());
+            ::close(m_handle);
+        }
+    }
+    QuoteFileTurn(const QuoteFileTurn &) = delete;
+    QuoteFileTurn &operator=(const QuoteFileTurn &) = delete;
 
     const std::optional<QString> &busy() const { return m_busy; }
 
 private:
-    QLockFile m_lock;
+    QByteArray m_lockPath;
+    int m_handle = -1;
     std::optional<QString> m_busy;
 };
 

@@ -15,9 +15,10 @@ inline constexpr char kQuoteFileName[] = "quote.txt";
 // whole old content when it does not begin with one). Text is written in UTF-8.
 QByteArray replacedQuoteFileContent(const QString &newQuoteText, const QByteArray &oldContent);
 
-// Two running copies take turns at the quote file through a lock file beside it, so that a record
-// one copy appends is never lost to the other copy's replace. A copy waits this long for its
-// turn and then gives up, changing nothing; the lock of a copy that crashed is taken over.
+// Two running copies take turns at the quote file through a lock on the file "quote.txt.lock"
+// beside it, so that a record one copy appends is never lost to the other copy's replace. A copy
+// waits this long for its turn and then gives up, changing nothing; a copy that crashed holds no
+// lock.
 inline constexpr int kQuoteFileLockWaitMs = 3000;
 
 // Replaces the quote file in `folder` with `newQuoteText`, keeping its history records, which
