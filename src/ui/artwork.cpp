@@ -1,5 +1,7 @@
 #include "artwork.h"
 
+#include <QHash>
+#include <QIconEngine>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -53,11 +55,37 @@ QPixmap applicationIconPixmap(int size) {
     return pixmap;
 }
 
+namespace {
+
+// Draws the price tag at the size asked for, when it is asked for: a window system takes a few
+// small sizes for the title bar when the window is shown, and nothing draws the large sizes
+// before something wants them.
+class PriceTagIconEngine final : public QIconEngine {
+public:
+    QPixmap pixmap(const QSize &size, QIcon::Mode, QIcon::State) override {
+        const int side = qMin(size.width(), size.height());
+        QPixmap &drawn = m_drawn[side];
+        if (drawn.isNull())
+            drawn = applicationIconPixmap(side);
+        return drawn;
+    }
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode,
+               QIcon::State state) override {
+        painter->drawPixmap(rect, pixmap(rect.size(), mode, state));
+    }
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+        return {QSize(16, 16), QSize(32, 32), QSize(48, 48)};
+    }
+    QIconEngine *clone() const override { return new PriceTagIconEngine(*this); }
+
+private:
+    QHash<int, QPixmap> m_drawn;
+};
+
+} // namespace
+
 QIcon applicationIcon() {
-    QIcon icon;
-    for (int size : {16, 32, 48, 64, 96, 128, 256})
-        icon.addPixmap(applicationIconPixmap(size));
-    return icon;
+    return QIcon(new PriceTagIconEngine);
 }
 
 QPixmap makerLogo(qreal devicePixelRatio) {

@@ -5,8 +5,8 @@
 
 namespace quillon {
 
-// The program's icon: a price tag, drawn for each size so that small sizes stay crisp, and large
-// enough for title bars and launchers on scaled screens.
+// The program's icon: a price tag, drawn for each size it is asked for (so that small sizes stay
+// crisp and large ones are sharp on scaled screens) only when it is first asked for.
 QIcon applicationIcon();
 QPixmap applicationIconPixmap(int size);
 
