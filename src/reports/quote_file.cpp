@@ -102,7 +102,7 @@ std::optional<QString> writeQuote(const QString &folder, const QString &newQuote
         // The first block holds the quote text unless its names are very long; a longer head is
         // read only then, or when the file holds no quote text at all.
         QByteArray head;
-        for (qint64 wanted = 64 * 1024;; wanted *= 2) {
+        for (qint64 wanted = qint64(64) * 1024;; wanted *= 2) {
             head += oldFile.read(wanted - head.size());
             if (oldFile.error() != QFileDevice::NoError)
                 return cannotRead();
