@@ -48,14 +48,18 @@ QTextEdit *addTextBox(QWidget *page, const char *name, const char *text, int lef
 
 } // namespace
 
+void drawAboutLogo(const AboutPage &page) {
+    // Drawn for the screen's pixel density, so that the logo stays sharp when the desktop scales.
+    page.image1->setPixmap(makerLogo(page.image1->devicePixelRatioF()));
+}
+
 AboutPage buildAboutPage(QWidget *page, Platform &platform) {
     AboutPage controls;
 
     auto *image = new QLabel(page);
+    controls.image1 = image;
     image->setObjectName(QStringLiteral("Image1"));
     image->setGeometry(layout::pixels(120), layout::pixels(480), 128, 96);
-    // Drawn for the screen's pixel density, so that the logo stays sharp when the desktop scales.
-    image->setPixmap(makerLogo(image->devicePixelRatioF()));
     image->setAccessibleName(QStringLiteral("Vellan Computers logo"));
 
     QLabel *product = layout::addLabel(page, QStringLiteral("Label26"), QStringLiteral("Quillon"),

@@ -160,6 +160,15 @@ void MainWindow::closeEvent(QCloseEvent *event) {
     QCoreApplication::quit();
 }
 
+void MainWindow::showEvent(QShowEvent *event) {
+    QWidget::showEvent(event);
+    // Drawing the logo loads fonts at sizes nothing else uses; the first frame does not show it.
+    if (!m_drewAboutLogo) {
+        m_drewAboutLogo = true;
+        QTimer::singleShot(0, this, [this] { drawAboutLogo(m_about); });
+    }
+}
+
 void MainWindow::onTimer1Timeout() {
     // Before start-up has made the uptime window there is nothing to copy.
     if (!m_form4)

@@ -37,6 +37,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     void loadSystemInformation();
@@ -73,6 +74,7 @@ private:
     FileDialogRequest m_dio;
     // Whether the user has been told that quotes go to the data folder this run.
     bool m_toldQuoteFolder = false;
+    bool m_drewAboutLogo = false;
 
     ReportWindow *m_form2 = nullptr;
     GreetingWindow *m_form3 = nullptr;
