@@ -126,7 +126,11 @@ QString QtPlatform::askText(QWidget *parent, const QString &prompt, const QStrin
     bool accepted = false;
     const QString answer =
         QInputDialog::getText(parent, title, prompt, QLineEdit::Normal, QString(), &accepted);
-    return accepted ? answer : QString();
+    // The dialog answers Cancel, and OK on an untouched field, with a null string; callers get
+    // the empty text, never a null one.
+    if (!accepted || answer.isNull())
+        return QLatin1String("");
+    return answer;
 }
 
 std::optional<QString> QtPlatform::chooseSaveFile(QWidget *parent,
