@@ -11,10 +11,6 @@ namespace quillon {
 
 namespace {
 
-QString quoteFilePath(const QString &folder) {
-    return QDir(folder).filePath(QString::fromLatin1(kQuoteFileName));
-}
-
 QString failure(const QString &what, const QString &path, const QString &cause) {
     return QStringLiteral("%1 %2: %3").arg(what, QDir::toNativeSeparators(path), cause);
 }
@@ -44,6 +40,10 @@ bool writeAll(QFileDevice &file, QByteArrayView bytes) {
 }
 
 } // namespace
+
+QString quoteFilePath(const QString &folder) {
+    return QDir(folder).filePath(QString::fromLatin1(kQuoteFileName));
+}
 
 QByteArray replacedQuoteFileContent(const QString &newQuoteText, const QByteArray &oldContent) {
     return newQuoteText.toUtf8() + oldContent.sliced(leadingQuoteTextSize(oldContent));

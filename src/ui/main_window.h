@@ -56,7 +56,7 @@ private:
     void onTimer1Timeout();
 
     int selectedOption() const;
-    void showResults(const ResultLabels &labels);
+    void showResults();
     QString quoteFolder() const;
     void showError(const QString &text);
 

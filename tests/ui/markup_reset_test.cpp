@@ -3,6 +3,7 @@
 #include "look_and_feel.h"
 #include "main_window_fixture.h"
 
+#include <QAccessible>
 #include <QTextEdit>
 
 using namespace quillon;
@@ -43,6 +44,7 @@ private Q_SLOTS:
         QTest::newRow("negative") << australia << "-10" << -0.1;
         QTest::newRow("12,5 with a decimal comma")
             << QLocale(QLocale::German, QLocale::Germany) << "12,5" << 0.125;
+        QTest::newRow("&H10, the ampersand shown, not a mnemonic") << australia << "&H10" << 0.16;
     }
     void acceptedAnswerBecomesCaptionAndRate() {
         QFETCH(QLocale, locale);
@@ -55,7 +57,10 @@ private Q_SLOTS:
         QCOMPARE(m_fixture->platform.prompts.size(), 1);
         QCOMPARE(m_fixture->platform.prompts.constFirst().prompt, kPrompt);
         QCOMPARE(m_fixture->platform.prompts.constFirst().title, kPromptTitle);
-        QCOMPARE(option(9)->text(), answer + QLatin1Char('%'));
+        // What the caption shows, as a screen reader reads it: mnemonic marks are not shown.
+        QCOMPARE(QAccessible::queryAccessibleInterface(option(9))->text(QAccessible::Name),
+                 answer + QLatin1Char('%'));
+        QVERIFY(QKeySequence::mnemonic(option(9)->text()).isEmpty());
         QCOMPARE(selectedOptions(), QList<int>{9});
         const PricingState &state = m_fixture->window->pricingState();
         QCOMPARE(state.customMarkupText, std::optional<QString>(answer));
