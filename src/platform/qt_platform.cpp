@@ -1,6 +1,7 @@
 #include "qt_platform.h"
 
 #include "system_queries.h"
+#include "time_text.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -227,11 +228,7 @@ QString QtPlatform::dateText()
 
 QString QtPlatform::timeText()
 {
-    // The long format ends with the time-zone name in most locales; the report wants the time
-    // alone.
-    QString format = QLocale::system().timeFormat(QLocale::LongFormat);
-    format.remove(QLatin1Char('t'));
-    return QLocale::system().toString(QTime::currentTime(), format.trimmed());
+    return longTimeText(QLocale::system(), QTime::currentTime());
 }
 
 MemoryFigures QtPlatform::memoryStatus()
