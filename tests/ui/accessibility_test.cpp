@@ -158,6 +158,10 @@ private Q_SLOTS:
         QCOMPARE(gstPaid->text(QAccessible::Description), QStringLiteral("GST Paid"));
     }
 
+    void statusBarAnnouncedAsStatusBar() {
+        QCOMPARE(accessible(m_fixture->find("StatusBar1"))->role(), QAccessible::StatusBar);
+    }
+
     void linkIsPressableByScreenReader() {
         showPage(kAbout);
         auto *hlink2 = m_fixture->find<HyperlinkLabel>("HLink2");
