@@ -3,6 +3,7 @@
 #include "quote_file.h"
 #include "quote_report.h"
 #include "report_window.h"
+#include "test_files.h"
 #include "watching_platform.h"
 #include "window_print.h"
 
@@ -27,11 +28,6 @@ QuoteReport sampleReport() {
             QStringLiteral("11.00"),      QStringLiteral("121.00"),     QStringLiteral("11.00"),
             QStringLiteral("10.00"),      QStringLiteral("11.00"),      QStringLiteral("10.00"),
             QStringLiteral("1.00")};
-}
-
-QByteArray readFile(const QString &path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace

@@ -6,17 +6,10 @@
 
 using namespace quillon;
 
-class CalculatorWindowTest : public QObject {
+class CalculatorWindowTest : public MainWindowTest {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { prepareWindowTests(); }
-    void init() {
-        m_fixture = std::make_unique<MainWindowFixture>();
-        m_fixture->start();
-    }
-    void cleanup() { m_fixture.reset(); }
-
     void windowIsFixedWithoutMinimizeOrMaximize() {
         MainWindow &window = *m_fixture->window;
         QCOMPARE(window.windowTitle(), QStringLiteral("Vellan Price Calculator"));
@@ -258,7 +251,6 @@ private Q_SLOTS:
     }
 
 private:
-    std::unique_ptr<MainWindowFixture> m_fixture;
 };
 
 QTEST_MAIN(CalculatorWindowTest)

@@ -1,6 +1,5 @@
 // The custom markup choice (Option9 and its prompt) and the Reset command, driven by mouse clicks
 // on the real main window.
-#include "look_and_feel.h"
 #include "main_window_fixture.h"
 
 #include <QAccessible>
@@ -21,18 +20,10 @@ const char *const kResultLabels[] = {"Label1",  "Label2",  "Label9",  "Label8", 
 
 } // namespace
 
-class MarkupResetTest : public QObject {
+class MarkupResetTest : public MainWindowTest {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { applyLookAndFeel(*qApp); }
-    void init() {
-        QLocale::setDefault(QLocale(QLocale::English, QLocale::Australia));
-        m_fixture = std::make_unique<MainWindowFixture>();
-        m_fixture->start();
-    }
-    void cleanup() { m_fixture.reset(); }
-
     void acceptedAnswerBecomesCaptionAndRate_data() {
         QTest::addColumn<QLocale>("locale");
         QTest::addColumn<QString>("answer");
@@ -210,8 +201,6 @@ private:
         QCOMPARE(m_fixture->caption("Label9"), QStringLiteral("300.00"));
         QCOMPARE(option(9)->text(), QStringLiteral("200%"));
     }
-
-    std::unique_ptr<MainWindowFixture> m_fixture;
 };
 
 QTEST_MAIN(MarkupResetTest)

@@ -1,6 +1,5 @@
 // View Report through the main window: the quote file, the report window it fills, the history
 // records the report window appends, and what happens when the quote file cannot be written.
-#include "look_and_feel.h"
 #include "main_window_fixture.h"
 #include "report_tab.h"
 
@@ -85,15 +84,12 @@ QStringList fileLines(const QByteArray &bytes) {
 
 } // namespace
 
-class ViewReportTest : public QObject {
+class ViewReportTest : public MainWindowTest {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { applyLookAndFeel(*qApp); }
     void init() {
-        QLocale::setDefault(QLocale(QLocale::English, QLocale::Australia));
-        m_fixture = std::make_unique<MainWindowFixture>();
-        m_fixture->start();
+        MainWindowTest::init();
         m_tab = std::make_unique<ReportTab>(*m_fixture);
         m_tab->open();
     }
@@ -103,7 +99,7 @@ private Q_SLOTS:
                                   QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         m_lockedFolder.clear();
         m_tab.reset();
-        m_fixture.reset();
+        MainWindowTest::cleanup();
     }
 
     void sampleQuoteAndHistoryAreByteExact();
@@ -126,7 +122,6 @@ private:
         m_tab->calculate(QStringLiteral("110"), QStringLiteral("10"), "Option2");
     }
 
-    std::unique_ptr<MainWindowFixture> m_fixture;
     std::unique_ptr<ReportTab> m_tab;
     QString m_lockedFolder;
 };
