@@ -125,7 +125,7 @@ void QtPlatform::showMessage(QWidget *parent, const QString &text, const QString
 QString QtPlatform::askText(QWidget *parent, const QString &prompt, const QString &title)
 {
     bool accepted = false;
-    const QString answer =
+    QString answer =
         QInputDialog::getText(parent, title, prompt, QLineEdit::Normal, QString(), &accepted);
     // The dialog answers Cancel, and OK on an untouched field, with a null string; callers get
     // the empty text, never a null one.

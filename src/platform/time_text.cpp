@@ -62,7 +62,7 @@ QString quoted(const QString &literal) {
 } // namespace
 
 QString longTimeFormatWithoutZone(const QLocale &locale) {
-    const QString format = locale.timeFormat(QLocale::LongFormat);
+    QString format = locale.timeFormat(QLocale::LongFormat);
     const QList<Piece> pieces = piecesOf(format);
     const bool twelveHours = std::any_of(pieces.cbegin(), pieces.cend(), [](const Piece &piece) {
         return piece.field && piece.text.front() == QLatin1Char('h');
