@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build needs (when missing), then configures and builds into
-# build/. Sourced by run.sh and test.sh; safe to run again at any time.
+# build/: everything, or only the targets named in QUILLON_BUILD_TARGETS (run.sh builds the
+# program alone). Called by run.sh and test.sh; safe to run again at any time.
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -33,4 +34,9 @@ if ((${#missing[@]})); then
 fi
 
 cmake -S "$root" -B "$build" -G Ninja -Wno-dev "$@" >/dev/null
-cmake --build "$build"
+if [ -n "${QUILLON_BUILD_TARGETS:-}" ]; then
+    # shellcheck disable=SC2086 # a list of target names
+    cmake --build "$build" --target $QUILLON_BUILD_TARGETS
+else
+    cmake --build "$build"
+fi

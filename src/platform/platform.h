@@ -27,7 +27,6 @@ struct FileDialogRequest {
     QString fileName;
 };
 
-
 // Everything the program needs from the desktop and the operating system. Windows and commands
 // reach the outside world only through this interface, so that tests can answer every dialog from
 // a script and never block.
@@ -38,7 +37,8 @@ public:
     // Modal message box with one OK button.
     virtual void showMessage(QWidget *parent, const QString &text, const QString &title,
                              MessageIcon icon) = 0;
-    // Modal one-line prompt with an empty field; the typed line, or the empty text on Cancel.
+    // Modal one-line prompt with an empty field; the typed line, or the empty text (never a null
+    // string) on Cancel and on OK with nothing typed.
     virtual QString askText(QWidget *parent, const QString &prompt, const QString &title) = 0;
 
     // File dialogs: the chosen full path, or nothing on Cancel. Saving asks before overwriting;

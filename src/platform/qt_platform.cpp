@@ -2,6 +2,7 @@
 
 #include "safe_file.h"
 #include "system_queries.h"
+#include "time_text.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -130,9 +131,13 @@ void QtPlatform::showMessage(QWidget *parent, const QString &text, const QString
 QString QtPlatform::askText(QWidget *parent, const QString &prompt, const QString &title)
 {
     bool accepted = false;
-    const QString answer =
+    QString answer =
         QInputDialog::getText(parent, title, prompt, QLineEdit::Normal, QString(), &accepted);
-    return accepted ? answer : QString();
+    // The dialog answers Cancel, and OK on an untouched field, with a null string; callers get
+    // the empty text, never a null one.
+    if (!accepted || answer.isNull())
+        return QLatin1String("");
+    return answer;
 }
 
 std::optional<QString> QtPlatform::chooseSaveFile(QWidget *parent,
@@ -229,11 +234,7 @@ QString QtPlatform::dateText()
 
 QString QtPlatform::timeText()
 {
-    // The long format ends with the time-zone name in most locales; the report wants the time
-    // alone.
-    QString format = QLocale::system().timeFormat(QLocale::LongFormat);
-    format.remove(QLatin1Char('t'));
-    return QLocale::system().toString(QTime::currentTime(), format.trimmed());
+    return longTimeText(QLocale::system(), QTime::currentTime());
 }
 
 MemoryFigures QtPlatform::memoryStatus()

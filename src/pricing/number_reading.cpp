@@ -1,7 +1,7 @@
 #include "number_reading.h"
 
-#include <charconv>
 #include <algorithm>
+#include <charconv>
 #include <limits>
 #include <string>
 #include <string_view>
@@ -202,14 +202,20 @@ private:
     qsizetype m_position = 0;
 };
 
-bool isNoBreakSpace(QChar c) {
-    return c == QChar(0x00A0) || c == QChar(0x202F);
+// A plain, no-break, narrow no-break or thin space.
+bool isBlank(QChar c) {
+    return c == QLatin1Char(' ') || c == QChar(0x00A0) || c == QChar(0x202F) || c == QChar(0x2009);
 }
 
-// Users type a plain space where their locale groups with a no-break space.
+// Besides the locale's own separator, what people type between thousands: a blank, as many write
+// it, in every locale whose decimal separator is no blank, and the keyboard's apostrophe where the
+// locale groups with a right single quotation mark (Swiss German).
 bool isGroupSeparator(QChar c, const NumberLocale &locale) {
-    return c == locale.groupSeparator ||
-           (c == QLatin1Char(' ') && isNoBreakSpace(locale.groupSeparator));
+    if (c == locale.groupSeparator)
+        return true;
+    if (isBlank(c))
+        return !isBlank(locale.decimalPoint);
+    return c == QLatin1Char('\'') && locale.groupSeparator == QChar(0x2019);
 }
 
 // Integer digits, either ungrouped or in groups of three after a first group of one to three.

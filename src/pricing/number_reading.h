@@ -9,8 +9,9 @@
 namespace quillon {
 
 // The separators and currency sign of the user's locale, as the number readings and the amount
-// format use them. Where the locale groups digits with a no-break space, the readings take a
-// plain space for it too, as that is what users type.
+// format use them. The readings also take what users type between thousands: a blank (plain,
+// no-break or thin) wherever the decimal separator is no blank, and the ASCII apostrophe where the
+// locale groups with a right single quotation mark.
 struct NumberLocale {
     QChar decimalPoint = QLatin1Char('.');
     QChar groupSeparator = QLatin1Char(',');

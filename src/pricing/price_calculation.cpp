@@ -1,7 +1,5 @@
 #include "price_calculation.h"
 
-#include "amount_format.h"
-
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -60,6 +58,11 @@ bool workOutPrices(const CalculationInput &input, const NumberLocale &locale, Pr
         return false;
     state.totalWithMarkup = *total;
     state.salesPrice = *salesPrice;
+    // Without a usable markup the total stood, and so does the markup it was worked out with.
+    if (input.selectedOption != 9 || state.customMarkupRate) {
+        if (auto text = markupText(input.selectedOption, state.customMarkupText))
+            state.markupTextUsed = text;
+    }
     return true;
 }
 
@@ -81,14 +84,6 @@ bool workOutStatement(const QString &rateText, const NumberLocale &locale, Prici
     return true;
 }
 
-ResultLabels labelsFor(const PricingState &state, const NumberLocale &locale) {
-    const auto text = [&locale](Money amount) { return formatAmount(amount, locale); };
-    return {text(state.gstPaid),     text(state.purchaseExGst), text(state.totalWithMarkup),
-            text(state.salesPrice),  text(state.profit),        text(state.cashHeld),
-            text(state.customerGst), text(state.gstToPay),      text(state.gstPaid),
-            text(state.netGstOwing)};
-}
-
 } // namespace
 
 CalculationResult calculate(const CalculationInput &input, const PricingState &previous,
@@ -104,7 +99,6 @@ CalculationResult calculate(const CalculationInput &input, const PricingState &p
         return result;
     }
     result.state = state;
-    result.labels = labelsFor(state, locale);
     return result;
 }
 
@@ -127,19 +121,6 @@ std::optional<QString> markupText(int selectedOption, const std::optional<QStrin
     if (selectedOption == 9 && customText)
         return *customText + QLatin1Char('%');
     return std::nullopt;
-}
-
-QString emptyPriceMessage() {
-    return QStringLiteral("Error encountered Please Enter a Value,\r\nthen please retry.");
-}
-
-QString outOfRangeMessage() {
-    return QStringLiteral("The price, GST rate or markup is out of range.\r\n"
-                          "Please check them and try again.");
-}
-
-QString calculationWarningTitle() {
-    return QStringLiteral("Error Value Found");
 }
 
 } // namespace quillon

@@ -24,24 +24,11 @@ struct PricingState {
     Money netGstOwing;
     std::optional<QString> customMarkupText;
     std::optional<double> customMarkupRate;
+    // The markup text ("10%", "200%") of the markup the total with markup was worked out with,
+    // so that a quote states the markup of its figures; absent before the first calculation.
+    std::optional<QString> markupTextUsed;
 
     friend bool operator==(const PricingState &, const PricingState &) = default;
-};
-
-// The texts of the ten result labels of the Calculator tab, named after their labels.
-struct ResultLabels {
-    QString label1;  // GST paid
-    QString label2;  // purchase price minus GST
-    QString label9;  // total with markup
-    QString label8;  // sales price including GST
-    QString label20; // profit
-    QString label17; // cash held after sale
-    QString label24; // customer's GST
-    QString label32; // GST to be paid
-    QString label33; // GST to be claimed
-    QString label34; // net GST owing or claimed
-
-    friend bool operator==(const ResultLabels &, const ResultLabels &) = default;
 };
 
 // The markup choice: the option button that is selected, 1 to 9 (9 is the custom markup), or 0
@@ -57,12 +44,11 @@ struct CalculationResult {
     // and the activity statement worked out at the current rate.
     bool emptyPriceWarning = false;
     // A value could not be held (zero divisor, out of range, not finite): warn, and keep the
-    // previous state and labels untouched. `state` is then the previous state and `labels` are
-    // empty. Both warnings are due when the empty price meets a rate that cannot be worked with;
-    // the empty-price one comes first.
+    // previous state and results untouched; `state` is then the previous state. Both warnings are
+    // due when the empty price meets a rate that cannot be worked with; the empty-price one comes
+    // first.
     bool outOfRange = false;
     PricingState state;
-    ResultLabels labels;
 };
 
 // Works out the ten values from the price and rate texts and the markup choice, starting from the
@@ -82,10 +68,5 @@ std::optional<double> customMarkupRate(const QString &answer, const NumberLocale
 // The markup percentage the report shows: "5%" to "40%" for options 1 to 8, the custom answer
 // followed by "%" for option 9, nothing when no option is selected.
 std::optional<QString> markupText(int selectedOption, const std::optional<QString> &customText);
-
-// The texts of the calculation's warning boxes.
-QString emptyPriceMessage();
-QString outOfRangeMessage();
-QString calculationWarningTitle();
 
 } // namespace quillon

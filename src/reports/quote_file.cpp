@@ -17,10 +17,6 @@ namespace quillon {
 
 namespace {
 
-QString quoteFilePath(const QString &folder) {
-    return QDir(folder).filePath(QString::fromLatin1(kQuoteFileName));
-}
-
 // Holds the quote file's lock while it lives, or tells why it could not be had. The lock is an
 // flock() on a file beside the quote file: the system lets go of it when its holder ends, even in
 // a crash, so no lock is ever left stale, and taking it writes nothing to the disk. The holder
@@ -74,6 +70,10 @@ private:
 };
 
 } // namespace
+
+QString quoteFilePath(const QString &folder) {
+    return QDir(folder).filePath(QString::fromLatin1(kQuoteFileName));
+}
 
 QByteArray replacedQuoteFileContent(const QString &newQuoteText, const QByteArray &oldContent) {
     return newQuoteText.toUtf8() + oldContent.sliced(leadingQuoteTextSize(oldContent));

@@ -10,6 +10,9 @@ namespace quillon {
 // The quote file holds one quote text followed by the history records appended to it.
 inline constexpr char kQuoteFileName[] = "quote.txt";
 
+// The path of the quote file in `folder`.
+QString quoteFilePath(const QString &folder);
+
 // The file's new content when a new quote text replaces the old one: the quote text followed by
 // every history record the old content held (everything after its leading quote text, or the
 // whole old content when it does not begin with one). Text is written in UTF-8.

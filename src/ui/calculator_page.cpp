@@ -81,13 +81,34 @@ QLabel *findCaption(const QWidget *page, const char *name) {
     return page->findChild<QLabel *>(QLatin1String(name));
 }
 
-QLabel *addValue(QWidget *page, const char *name, int left, int top, const QColor &back,
-                 const char *captionName) {
-    QLabel *label =
-        layout::addLabel(page, QLatin1String(name), QStringLiteral("0"), left, top, 1215, 255);
-    layout::setBackground(label, back);
-    layout::describeBy(label, findCaption(page, captionName));
-    return label;
+// A result label, where it stands, its colour, the caption that names it and what it shows.
+struct Result {
+    const char *name;
+    int left, top;
+    const QColor &back;
+    const char *caption;
+    Money PricingState::*amount;
+};
+
+const Result kResults[] = {
+    {"Label1", 2880, 960, kOrange, "Label4", &PricingState::gstPaid},
+    {"Label2", 2880, 1320, kOrange, "Label5", &PricingState::purchaseExGst},
+    {"Label9", 2880, 2640, kCyan, "Label10", &PricingState::totalWithMarkup},
+    {"Label24", 2880, 3000, kCyan, "Label22", &PricingState::customerGst},
+    {"Label8", 2880, 3360, kCyan, "Label7", &PricingState::salesPrice},
+    {"Label17", 2880, 3840, kGreen, "Label16", &PricingState::cashHeld},
+    {"Label32", 2280, 4320, kCyan, "Label29", &PricingState::gstToPay},
+    {"Label33", 2280, 4680, kOrange, "Label30", &PricingState::gstPaid},
+    {"Label34", 2880, 5040, kCyan, "Label31", &PricingState::netGstOwing},
+    {"Label20", 2880, 5400, kTeal, "Label19", &PricingState::profit},
+};
+
+ResultLabel addResult(QWidget *page, const Result &result) {
+    QLabel *label = layout::addLabel(page, QLatin1String(result.name), QStringLiteral("0"),
+                                     result.left, result.top, 1215, 255);
+    layout::setBackground(label, result.back);
+    layout::describeBy(label, findCaption(page, result.caption));
+    return {label, result.amount};
 }
 
 QLineEdit *addTextBox(QWidget *page, const char *name, const QString &text, int left, int top,
@@ -96,14 +117,6 @@ QLineEdit *addTextBox(QWidget *page, const char *name, const QString &text, int 
     box->setObjectName(QLatin1String(name));
     box->setGeometry(layout::rect(left, top, width, height));
     return box;
-}
-
-QPushButton *addButton(QWidget *page, const char *name, const QString &caption, int left, int top) {
-    auto *button = new QPushButton(caption, page);
-    button->setObjectName(QLatin1String(name));
-    button->setGeometry(layout::rect(left, top, 1455, 255));
-    button->setAutoDefault(false);
-    return button;
 }
 
 } // namespace
@@ -121,16 +134,8 @@ CalculatorPage buildCalculatorPage(QWidget *page) {
     findCaption(page, "Label39")->setBuddy(controls.text9);
     findCaption(page, "Label3")->setBuddy(controls.text1);
 
-    controls.label1 = addValue(page, "Label1", 2880, 960, kOrange, "Label4");
-    controls.label2 = addValue(page, "Label2", 2880, 1320, kOrange, "Label5");
-    controls.label9 = addValue(page, "Label9", 2880, 2640, kCyan, "Label10");
-    controls.label24 = addValue(page, "Label24", 2880, 3000, kCyan, "Label22");
-    controls.label8 = addValue(page, "Label8", 2880, 3360, kCyan, "Label7");
-    controls.label17 = addValue(page, "Label17", 2880, 3840, kGreen, "Label16");
-    controls.label32 = addValue(page, "Label32", 2280, 4320, kCyan, "Label29");
-    controls.label33 = addValue(page, "Label33", 2280, 4680, kOrange, "Label30");
-    controls.label34 = addValue(page, "Label34", 2880, 5040, kCyan, "Label31");
-    controls.label20 = addValue(page, "Label20", 2880, 5400, kTeal, "Label19");
+    for (std::size_t i = 0; i < controls.results.size(); ++i)
+        controls.results[i] = addResult(page, kResults[i]);
 
     layout::addLine(page, QStringLiteral("Line1"), 240, 1680, 4680, 1680);
     layout::addLine(page, QStringLiteral("Line2"), 240, 3720, 4680, 3720);
@@ -158,8 +163,10 @@ CalculatorPage buildCalculatorPage(QWidget *page) {
         controls.options[i] = button;
     }
 
-    controls.command1 = addButton(page, "Command1", QStringLiteral("Calculate"), 600, 5880);
-    controls.command2 = addButton(page, "Command2", QStringLiteral("Reset"), 2880, 5880);
+    controls.command1 = layout::addButton(page, QStringLiteral("Command1"),
+                                          QStringLiteral("Calculate"), 600, 5880, 1455, 255);
+    controls.command2 = layout::addButton(page, QStringLiteral("Command2"), QStringLiteral("Reset"),
+                                          2880, 5880, 1455, 255);
     return controls;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "price_calculation.h"
+
 #include <array>
 
 class QLabel;
@@ -10,6 +12,12 @@ class QWidget;
 
 namespace quillon {
 
+// A result label of the Calculator tab and the amount of the pricing state that it shows.
+struct ResultLabel {
+    QLabel *label = nullptr;
+    Money PricingState::*amount = nullptr;
+};
+
 // The controls of the Calculator tab that the main window works with.
 struct CalculatorPage {
     QLineEdit *text1 = nullptr;              // purchase price, GST included
@@ -17,16 +25,7 @@ struct CalculatorPage {
     std::array<QRadioButton *, 9> options{}; // Option1 to Option9
     QPushButton *command1 = nullptr;         // Calculate
     QPushButton *command2 = nullptr;         // Reset
-    QLabel *label1 = nullptr;
-    QLabel *label2 = nullptr;
-    QLabel *label8 = nullptr;
-    QLabel *label9 = nullptr;
-    QLabel *label17 = nullptr;
-    QLabel *label20 = nullptr;
-    QLabel *label24 = nullptr;
-    QLabel *label32 = nullptr;
-    QLabel *label33 = nullptr;
-    QLabel *label34 = nullptr;
+    std::array<ResultLabel, 10> results{};   // the ten result labels, top to bottom
 };
 
 // Creates the Calculator tab's controls on `page`, at their designed places.

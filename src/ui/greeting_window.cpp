@@ -12,6 +12,8 @@ GreetingWindow::GreetingWindow(Platform &platform, QWidget *parent)
     , m_label1(new QLabel(QStringLiteral("Label1"), this)) {
     setWindowTitle(QStringLiteral("Form3"));
     m_label1->setObjectName(QStringLiteral("Label1"));
+    // The user's name is shown as the system gives it, never as markup.
+    m_label1->setTextFormat(Qt::PlainText);
     // The Load handler: the name is read once, so the greeting stays for the whole run.
     m_label1->setText(greetingText(currentUserName(platform.userName())));
 }

@@ -2,9 +2,11 @@
 
 #include <QFontMetrics>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPalette>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTextEdit>
 
 #include <algorithm>
@@ -46,9 +48,41 @@ QLabel *addLabel(QWidget *parent, const QString &name, const QString &caption, i
     label->setObjectName(name);
     label->setGeometry(rect(left, top, width, height));
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // Labels show names and texts as typed or as the system gives them, never as markup.
+    label->setTextFormat(Qt::PlainText);
     label->setAutoFillBackground(true);
     fitCaption(label);
     return label;
+}
+
+namespace {
+
+// Qt presses a focused button on Enter only when it is a dialog's default candidate, which would
+// also let Enter in a text box press it.
+class CommandButton final : public QPushButton {
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override {
+        if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+            !event->isAutoRepeat()) {
+            click();
+            return;
+        }
+        QPushButton::keyPressEvent(event);
+    }
+};
+
+} // namespace
+
+QPushButton *addButton(QWidget *parent, const QString &name, const QString &caption, int left,
+                       int top, int width, int height) {
+    auto *button = new CommandButton(caption, parent);
+    button->setObjectName(name);
+    button->setGeometry(rect(left, top, width, height));
+    button->setAutoDefault(false);
+    return button;
 }
 
 void fitCaption(QWidget *control) {

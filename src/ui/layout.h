@@ -8,6 +8,7 @@
 class QFrame;
 class QLabel;
 class QPlainTextEdit;
+class QPushButton;
 class QTextEdit;
 class QWidget;
 
@@ -32,6 +33,11 @@ void setTextColour(QWidget *widget, const QColor &colour);
 // A plain label placed at a rectangle given in twips.
 QLabel *addLabel(QWidget *parent, const QString &name, const QString &caption, int left, int top,
                  int width, int height);
+
+// A command button placed at a rectangle given in twips. Space or Enter presses it while it has
+// the focus; Enter elsewhere in its window (in a text box) presses no button.
+QPushButton *addButton(QWidget *parent, const QString &name, const QString &caption, int left,
+                       int top, int width, int height);
 
 // Closes up the letters of a label's or button's caption a little when it is wider than the
 // control.

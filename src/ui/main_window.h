@@ -57,7 +57,7 @@ private:
     void onTimer1Timeout();
 
     int selectedOption() const;
-    void showResults(const ResultLabels &labels);
+    void showResults();
     QString quoteFolder() const;
     void showError(const QString &text);
 

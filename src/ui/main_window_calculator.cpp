@@ -17,6 +17,13 @@ NumberLocale userNumberLocale() {
     return NumberLocale::fromLocale(QLocale());
 }
 
+const QString kWarningTitle = QStringLiteral("Error Value Found");
+const QString kEmptyPriceMessage =
+    QStringLiteral("Error encountered Please Enter a Value,\r\nthen please retry.");
+const QString kOutOfRangeMessage =
+    QStringLiteral("The price, GST rate or markup is out of range.\r\n"
+                   "Please check them and try again.");
+
 } // namespace
 
 int MainWindow::selectedOption() const {
@@ -27,17 +34,10 @@ int MainWindow::selectedOption() const {
     return 0;
 }
 
-void MainWindow::showResults(const ResultLabels &labels) {
-    m_calculator.label1->setText(labels.label1);
-    m_calculator.label2->setText(labels.label2);
-    m_calculator.label9->setText(labels.label9);
-    m_calculator.label8->setText(labels.label8);
-    m_calculator.label20->setText(labels.label20);
-    m_calculator.label17->setText(labels.label17);
-    m_calculator.label24->setText(labels.label24);
-    m_calculator.label32->setText(labels.label32);
-    m_calculator.label33->setText(labels.label33);
-    m_calculator.label34->setText(labels.label34);
+void MainWindow::showResults() {
+    const NumberLocale locale = userNumberLocale();
+    for (const ResultLabel &result : m_calculator.results)
+        result.label->setText(formatAmount(m_pricing.*result.amount, locale));
 }
 
 void MainWindow::onCommand1Clicked() {
@@ -45,27 +45,21 @@ void MainWindow::onCommand1Clicked() {
                                  selectedOption()};
     const CalculationResult result = calculate(input, m_pricing, userNumberLocale());
     if (result.emptyPriceWarning) {
-        m_platform.showMessage(this, emptyPriceMessage(), calculationWarningTitle(),
-                               MessageIcon::Warning);
+        m_platform.showMessage(this, kEmptyPriceMessage, kWarningTitle, MessageIcon::Warning);
     }
     if (result.outOfRange) {
-        m_platform.showMessage(this, outOfRangeMessage(), calculationWarningTitle(),
-                               MessageIcon::Warning);
+        m_platform.showMessage(this, kOutOfRangeMessage, kWarningTitle, MessageIcon::Warning);
         return;
     }
     m_pricing = result.state;
-    showResults(result.labels);
+    showResults();
 }
 
 void MainWindow::onCommand2Clicked() {
     m_report.rich->clear();
     m_calculator.text1->clear();
-    for (QLabel *label :
-         {m_calculator.label1, m_calculator.label2, m_calculator.label8, m_calculator.label9,
-          m_calculator.label17, m_calculator.label20, m_calculator.label32, m_calculator.label33,
-          m_calculator.label34, m_calculator.label24}) {
-        label->setText(QStringLiteral("0"));
-    }
+    for (const ResultLabel &result : m_calculator.results)
+        result.label->setText(QStringLiteral("0"));
     // The options form one exclusive group: selecting the first clears the rest.
     m_calculator.options[0]->setChecked(true);
     m_calculator.options[8]->setText(QStringLiteral("Custom Markup %"));
@@ -85,7 +79,9 @@ void MainWindow::onOption9Clicked() {
         return;
     }
     m_pricing.customMarkupRate = rate;
-    m_calculator.options[8]->setText(answer + QLatin1Char('%'));
+    // The caption shows the answer as typed: an "&" in it is no keyboard mnemonic.
+    QString caption = answer + QLatin1Char('%');
+    m_calculator.options[8]->setText(caption.replace(QLatin1Char('&'), QLatin1String("&&")));
 }
 
 } // namespace quillon

@@ -1,10 +1,9 @@
 // The Report tab's commands: View Report, and saving, opening and printing the report area.
 #include "main_window.h"
 
-#include "amount_format.h"
 #include "quote_file.h"
 #include "quote_folder.h"
-#include "quote_report.h"
+#include "quote_from_pricing.h"
 #include "report_window.h"
 #include "rich_text_box.h"
 
@@ -23,48 +22,32 @@ void MainWindow::onCommand3Clicked() {
         m_form2 = new ReportWindow(
             m_platform, [this] { return quoteFolder(); }, this);
 
-    QuoteReport report;
-    report.date = m_platform.dateText();
-    report.time = m_platform.timeText();
-    report.client = m_platform.askText(this, QStringLiteral("Please enter customers name"),
-                                       QStringLiteral("Customer"));
-    report.product = m_platform.askText(this, QStringLiteral("Please enter product name"),
-                                        QStringLiteral("Product"));
-
-    const NumberLocale locale = NumberLocale::fromLocale(QLocale());
-    const auto amount = [&locale](Money value) { return formatAmount(value, locale); };
-    report.purchasePrice = amount(m_pricing.purchasePrice);
-    report.gstPaid = amount(m_pricing.gstPaid);
-    report.purchaseExGst = amount(m_pricing.purchaseExGst);
-    report.totalWithMarkup = amount(m_pricing.totalWithMarkup);
-    report.customerGst = amount(m_pricing.customerGst);
-    report.salesPrice = amount(m_pricing.salesPrice);
-    report.cashHeld = amount(m_pricing.cashHeld);
-    report.profit = amount(m_pricing.profit);
-    report.gstToPay = amount(m_pricing.gstToPay);
-    report.gstToClaim = amount(m_pricing.gstPaid);
-    report.netGstOwing = amount(m_pricing.netGstOwing);
-    // With no option selected the window keeps the markup it showed.
-    report.markup = markupText(selectedOption(), m_pricing.customMarkupText).value_or(QString());
+    QuoteRequest request;
+    request.date = m_platform.dateText();
+    request.time = m_platform.timeText();
+    request.client = m_platform.askText(this, QStringLiteral("Please enter customers name"),
+                                        QStringLiteral("Customer"));
+    request.product = m_platform.askText(this, QStringLiteral("Please enter product name"),
+                                         QStringLiteral("Product"));
+    // With no option selected the report keeps the markup it showed.
+    request.selectedMarkup =
+        markupText(selectedOption(), m_pricing.customMarkupText).value_or(m_form2->report().markup);
+    const QuoteReport report =
+        quoteFromPricing(m_pricing, request, NumberLocale::fromLocale(QLocale()));
     m_form2->setReport(report);
 
     const QString folder = quoteFolder();
+    const QString file = QDir::toNativeSeparators(quoteFilePath(folder));
     m_platform.setWorkingFolder(folder);
     if (folder != m_platform.programFolder() && !m_toldQuoteFolder) {
         m_toldQuoteFolder = true;
         m_platform.showMessage(
-            this,
-            tr("The program's folder cannot be written, so quotes are kept in\n%1")
-                .arg(
-                    QDir::toNativeSeparators(QDir(folder).filePath(QLatin1String(kQuoteFileName)))),
+            this, tr("The program's folder cannot be written, so quotes are kept in\n%1").arg(file),
             QStringLiteral("Quote file"), MessageIcon::None);
     }
-    const QString text = quoteText(m_form2->report());
+    const QString text = quoteText(report);
     if (const std::optional<QString> error = writeQuote(folder, text)) {
-        showError(
-            tr("The quote could not be written to %1.\n%2")
-                .arg(QDir::toNativeSeparators(QDir(folder).filePath(QLatin1String(kQuoteFileName))),
-                     *error));
+        showError(tr("The quote could not be written to %1.\n%2").arg(file, *error));
         return;
     }
     // The file may also hold earlier quotes' history; the report area shows this quote alone.

@@ -129,16 +129,6 @@ QLabel *addReportLabel(QWidget *parent, const ReportLabel &placed, const QPalett
     return label;
 }
 
-QPushButton *addButton(QWidget *parent, const char *name, const QString &caption, int left) {
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(QLatin1String(name));
-    button->setGeometry(layout::rect(left, 6600, 1215, 255));
-    // Neither Enter nor Escape presses a button of this window.
-    button->setAutoDefault(false);
-    button->setDefault(false);
-    return button;
-}
-
 } // namespace
 
 ReportWindow::ReportWindow(Platform &platform, std::function<QString()> quoteFolder,
@@ -165,9 +155,12 @@ ReportWindow::ReportWindow(Platform &platform, std::function<QString()> quoteFol
         m_valueLabels.append(label);
     }
 
-    QPushButton *command2 = addButton(this, "Command2", tr("Save to File"), 240);
-    QPushButton *command3 = addButton(this, "Command3", tr("View History"), 1680);
-    m_command1 = addButton(this, "Command1", tr("Print Report"), 3120);
+    const auto addButton = [this](const char *name, const QString &caption, int left) {
+        return layout::addButton(this, QLatin1String(name), caption, left, 6600, 1215, 255);
+    };
+    QPushButton *command2 = addButton("Command2", tr("Save to File"), 240);
+    QPushButton *command3 = addButton("Command3", tr("View History"), 1680);
+    m_command1 = addButton("Command1", tr("Print Report"), 3120);
     setTabOrder(m_command1, command2);
     setTabOrder(command2, command3);
     // The rules were added after the labels; a screen reader meets them between the rows.
@@ -179,19 +172,9 @@ ReportWindow::ReportWindow(Platform &platform, std::function<QString()> quoteFol
 }
 
 void ReportWindow::setReport(const QuoteReport &report) {
-    for (qsizetype i = 0; i < m_valueLabels.size(); ++i) {
-        const QString &text = report.*kValueFields[i].field;
-        // No markup chosen: the markup label keeps what it showed.
-        if (!text.isNull())
-            m_valueLabels[i]->setText(text);
-    }
-}
-
-QuoteReport ReportWindow::report() const {
-    QuoteReport result;
+    m_report = report;
     for (qsizetype i = 0; i < m_valueLabels.size(); ++i)
-        result.*kValueFields[i].field = m_valueLabels[i]->text();
-    return result;
+        m_valueLabels[i]->setText(report.*kValueFields[i].field);
 }
 
 void ReportWindow::present() {
@@ -225,7 +208,7 @@ void ReportWindow::onCommand2Clicked() {
     // itself, so it does not depend on the change.
     m_platform.setWorkingFolder(folder);
     // The reason names the file and what went wrong with it.
-    if (const std::optional<QString> error = appendHistory(folder, historyRecord(report()))) {
+    if (const std::optional<QString> error = appendHistory(folder, historyRecord(m_report))) {
         showError(tr("The quote was not saved.\n%1").arg(*error));
         return;
     }
@@ -233,7 +216,7 @@ void ReportWindow::onCommand2Clicked() {
 }
 
 void ReportWindow::onCommand3Clicked() {
-    const QString file = QDir(m_quoteFolder()).filePath(QLatin1String(kQuoteFileName));
+    const QString file = quoteFilePath(m_quoteFolder());
     if (!QFileInfo(file).isFile()) {
         showError(tr("There is no quote history yet: %1 does not exist.")
                       .arg(QDir::toNativeSeparators(file)));

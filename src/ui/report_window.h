@@ -23,10 +23,10 @@ public:
     ReportWindow(Platform &platform, std::function<QString()> quoteFolder,
                  QWidget *parent = nullptr);
 
-    // Fills the value labels. A null `report.markup` leaves the markup label as it is.
+    // Fills the value labels.
     void setReport(const QuoteReport &report);
-    // The report as the labels show it now.
-    QuoteReport report() const;
+    // The report the labels show.
+    const QuoteReport &report() const { return m_report; }
 
     // Shows the window where it was designed to stand (or raises it), focus on Print Report.
     void present();
@@ -40,6 +40,7 @@ private:
 
     Platform &m_platform;
     std::function<QString()> m_quoteFolder;
+    QuoteReport m_report;
     QList<QLabel *> m_valueLabels; // in the order of the report's fields
     QPushButton *m_command1 = nullptr;
 };

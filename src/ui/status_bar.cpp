@@ -3,6 +3,7 @@
 #include "layout.h"
 #include "platform.h"
 
+#include <QAccessibleWidget>
 #include <QLabel>
 #include <QLocale>
 #include <QRegularExpression>
@@ -26,11 +27,25 @@ QString hoursAndMinutesFormat(const QLocale &locale) {
     return locale.timeFormat(QLocale::ShortFormat).remove(seconds);
 }
 
+// A plain widget is announced as an unnamed filler; screen readers are told this one is the
+// window's status bar.
+QAccessibleInterface *statusBarAccessible(const QString &className, QObject *object) {
+    if (className != QLatin1String(StatusBar::staticMetaObject.className()) || !object ||
+        !object->isWidgetType())
+        return nullptr;
+    return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::StatusBar);
+}
+
 } // namespace
 
 StatusBar::StatusBar(Platform &platform, QWidget *parent)
     : QWidget(parent)
     , m_platform(platform) {
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(statusBarAccessible);
+        return true;
+    }();
+    Q_UNUSED(factoryInstalled);
     setFont(layout::font(8.25, true));
     resize(layout::pixels(5205), layout::pixels(375));
     QLabel *companyPanel = addPanel(this, QStringLiteral("Panel1"), 0, 2500);

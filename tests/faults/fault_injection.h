@@ -3,6 +3,8 @@
 // Ways to make a file operation fail, for the fault-injection tests: a folder the user cannot
 // write, a full disk, and probes that tell whether this user is bound by permissions at all.
 
+#include "test_files.h"
+
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
@@ -16,16 +18,6 @@
 #include <unistd.h>
 
 namespace quillon::faults {
-
-inline QByteArray readFile(const QString &path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-inline bool writeFile(const QString &path, const QByteArray &bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
 
 // Everything in `folder`, hidden files included, so that a temporary file left behind shows.
 inline QStringList folderEntries(const QString &folder) {

@@ -160,7 +160,7 @@ void NumberReadingTest::wholeTextNumber_data() {
     QTest::newRow("separator first") << ",100" << en << false << 0.0;
     QTest::newRow("separator last") << "100," << en << false << 0.0;
     QTest::newRow("separator in the decimals") << "1.234,5" << en << false << 0.0;
-    QTest::newRow("blank as separator") << "2 200" << en << false << 0.0;
+    QTest::newRow("blank between groups of three") << "2 200" << en << true << 2200.0;
     QTest::newRow("two currency signs") << "$$5" << en << false << 0.0;
     QTest::newRow("two signs") << "-$-5" << en << false << 0.0;
     QTest::newRow("currency sign behind") << "5$" << en << false << 0.0;
@@ -186,6 +186,13 @@ void NumberReadingTest::wholeTextNumber_data() {
     QTest::newRow("de_DE euro sign") << QString::fromUtf8("\u20AC5") << de << true << 5.0;
     QTest::newRow("de_DE dollar sign") << "$5" << de << true << 5.0;
     QTest::newRow("de_DE point is no decimal point") << "1.5" << de << false << 0.0;
+    QTest::newRow("de_DE blank between thousands keeps the cents")
+        << "1 234,56" << de << true << 1234.56;
+    QTest::newRow("de_DE thin space between thousands")
+        << QString::fromUtf8("1\u2009234,56") << de << true << 1234.56;
+    QTest::newRow("de_CH keyboard apostrophe for U+2019")
+        << "1'234.50" << NumberLocale::fromLocale(QLocale(QStringLiteral("de_CH"))) << true
+        << 1234.5;
 
     const auto fr = french();
     QTest::newRow("fr_FR narrow no-break space")

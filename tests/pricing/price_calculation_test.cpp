@@ -1,3 +1,4 @@
+#include "amount_format.h"
 #include "price_calculation.h"
 
 #include <QTest>
@@ -7,7 +8,6 @@ using quillon::CalculationResult;
 using quillon::Money;
 using quillon::NumberLocale;
 using quillon::PricingState;
-using quillon::ResultLabels;
 
 Q_DECLARE_METATYPE(NumberLocale)
 
@@ -29,8 +29,21 @@ QList<qint64> countsOf(const PricingState &state) {
             state.netGstOwing.count()};
 }
 
+// The texts the Calculator tab's ten result labels show for a state, named after the labels.
+struct LabelTexts {
+    QString label1, label2, label9, label8, label20, label17, label24, label32, label33, label34;
+};
+
+LabelTexts labelsOf(const PricingState &state, const NumberLocale &locale = english()) {
+    const auto text = [&locale](Money amount) { return quillon::formatAmount(amount, locale); };
+    return {text(state.gstPaid),     text(state.purchaseExGst), text(state.totalWithMarkup),
+            text(state.salesPrice),  text(state.profit),        text(state.cashHeld),
+            text(state.customerGst), text(state.gstToPay),      text(state.gstPaid),
+            text(state.netGstOwing)};
+}
+
 // The ten texts in the order the labels are written.
-QStringList textsOf(const ResultLabels &labels) {
+QStringList textsOf(const LabelTexts &labels) {
     return {labels.label1,  labels.label2,  labels.label9,  labels.label8,  labels.label20,
             labels.label17, labels.label24, labels.label32, labels.label33, labels.label34};
 }
@@ -75,7 +88,8 @@ private Q_SLOTS:
     void customMarkupRate();
     void markupText_data();
     void markupText();
-    void warningTexts();
+    void markupTextUsedFollowsTheTotal_data();
+    void markupTextUsedFollowsTheTotal();
 };
 
 void PriceCalculationTest::calculatesTheTenValues_data() {
@@ -165,7 +179,7 @@ void PriceCalculationTest::calculatesTheTenValues() {
     QVERIFY(!result.emptyPriceWarning);
     QVERIFY(!result.outOfRange);
     QCOMPARE(countsOf(result.state), counts);
-    QCOMPARE(textsOf(result.labels), labels);
+    QCOMPARE(textsOf(labelsOf(result.state, locale)), labels);
     QCOMPARE(result.state.customMarkupRate, previous.customMarkupRate);
 }
 
@@ -233,7 +247,8 @@ void PriceCalculationTest::eachOptionHasItsRate() {
     QFETCH(int, option);
     QFETCH(QString, total);
 
-    QCOMPARE(run(QStringLiteral("110"), QStringLiteral("10"), option).labels.label9, total);
+    QCOMPARE(labelsOf(run(QStringLiteral("110"), QStringLiteral("10"), option).state).label9,
+             total);
 }
 
 void PriceCalculationTest::withoutUsableMarkupTheTotalStands_data() {
@@ -250,8 +265,8 @@ void PriceCalculationTest::withoutUsableMarkupTheTotalStands() {
     QVERIFY(!result.outOfRange);
     QCOMPARE(result.state.purchaseExGst, Money::fromCount(2000000));
     QCOMPARE(result.state.totalWithMarkup, previous.totalWithMarkup);
-    QCOMPARE(result.labels.label8, QStringLiteral("121.00"));
-    QCOMPARE(result.labels.label20, QStringLiteral("-90.00"));
+    QCOMPARE(labelsOf(result.state).label8, QStringLiteral("121.00"));
+    QCOMPARE(labelsOf(result.state).label20, QStringLiteral("-90.00"));
 }
 
 void PriceCalculationTest::emptyPriceOnFirstRunShowsZeros() {
@@ -259,7 +274,7 @@ void PriceCalculationTest::emptyPriceOnFirstRunShowsZeros() {
     QVERIFY(result.emptyPriceWarning);
     QVERIFY(!result.outOfRange);
     QCOMPARE(countsOf(result.state), QList<qint64>(10, 0));
-    QCOMPARE(textsOf(result.labels), QStringList(10, QStringLiteral("0.00")));
+    QCOMPARE(textsOf(labelsOf(result.state)), QStringList(10, QStringLiteral("0.00")));
 }
 
 void PriceCalculationTest::emptyPriceRecomputesAtTheNewRate() {
@@ -267,11 +282,11 @@ void PriceCalculationTest::emptyPriceRecomputesAtTheNewRate() {
     const auto result = run(QString(), QStringLiteral("20"), 2, previous);
     QVERIFY(result.emptyPriceWarning);
     QVERIFY(!result.outOfRange);
-    QCOMPARE(result.labels.label8, QStringLiteral("121.00"));
-    QCOMPARE(result.labels.label2, QStringLiteral("100.00"));
-    QCOMPARE(result.labels.label24, QStringLiteral("20.17"));
-    QCOMPARE(result.labels.label32, QStringLiteral("20.17"));
-    QCOMPARE(result.labels.label34, QStringLiteral("10.17"));
+    QCOMPARE(labelsOf(result.state).label8, QStringLiteral("121.00"));
+    QCOMPARE(labelsOf(result.state).label2, QStringLiteral("100.00"));
+    QCOMPARE(labelsOf(result.state).label24, QStringLiteral("20.17"));
+    QCOMPARE(labelsOf(result.state).label32, QStringLiteral("20.17"));
+    QCOMPARE(labelsOf(result.state).label34, QStringLiteral("10.17"));
     QCOMPARE(result.state.customerGst, Money::fromCount(201667));
     QCOMPARE(result.state.purchasePrice, previous.purchasePrice);
     QCOMPARE(result.state.salesPrice, previous.salesPrice);
@@ -376,11 +391,35 @@ void PriceCalculationTest::markupText() {
     QCOMPARE(quillon::markupText(option, customText), text);
 }
 
-void PriceCalculationTest::warningTexts() {
-    QCOMPARE(quillon::emptyPriceMessage(),
-             QStringLiteral("Error encountered Please Enter a Value,\r\nthen please retry."));
-    QCOMPARE(quillon::calculationWarningTitle(), QStringLiteral("Error Value Found"));
-    QVERIFY(quillon::outOfRangeMessage().contains(QStringLiteral("out of range")));
+void PriceCalculationTest::markupTextUsedFollowsTheTotal_data() {
+    using OptionalText = std::optional<QString>;
+    QTest::addColumn<QString>("price");
+    QTest::addColumn<int>("option");
+    QTest::addColumn<PricingState>("previous");
+    QTest::addColumn<OptionalText>("used");
+
+    PricingState at25 = run(QStringLiteral("110"), QStringLiteral("10"), 5).state;
+    PricingState custom200 = withCustomRate(2.0);
+    custom200.customMarkupText = QStringLiteral("200");
+    QTest::newRow("first calculation at 10%")
+        << "110" << 2 << PricingState() << OptionalText("10%");
+    QTest::newRow("at 25%, then 10% chosen and calculated")
+        << "110" << 2 << at25 << OptionalText("10%");
+    QTest::newRow("custom 200") << "110" << 9 << custom200 << OptionalText("200%");
+    QTest::newRow("no option: the total and its markup stand")
+        << "220" << 0 << at25 << OptionalText("25%");
+    QTest::newRow("empty price: the total and its markup stand")
+        << "" << 2 << at25 << OptionalText("25%");
+}
+
+void PriceCalculationTest::markupTextUsedFollowsTheTotal() {
+    using OptionalText = std::optional<QString>;
+    QFETCH(QString, price);
+    QFETCH(int, option);
+    QFETCH(PricingState, previous);
+    QFETCH(OptionalText, used);
+
+    QCOMPARE(run(price, QStringLiteral("10"), option, previous).state.markupTextUsed, used);
 }
 
 QTEST_GUILESS_MAIN(PriceCalculationTest)

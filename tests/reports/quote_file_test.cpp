@@ -1,6 +1,7 @@
 #include "quote_examples.h"
 #include "quote_file.h"
 #include "quote_report.h"
+#include "test_files.h"
 
 #include <QDir>
 #include <QFile>
@@ -26,16 +27,6 @@
 using namespace quillon;
 
 namespace {
-
-QByteArray readFile(const QString &path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool writeFile(const QString &path, const QByteArray &bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
 
 QuoteReport jonesChair() {
     QuoteReport report = examples::smithDesk();

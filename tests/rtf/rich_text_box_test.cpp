@@ -1,4 +1,5 @@
 #include "rich_text_box.h"
+#include "test_files.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,21 +10,9 @@
 #include <QTest>
 #include <QTextCursor>
 
+using quillon::readFile;
 using quillon::RichTextBox;
-
-namespace {
-
-QByteArray fileContent(const QString &path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-bool writeFile(const QString &path, const QByteArray &content) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
-}
-
-} // namespace
+using quillon::writeFile;
 
 class RichTextBoxTest : public QObject {
     Q_OBJECT
@@ -162,7 +151,7 @@ void RichTextBoxTest::quoteTextSurvivesSaveAndLoad() {
     const QString path = m_dir->filePath(QStringLiteral("report.rtf"));
 
     QCOMPARE(box.saveFile(path), std::nullopt);
-    QVERIFY(fileContent(path).startsWith("{\\rtf1"));
+    QVERIFY(readFile(path).startsWith("{\\rtf1"));
     RichTextBox other;
     QCOMPARE(other.loadFile(path), std::nullopt);
     QCOMPARE(other.toPlainText(), expected);
@@ -174,7 +163,7 @@ void RichTextBoxTest::saveReplacesAnExistingFile() {
     RichTextBox box;
     box.setPlainText(QStringLiteral("short"));
     QCOMPARE(box.saveFile(path), std::nullopt);
-    const QByteArray saved = fileContent(path);
+    const QByteArray saved = readFile(path);
     QVERIFY(saved.startsWith("{\\rtf1"));
     QVERIFY(saved.endsWith("}\r\n"));
     QVERIFY(!saved.contains("xxx"));
@@ -195,7 +184,7 @@ void RichTextBoxTest::failedSaveLeavesTheTargetIntact() {
     QVERIFY(writeFile(target + QStringLiteral("/inside.txt"), "keep"));
     QVERIFY(box.saveFile(target));
     QVERIFY(QFileInfo(target).isDir());
-    QCOMPARE(fileContent(target + QStringLiteral("/inside.txt")), QByteArray("keep"));
+    QCOMPARE(readFile(target + QStringLiteral("/inside.txt")), QByteArray("keep"));
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList());
 }
 

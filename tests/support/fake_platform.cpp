@@ -26,8 +26,9 @@ void FakePlatform::showMessage(QWidget *, const QString &text, const QString &ti
 
 QString FakePlatform::askText(QWidget *, const QString &prompt, const QString &title) {
     prompts.append({prompt, title});
+    // Like the real prompt, Cancel gives the empty text, not a null one.
     if (textAnswers.empty())
-        return QString();
+        return QLatin1String("");
     QString answer = textAnswers.front();
     textAnswers.pop_front();
     return answer;

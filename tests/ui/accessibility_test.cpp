@@ -47,17 +47,10 @@ QList<QObject *> labelsOf(QAccessibleInterface *interface) {
 
 } // namespace
 
-class AccessibilityTest : public QObject {
+class AccessibilityTest : public MainWindowTest {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { prepareWindowTests(); }
-    void init() {
-        m_fixture = std::make_unique<MainWindowFixture>();
-        m_fixture->start();
-    }
-    void cleanup() { m_fixture.reset(); }
-
     void controlsNamedAndDescribed_data() {
         QTest::addColumn<int>("page");
         QTest::addColumn<QString>("control");
@@ -156,6 +149,10 @@ private Q_SLOTS:
         QAccessibleInterface *gstPaid = accessible(m_fixture->find("Label1"));
         QCOMPARE(gstPaid->text(QAccessible::Name), QStringLiteral("10.00"));
         QCOMPARE(gstPaid->text(QAccessible::Description), QStringLiteral("GST Paid"));
+    }
+
+    void statusBarAnnouncedAsStatusBar() {
+        QCOMPARE(accessible(m_fixture->find("StatusBar1"))->role(), QAccessible::StatusBar);
     }
 
     void linkIsPressableByScreenReader() {
@@ -337,8 +334,6 @@ private Q_SLOTS:
 private:
     QTabBar *tabBar() const { return m_fixture->find<TabControl>("SSTab1")->tabBar(); }
     void showPage(int index) { tabBar()->setCurrentIndex(index); }
-
-    std::unique_ptr<MainWindowFixture> m_fixture;
 };
 
 QTEST_MAIN(AccessibilityTest)

@@ -6,17 +6,10 @@
 
 using namespace quillon;
 
-class CalculatorWindowTest : public QObject {
+class CalculatorWindowTest : public MainWindowTest {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { prepareWindowTests(); }
-    void init() {
-        m_fixture = std::make_unique<MainWindowFixture>();
-        m_fixture->start();
-    }
-    void cleanup() { m_fixture.reset(); }
-
     void windowIsFixedWithoutMinimizeOrMaximize() {
         MainWindow &window = *m_fixture->window;
         QCOMPARE(window.windowTitle(), QStringLiteral("Vellan Price Calculator"));
@@ -152,6 +145,28 @@ private Q_SLOTS:
         QVERIFY(m_fixture->platform.messages.isEmpty());
     }
 
+    void enterPressesTheFocusedButton_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<Qt::Key>("key");
+        QTest::addColumn<QString>("label1");
+        QTest::newRow("Enter on Calculate") << "Command1" << Qt::Key_Return << "10.00";
+        QTest::newRow("keypad Enter on Calculate") << "Command1" << Qt::Key_Enter << "10.00";
+        QTest::newRow("Enter on Reset after Calculate") << "Command2" << Qt::Key_Return << "0";
+    }
+    void enterPressesTheFocusedButton() {
+        QFETCH(QString, button);
+        QFETCH(Qt::Key, key);
+        QFETCH(QString, label1);
+        m_fixture->type("Text1", QStringLiteral("110"));
+        m_fixture->type("Text9", QStringLiteral("10"));
+        if (button != QLatin1String("Command1"))
+            m_fixture->click("Command1");
+        QWidget *focused = m_fixture->find(qPrintable(button));
+        focused->setFocus();
+        QTest::keyClick(focused, key);
+        QCOMPARE(m_fixture->caption("Label1"), label1);
+    }
+
     void calculateFillsTheTenLabels_data() {
         QTest::addColumn<QString>("price");
         QTest::addColumn<QString>("rate");
@@ -227,14 +242,15 @@ private Q_SLOTS:
         m_fixture->click("Command1");
 
         QCOMPARE(m_fixture->platform.messages.size(), 2);
-        for (const FakePlatform::Message &message : std::as_const(m_fixture->platform.messages))
+        for (const FakePlatform::Message &message : std::as_const(m_fixture->platform.messages)) {
             QCOMPARE(message.title, QStringLiteral("Error Value Found"));
+            QVERIFY(message.text.contains(QStringLiteral("out of range")));
+        }
         QVERIFY(m_fixture->window->pricingState() == before);
         QCOMPARE(m_fixture->caption("Label8"), QStringLiteral("115.50"));
     }
 
 private:
-    std::unique_ptr<MainWindowFixture> m_fixture;
 };
 
 QTEST_MAIN(CalculatorWindowTest)

@@ -31,17 +31,10 @@ QList<QWidget *> captionedControls(QWidget *window) {
 
 } // namespace
 
-class HighDpiTest : public QObject {
+class HighDpiTest : public MainWindowTest {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { prepareWindowTests(); }
-    void init() {
-        m_fixture = std::make_unique<MainWindowFixture>();
-        m_fixture->start();
-    }
-    void cleanup() { m_fixture.reset(); }
-
     void screenIsScaled() { QCOMPARE(m_fixture->window->devicePixelRatioF(), kScale); }
 
     void logoDrawnAtScreenDensity() {
@@ -110,8 +103,6 @@ private:
         }
         QVERIFY2(tooSmall.isEmpty(), qPrintable(tooSmall.join(QLatin1String("; "))));
     }
-
-    std::unique_ptr<MainWindowFixture> m_fixture;
 };
 
 int main(int argc, char *argv[]) {

@@ -1,8 +1,8 @@
 // The custom markup choice (Option9 and its prompt) and the Reset command, driven by mouse clicks
 // on the real main window.
-#include "look_and_feel.h"
 #include "main_window_fixture.h"
 
+#include <QAccessible>
 #include <QTextEdit>
 
 using namespace quillon;
@@ -20,18 +20,10 @@ const char *const kResultLabels[] = {"Label1",  "Label2",  "Label9",  "Label8", 
 
 } // namespace
 
-class MarkupResetTest : public QObject {
+class MarkupResetTest : public MainWindowTest {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { applyLookAndFeel(*qApp); }
-    void init() {
-        QLocale::setDefault(QLocale(QLocale::English, QLocale::Australia));
-        m_fixture = std::make_unique<MainWindowFixture>();
-        m_fixture->start();
-    }
-    void cleanup() { m_fixture.reset(); }
-
     void acceptedAnswerBecomesCaptionAndRate_data() {
         QTest::addColumn<QLocale>("locale");
         QTest::addColumn<QString>("answer");
@@ -43,6 +35,7 @@ private Q_SLOTS:
         QTest::newRow("negative") << australia << "-10" << -0.1;
         QTest::newRow("12,5 with a decimal comma")
             << QLocale(QLocale::German, QLocale::Germany) << "12,5" << 0.125;
+        QTest::newRow("&H10, the ampersand shown, not a mnemonic") << australia << "&H10" << 0.16;
     }
     void acceptedAnswerBecomesCaptionAndRate() {
         QFETCH(QLocale, locale);
@@ -55,7 +48,10 @@ private Q_SLOTS:
         QCOMPARE(m_fixture->platform.prompts.size(), 1);
         QCOMPARE(m_fixture->platform.prompts.constFirst().prompt, kPrompt);
         QCOMPARE(m_fixture->platform.prompts.constFirst().title, kPromptTitle);
-        QCOMPARE(option(9)->text(), answer + QLatin1Char('%'));
+        // What the caption shows, as a screen reader reads it: mnemonic marks are not shown.
+        QCOMPARE(QAccessible::queryAccessibleInterface(option(9))->text(QAccessible::Name),
+                 answer + QLatin1Char('%'));
+        QVERIFY(QKeySequence::mnemonic(option(9)->text()).isEmpty());
         QCOMPARE(selectedOptions(), QList<int>{9});
         const PricingState &state = m_fixture->window->pricingState();
         QCOMPARE(state.customMarkupText, std::optional<QString>(answer));
@@ -205,8 +201,6 @@ private:
         QCOMPARE(m_fixture->caption("Label9"), QStringLiteral("300.00"));
         QCOMPARE(option(9)->text(), QStringLiteral("200%"));
     }
-
-    std::unique_ptr<MainWindowFixture> m_fixture;
 };
 
 QTEST_MAIN(MarkupResetTest)

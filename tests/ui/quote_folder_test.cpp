@@ -7,12 +7,13 @@
 
 using namespace quillon;
 
-class QuoteFolderTest : public QObject {
+class QuoteFolderTest : public MainWindowTest {
     Q_OBJECT
+public:
+    QuoteFolderTest()
+        : MainWindowTest(Window::StartedByTheTests) {}
 
 private Q_SLOTS:
-    void initTestCase() { prepareWindowTests(); }
-
     void writableProgramFolderKeepsTheQuotes() {
         QTemporaryDir dir;
         const QString data = dir.filePath(QStringLiteral("data"));

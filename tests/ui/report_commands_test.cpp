@@ -2,6 +2,7 @@
 // with every file and print dialog answered by the scripted platform.
 #include "main_window_fixture.h"
 #include "report_tab.h"
+#include "test_files.h"
 
 #include <QFileInfo>
 #include <QProcess>
@@ -11,30 +12,12 @@
 
 using namespace quillon;
 
-namespace {
-
-QByteArray fileContent(const QString &path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
-}
-
-bool writeFile(const QString &path, const QByteArray &content) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
-}
-
-} // namespace
-
-class ReportCommandsTest : public QObject {
+class ReportCommandsTest : public MainWindowTest {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { prepareWindowTests(); }
     void init() {
-        m_fixture = std::make_unique<MainWindowFixture>();
-        m_fixture->start();
+        MainWindowTest::init();
         m_tab = std::make_unique<ReportTab>(*m_fixture);
         m_tab->open();
         m_tab->calculate(QStringLiteral("110"), QStringLiteral("10"), "Option2");
@@ -46,7 +29,7 @@ private Q_SLOTS:
     }
     void cleanup() {
         m_tab.reset();
-        m_fixture.reset();
+        MainWindowTest::cleanup();
         m_folder.reset();
     }
 
@@ -74,7 +57,6 @@ private:
     bool select(const QString &text);
     static QString printedText(const QString &pdf);
 
-    std::unique_ptr<MainWindowFixture> m_fixture;
     std::unique_ptr<ReportTab> m_tab;
     std::unique_ptr<QTemporaryDir> m_folder; // where the user saves and opens reports
     QString m_quote;
@@ -151,8 +133,8 @@ void ReportCommandsTest::saveWritesRichTextWhateverTheName() {
     QVERIFY(m_fixture->platform.messages.isEmpty());
     QCOMPARE(QDir(m_folder->path()).entryList(QDir::Files | QDir::NoDotAndDotDot),
              QStringList{name});
-    QVERIFY(fileContent(target).startsWith("{\\rtf1"));
-    QVERIFY(fileContent(target).contains("Smith"));
+    QVERIFY(readFile(target).startsWith("{\\rtf1"));
+    QVERIFY(readFile(target).contains("Smith"));
     QCOMPARE(m_tab->rich()->toPlainText(), m_quote);
 }
 

@@ -4,6 +4,7 @@
 #include "report_window.h"
 #include "rich_text_box.h"
 #include "tab_control.h"
+#include "test_files.h"
 
 #include <QDir>
 #include <QFile>
@@ -43,12 +44,7 @@ public:
         return QDir(m_fixture.platform.programFolderPath).filePath(QStringLiteral("quote.txt"));
     }
 
-    QByteArray quoteFile() const {
-        QFile file(quoteFilePath());
-        if (!file.open(QIODevice::ReadOnly))
-            return {};
-        return file.readAll();
-    }
+    QByteArray quoteFile() const { return readFile(quoteFilePath()); }
 
     // A control of the report window, which the main window's lookup does not reach reliably:
     // several of its names are also used on the main window.

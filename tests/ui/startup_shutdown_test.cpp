@@ -14,12 +14,13 @@ const QString kRateKey = QStringLiteral("Myapp/Controls/gst");
 
 } // namespace
 
-class StartupShutdownTest : public QObject {
+class StartupShutdownTest : public MainWindowTest {
     Q_OBJECT
+public:
+    StartupShutdownTest()
+        : MainWindowTest(Window::StartedByTheTests) {}
 
 private Q_SLOTS:
-    void initTestCase() { prepareWindowTests(); }
-
     void startUpRestoresStoredRate_data() {
         QTest::addColumn<bool>("stored");
         QTest::addColumn<QString>("value");

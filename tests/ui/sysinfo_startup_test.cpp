@@ -22,12 +22,13 @@ QString asShown(QString text) {
 
 } // namespace
 
-class SysInfoStartupTest : public QObject {
+class SysInfoStartupTest : public MainWindowTest {
     Q_OBJECT
+public:
+    SysInfoStartupTest()
+        : MainWindowTest(Window::StartedByTheTests) {}
 
 private Q_SLOTS:
-    void initTestCase() { prepareWindowTests(); }
-
     void memorySummaryInText4_data() {
         QTest::addColumn<MemoryFigures>("figures");
         QTest::addColumn<QString>("firstLine");

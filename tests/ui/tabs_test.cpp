@@ -28,17 +28,10 @@ int pixelsOf(double points) {
 
 } // namespace
 
-class TabsTest : public QObject {
+class TabsTest : public MainWindowTest {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { prepareWindowTests(); }
-    void init() {
-        m_fixture = std::make_unique<MainWindowFixture>();
-        m_fixture->start();
-    }
-    void cleanup() { m_fixture.reset(); }
-
     void controlsAtDesignedPlaces_data() {
         QTest::addColumn<int>("page");
         QTest::addColumn<QString>("name");
@@ -264,8 +257,6 @@ private:
         QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
         QCOMPARE(tabControl()->currentIndex(), index);
     }
-
-    std::unique_ptr<MainWindowFixture> m_fixture;
 };
 
 QTEST_MAIN(TabsTest)

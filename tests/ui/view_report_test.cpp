@@ -1,6 +1,5 @@
 // View Report through the main window: the quote file, the report window it fills, the history
 // records the report window appends, and what happens when the quote file cannot be written.
-#include "look_and_feel.h"
 #include "main_window_fixture.h"
 #include "report_tab.h"
 
@@ -85,15 +84,12 @@ QStringList fileLines(const QByteArray &bytes) {
 
 } // namespace
 
-class ViewReportTest : public QObject {
+class ViewReportTest : public MainWindowTest {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { applyLookAndFeel(*qApp); }
     void init() {
-        QLocale::setDefault(QLocale(QLocale::English, QLocale::Australia));
-        m_fixture = std::make_unique<MainWindowFixture>();
-        m_fixture->start();
+        MainWindowTest::init();
         m_tab = std::make_unique<ReportTab>(*m_fixture);
         m_tab->open();
     }
@@ -103,7 +99,7 @@ private Q_SLOTS:
                                   QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         m_lockedFolder.clear();
         m_tab.reset();
-        m_fixture.reset();
+        MainWindowTest::cleanup();
     }
 
     void sampleQuoteAndHistoryAreByteExact();
@@ -113,6 +109,8 @@ private Q_SLOTS:
     void markupLineFollowsTheChosenOption_data();
     void markupLineFollowsTheChosenOption();
     void reportBeforeCalculateHasZeroAmounts();
+    void cancelledPromptsGiveEmptyNames();
+    void typedNamesAreShownAsTyped();
     void amountsFollowTheUserLocale_data();
     void amountsFollowTheUserLocale();
 
@@ -124,7 +122,6 @@ private:
         m_tab->calculate(QStringLiteral("110"), QStringLiteral("10"), "Option2");
     }
 
-    std::unique_ptr<MainWindowFixture> m_fixture;
     std::unique_ptr<ReportTab> m_tab;
     QString m_lockedFolder;
 };
@@ -220,20 +217,23 @@ void ViewReportTest::secondReportKeepsHistoryAndShowsOnlyItsQuote() {
 void ViewReportTest::markupLineFollowsTheChosenOption_data() {
     QTest::addColumn<QString>("option");
     QTest::addColumn<QString>("customAnswer");
+    QTest::addColumn<QString>("chosenAfterCalculate");
     QTest::addColumn<QString>("markup");
-    QTest::newRow("5% right after start-up") << QString() << QString() << "5%";
-    QTest::newRow("Option8 40%") << "Option8" << QString() << "40%";
+    QTest::newRow("5% right after start-up") << QString() << QString() << QString() << "5%";
+    QTest::newRow("Option8 40%") << "Option8" << QString() << QString() << "40%";
     QTest::newRow("custom 200") << "Option9"
-                                << "200"
-                                << "200%";
+                                << "200" << QString() << "200%";
     QTest::newRow("custom answer not a number falls back to 5%") << "Option9"
-                                                                 << "abc"
-                                                                 << "5%";
+                                                                 << "abc" << QString() << "5%";
+    QTest::newRow("the markup the amounts were worked out with")
+        << "Option5" << QString() << "Option2"
+        << "25%";
 }
 
 void ViewReportTest::markupLineFollowsTheChosenOption() {
     QFETCH(QString, option);
     QFETCH(QString, customAnswer);
+    QFETCH(QString, chosenAfterCalculate);
     QFETCH(QString, markup);
     m_fixture->type("Text1", QStringLiteral("110"));
     m_fixture->type("Text9", QStringLiteral("10"));
@@ -242,6 +242,8 @@ void ViewReportTest::markupLineFollowsTheChosenOption() {
     if (!option.isEmpty())
         m_fixture->click(qPrintable(option));
     m_fixture->click("Command1");
+    if (!chosenAfterCalculate.isEmpty())
+        m_fixture->click(qPrintable(chosenAfterCalculate));
     m_tab->viewReport(QStringLiteral("Smith"), QStringLiteral("Desk"));
 
     QCOMPARE(m_tab->reportCaption("Label13"), markup);
@@ -269,6 +271,34 @@ void ViewReportTest::reportBeforeCalculateHasZeroAmounts() {
     }
     QCOMPARE(amountLines, 11);
     QCOMPARE(lines[11], QStringLiteral("Markup Percentage").leftJustified(56) + "5%");
+}
+
+void ViewReportTest::cancelledPromptsGiveEmptyNames() {
+    // The first quote of a run, then one after a named quote: both prompts cancelled each time.
+    for (const bool afterNamedQuote : {false, true}) {
+        if (afterNamedQuote)
+            m_tab->viewReport(QStringLiteral("Smith"), QStringLiteral("Desk"));
+        m_fixture->click("Command3");
+
+        QCOMPARE(m_tab->reportCaption("Label31"), QString());
+        QCOMPARE(m_tab->reportCaption("Label20"), QString());
+        const QStringList lines = fileLines(m_tab->quoteFile());
+        QCOMPARE(lines.size(), 30);
+        QCOMPARE(lines[2], QStringLiteral("Product:      "));
+        QCOMPARE(lines[3], QStringLiteral("Client:       "));
+        QCOMPARE(m_tab->rich()->toPlainText().split(u'\n').at(3), lines[3]);
+    }
+}
+
+void ViewReportTest::typedNamesAreShownAsTyped() {
+    m_tab->viewReport(QStringLiteral("<b>Smith</b>"), QStringLiteral("<h1>Desk"));
+
+    for (const char *name : {"Label31", "Label20"}) {
+        const QLabel *label = m_tab->reportControl<QLabel>(name);
+        QCOMPARE(label->textFormat(), Qt::PlainText);
+    }
+    QCOMPARE(m_tab->reportCaption("Label20"), QStringLiteral("<h1>Desk"));
+    QCOMPARE(m_fixture->find<QLabel>("lblWelcome")->textFormat(), Qt::PlainText);
 }
 
 void ViewReportTest::amountsFollowTheUserLocale_data() {
