@@ -1,17 +1,23 @@
 #include "rtf_reader.h"
 
 #include "code_page_decoder.h"
+#include "rtf_field.h"
+#include "rtf_picture.h"
+#include "rtf_table_builder.h"
 #include "rtf_tokenizer.h"
 
 #include <QColor>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextImageFormat>
+#include <QUrl>
 
 #include <algorithm>
 #include <array>
 #include <map>
 #include <optional>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace quillon {
@@ -26,15 +32,55 @@ constexpr int maxHalfPoints = 3276;
 // Destinations whose content is not part of the visible text. Those written with \* are
 // skipped without being listed.
 constexpr auto skippedDestinations = std::to_array<std::string_view>({
-    "annotation", "atnauthor",  "atndate",  "atnid",     "author",    "bkmkend",
-    "bkmkstart",  "buptim",     "comment",  "creatim",   "datastore", "doccomm",
-    "falt",       "fldinst",    "filetbl",  "footer",    "footerf",   "footerl",
-    "footerr",    "footnote",   "ftncn",    "ftnsep",    "ftnsepc",   "header",
-    "headerf",    "headerl",    "headerr",  "info",      "keywords",  "listoverridetable",
-    "listtable",  "nonshppict", "object",   "operator",  "pict",      "printim",
-    "private",    "revtbl",     "revtim",   "rsidtbl",   "shp",       "shpinst",
-    "stylesheet", "subject",    "template", "themedata", "title",     "txe",
-    "xe",         "xmlnstbl",
+    "annotation",
+    "atnauthor",
+    "atndate",
+    "atnid",
+    "author",
+    "bkmkend",
+    "bkmkstart",
+    "buptim",
+    "comment",
+    "creatim",
+    "datastore",
+    "doccomm",
+    "falt",
+    "filetbl",
+    "footer",
+    "footerf",
+    "footerl",
+    "footerr",
+    "footnote",
+    "ftncn",
+    "ftnsep",
+    "ftnsepc",
+    "header",
+    "headerf",
+    "headerl",
+    "headerr",
+    "info",
+    "keywords",
+    "listoverridetable",
+    "listtable",
+    "nonesttables",
+    "nonshppict",
+    "object",
+    "operator",
+    "printim",
+    "private",
+    "revtbl",
+    "revtim",
+    "rsidtbl",
+    "shp",
+    "shpinst",
+    "stylesheet",
+    "subject",
+    "template",
+    "themedata",
+    "title",
+    "txe",
+    "xe",
+    "xmlnstbl",
 });
 
 // Skipped destinations that hold content a user sees in other editors, and how to name it when
@@ -42,8 +88,6 @@ constexpr auto skippedDestinations = std::to_array<std::string_view>({
 QString lostContentName(QByteArrayView word) {
     if (word == "object")
         return QStringLiteral("an embedded object");
-    if (word == "pict")
-        return QStringLiteral("a picture");
     if (word.startsWith("header") || word.startsWith("footer"))
         return QStringLiteral("headers or footers");
     if (word == "footnote")
@@ -71,7 +115,17 @@ std::optional<char16_t> specialCharacter(QByteArrayView word) {
     return found->second;
 }
 
-enum class Destination { Text, FontTable, ColorTable, Skip };
+// Picture, FieldInstruction and TableProperties gather what the document keeps as structure:
+// an image, a link's target, a nested table's row definition.
+enum class Destination {
+    Text,
+    FontTable,
+    ColorTable,
+    Skip,
+    Picture,
+    FieldInstruction,
+    TableProperties
+};
 
 struct CharState {
     bool bold = false;
@@ -80,12 +134,22 @@ struct CharState {
     int halfPoints = defaultHalfPoints;
     int font = -1; // -1: the document's default font (\deff)
     int color = 0;
+    int link = -1; // index of the hyperlink target, -1 outside links
 
     bool operator==(const CharState &) const = default;
 };
 
+struct ParagraphState {
+    Qt::Alignment alignment = Qt::AlignLeft;
+    bool inTable = false;
+    int nesting = 0; // \itap
+
+    int tableLevel() const { return std::max(inTable ? 1 : 0, nesting); }
+};
+
 struct GroupState {
     CharState chars;
+    ParagraphState paragraph;
     int unicodeSkip = 1;
     Destination destination = Destination::Text;
 };
@@ -113,7 +177,8 @@ void replaceLoneSurrogates(QString &text) {
 class DocumentBuilder {
 public:
     DocumentBuilder(QTextDocument *document, QStringList *lost)
-        : m_cursor(document)
+        : m_document(document)
+        , m_cursor(document)
         , m_lost(lost) {}
 
     // The reason on failure.
@@ -122,7 +187,13 @@ public:
 private:
     void handleWord(const RtfToken &token);
     void handleTextWord(const RtfToken &token);
+    bool handleStructureWord(const RtfToken &token);
     void handleSymbol(char symbol);
+    void closeDestination(Destination outer);
+    void placeContent();
+    void applyAlignment();
+    void insertPicture();
+    void noteLost(const QString &what);
     void setCodePage(int codePage);
     void appendBytes(QByteArrayView bytes);
     void flushBytes();
@@ -133,6 +204,7 @@ private:
     void flushText();
     QTextCharFormat charFormat(const CharState &chars) const;
 
+    QTextDocument *m_document;
     QTextCursor m_cursor;
     QStringList *m_lost;
     GroupState m_state;
@@ -153,6 +225,16 @@ private:
     std::vector<std::optional<QColor>> m_colors;
     std::array<int, 3> m_rgb = {0, 0, 0};
     bool m_colorGiven = false;
+
+    // After \*, the destination the group had before: the next word may name one this reader
+    // keeps after all.
+    std::optional<Destination> m_starredFrom;
+    RtfTableBuilder m_tables{&m_cursor};
+    Qt::Alignment m_blockAlignment = Qt::AlignLeft; // of the block the cursor is in
+    RtfPicture m_picture;
+    int m_pictureCount = 0;
+    QString m_fieldInstruction;
+    QStringList m_links;
 };
 
 std::optional<QString> DocumentBuilder::build(QByteArrayView data) {
@@ -182,6 +264,7 @@ std::optional<QString> DocumentBuilder::build(QByteArrayView data) {
         case RtfToken::Type::GroupOpen:
             flushBytes();
             m_fallbackToSkip = 0;
+            m_starredFrom.reset();
             if (m_stack.size() + 1 >= static_cast<size_t>(RtfReader::maxGroupDepth))
                 return QStringLiteral("Groups are nested deeper than %1 levels")
                     .arg(RtfReader::maxGroupDepth);
@@ -191,12 +274,17 @@ std::optional<QString> DocumentBuilder::build(QByteArrayView data) {
             flushBytes();
             m_fallbackToSkip = 0;
             if (m_stack.empty()) {
+                applyAlignment();
                 flushText();
                 return std::nullopt;
             }
+            m_starredFrom.reset();
             if (m_state.destination == Destination::FontTable)
                 appendFontTableText(QStringLiteral(";")); // an entry closed without its ';'
-            m_state = m_stack.back();
+            if (m_state.destination != m_stack.back().destination)
+                closeDestination(m_stack.back().destination);
+            else
+                m_state = m_stack.back();
             m_stack.pop_back();
             break;
         case RtfToken::Type::ControlWord:
@@ -216,6 +304,9 @@ std::optional<QString> DocumentBuilder::build(QByteArrayView data) {
             appendBytes(token.text);
             break;
         case RtfToken::Type::BinaryData:
+            if (m_state.destination == Destination::Picture)
+                m_picture.appendBinary(token.text);
+            break;
         case RtfToken::Type::End:
             break;
         }
@@ -223,25 +314,42 @@ std::optional<QString> DocumentBuilder::build(QByteArrayView data) {
     if (tokenizer.hasError())
         return tokenizer.errorString();
     flushBytes();
+    applyAlignment();
     flushText();
     return std::nullopt;
 }
 
 void DocumentBuilder::handleWord(const RtfToken &token) {
-    if (m_state.destination == Destination::Skip)
-        return;
     const QByteArrayView word = token.word;
     const int parameter = token.parameter;
+    if (const std::optional<Destination> starredFrom = std::exchange(m_starredFrom, std::nullopt);
+        starredFrom == Destination::Text) {
+        // Ignorable destinations that hold what the document keeps.
+        if (word == "shppict" || word == "nesttableprops" || word == "fldinst")
+            m_state.destination = Destination::Text;
+    }
+    if (m_state.destination == Destination::Skip)
+        return;
 
-    if (word == "fonttbl") {
+    if (m_state.destination == Destination::Picture) {
+        m_picture.handleWord(word, parameter);
+    } else if (m_state.destination == Destination::Text && word == "pict") {
+        m_state.destination = Destination::Picture;
+        m_picture = RtfPicture();
+    } else if (m_state.destination == Destination::Text && word == "fldinst") {
+        m_state.destination = Destination::FieldInstruction;
+        m_fieldInstruction.clear();
+    } else if (m_state.destination == Destination::Text && word == "nesttableprops") {
+        m_state.destination = Destination::TableProperties;
+    } else if (word == "fonttbl") {
         m_state.destination = Destination::FontTable;
     } else if (word == "colortbl") {
         m_state.destination = Destination::ColorTable;
         m_colors.clear();
     } else if (isSkippedDestination(word)) {
         if (const QString lost = lostContentName(word);
-            !lost.isEmpty() && m_state.destination == Destination::Text && !m_lost->contains(lost))
-            m_lost->append(lost);
+            !lost.isEmpty() && m_state.destination == Destination::Text)
+            noteLost(lost);
         m_state.destination = Destination::Skip;
     } else if (word == "ansicpg") {
         setCodePage(parameter);
@@ -291,7 +399,9 @@ void DocumentBuilder::handleTextWord(const RtfToken &token) {
     const bool on = !token.hasParameter || parameter != 0;
     CharState &chars = m_state.chars;
 
-    if (word == "par" || word == "sect" || word == "page" || word == "row") {
+    if (handleStructureWord(token)) {
+        return;
+    } else if (word == "par" || word == "sect" || word == "page" || word == "row") {
         breakParagraph();
     } else if (const auto character = specialCharacter(word)) {
         appendText(QString(QChar(*character)));
@@ -314,8 +424,131 @@ void DocumentBuilder::handleTextWord(const RtfToken &token) {
     } else if (word == "plain") {
         chars = CharState();
     }
-    // Paragraph properties (\pard and the rest) are not kept: the document carries text and
-    // character formatting only.
+}
+
+// Paragraph alignment and tables.
+bool DocumentBuilder::handleStructureWord(const RtfToken &token) {
+    const QByteArrayView word = token.word;
+    ParagraphState &paragraph = m_state.paragraph;
+    // Row definitions inside \nesttableprops belong to the nested table they end.
+    const int definitionLevel = m_state.destination == Destination::TableProperties
+                                    ? std::max(2, paragraph.tableLevel())
+                                    : 1;
+    const bool inText = m_state.destination == Destination::Text;
+    if (word == "pard") {
+        paragraph = ParagraphState();
+    } else if (word == "ql") {
+        paragraph.alignment = Qt::AlignLeft;
+    } else if (word == "qc") {
+        paragraph.alignment = Qt::AlignHCenter;
+    } else if (word == "qr") {
+        paragraph.alignment = Qt::AlignRight;
+    } else if (word == "qj" || word == "qd") {
+        paragraph.alignment = Qt::AlignJustify;
+    } else if (word == "intbl") {
+        paragraph.inTable = !token.hasParameter || token.parameter != 0;
+    } else if (word == "itap") {
+        paragraph.nesting = std::max(0, token.parameter);
+    } else if (word == "trowd") {
+        m_tables.startRowDefinition(definitionLevel);
+    } else if (word == "cellx") {
+        m_tables.addCellEdge(definitionLevel, token.parameter);
+    } else if ((word == "cell" || word == "row") && inText && paragraph.tableLevel() == 0 &&
+               m_tables.openTables() == 0) {
+        // Table marks outside any table: read as the tab and paragraph end they look like.
+        return false;
+    } else if (word == "cell" || word == "nestcell") {
+        if (inText) {
+            applyAlignment();
+            flushText();
+            m_tables.endCell(word == "cell" ? 1 : std::max(2, paragraph.tableLevel()));
+            m_paragraphPending = false;
+            m_blockAlignment = m_cursor.blockFormat().alignment();
+        }
+    } else if (word == "row" || word == "nestrow") {
+        if (inText || m_state.destination == Destination::TableProperties) {
+            applyAlignment();
+            flushText();
+            m_tables.endRow(word == "row" ? 1 : std::max(2, paragraph.tableLevel()));
+            m_paragraphPending = false;
+            m_blockAlignment = m_cursor.blockFormat().alignment();
+        }
+    } else {
+        return false;
+    }
+    return true;
+}
+
+// Ends a destination group, whose content the reader gathered, back in `outer`.
+void DocumentBuilder::closeDestination(Destination outer) {
+    const Destination inner = m_state.destination;
+    m_state = m_stack.back();
+    if (inner == Destination::Picture && outer != Destination::Skip) {
+        insertPicture();
+    } else if (inner == Destination::FieldInstruction) {
+        // The field's result, in the rest of the field group, shows the link.
+        if (const QString target = hyperlinkTarget(m_fieldInstruction); !target.isEmpty()) {
+            m_links.append(target);
+            m_state.chars.link = static_cast<int>(m_links.size()) - 1;
+        }
+    }
+}
+
+void DocumentBuilder::noteLost(const QString &what) {
+    if (!m_lost->contains(what))
+        m_lost->append(what);
+}
+
+// Opens, closes and enters tables so that content goes where the paragraph's table level says.
+void DocumentBuilder::placeContent() {
+    if (m_tables.isPlacedFor(m_state.paragraph.tableLevel()))
+        return;
+    applyAlignment();
+    flushText();
+    m_tables.placeFor(m_state.paragraph.tableLevel());
+    // A paragraph mark before a table or cell change ends a paragraph the move ends anyway.
+    m_paragraphPending = false;
+    m_blockAlignment = m_cursor.blockFormat().alignment();
+}
+
+// Gives the paragraph being read its alignment. Blocks made by a line break in inserted text
+// take the format of the block before, so only a change needs a word to the document.
+void DocumentBuilder::applyAlignment() {
+    if (m_state.destination != Destination::Text || m_state.paragraph.alignment == m_blockAlignment)
+        return;
+    if (m_paragraphPending && m_text.isEmpty())
+        return; // no content yet in the paragraph the alignment is for
+    flushText();
+    QTextBlockFormat format;
+    format.setAlignment(m_state.paragraph.alignment);
+    m_cursor.mergeBlockFormat(format);
+    m_blockAlignment = m_state.paragraph.alignment;
+}
+
+void DocumentBuilder::insertPicture() {
+    const QImage image = m_picture.decode();
+    if (image.isNull()) {
+        noteLost(m_picture.lostName());
+        return;
+    }
+    placeContent();
+    if (m_paragraphPending) {
+        m_text += u'\n';
+        m_paragraphPending = false;
+    }
+    applyAlignment();
+    flushText();
+    const QUrl name(QStringLiteral("rtf-picture:%1").arg(++m_pictureCount));
+    m_document->addResource(QTextDocument::ImageResource, name, image);
+    QTextImageFormat format;
+    format.setName(name.toString());
+    const QSizeF size = m_picture.displaySize(image);
+    format.setWidth(size.width());
+    format.setHeight(size.height());
+    format.setProperty(pictureDataProperty, m_picture.data());
+    format.setProperty(pictureTypeProperty, m_picture.type());
+    m_cursor.insertImage(format);
+    m_picture = RtfPicture();
 }
 
 void DocumentBuilder::handleSymbol(char symbol) {
@@ -323,6 +556,7 @@ void DocumentBuilder::handleSymbol(char symbol) {
         return;
     switch (symbol) {
     case '*':
+        m_starredFrom = m_state.destination;
         m_state.destination = Destination::Skip;
         break;
     case '\\':
@@ -356,7 +590,9 @@ void DocumentBuilder::setCodePage(int codePage) {
 }
 
 void DocumentBuilder::appendBytes(QByteArrayView bytes) {
-    if (m_state.destination != Destination::Skip)
+    if (m_state.destination == Destination::Picture)
+        m_picture.appendHex(bytes);
+    else if (m_state.destination != Destination::Skip)
         m_bytes.append(bytes);
 }
 
@@ -378,10 +614,22 @@ void DocumentBuilder::appendText(const QString &text) {
     case Destination::ColorTable:
         appendColorTableText(text);
         return;
+    case Destination::FieldInstruction:
+        m_fieldInstruction += text;
+        return;
     case Destination::Skip:
+    case Destination::Picture:
+    case Destination::TableProperties:
         return;
     }
 
+    placeContent();
+    if (m_paragraphPending && m_state.paragraph.alignment != m_blockAlignment) {
+        // A new paragraph with another alignment starts in a block of its own.
+        m_text += u'\n';
+        m_paragraphPending = false;
+        applyAlignment();
+    }
     if (m_state.chars != m_textChars && !m_text.isEmpty())
         flushText();
     m_textChars = m_state.chars;
@@ -425,11 +673,13 @@ void DocumentBuilder::appendColorTableText(const QString &text) {
 void DocumentBuilder::breakParagraph() {
     if (m_state.destination != Destination::Text)
         return;
+    placeContent();
     // The paragraph mark only ends the current paragraph; the next one starts with its first
     // content, so the mark after the last paragraph adds no empty paragraph.
     if (m_paragraphPending)
         m_text += u'\n';
     m_paragraphPending = true;
+    applyAlignment();
 }
 
 void DocumentBuilder::flushText() {
@@ -452,6 +702,10 @@ QTextCharFormat DocumentBuilder::charFormat(const CharState &chars) const {
     if (chars.color >= 0 && static_cast<size_t>(chars.color) < m_colors.size() &&
         m_colors[static_cast<size_t>(chars.color)])
         format.setForeground(*m_colors[static_cast<size_t>(chars.color)]);
+    if (chars.link >= 0) {
+        format.setAnchor(true);
+        format.setAnchorHref(m_links[chars.link]);
+    }
     return format;
 }
 

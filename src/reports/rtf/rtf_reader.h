@@ -9,10 +9,12 @@ class QTextDocument;
 namespace quillon {
 
 // Reads RTF into a QTextDocument: paragraphs, line breaks, tabs, bold, italic, underline, font
-// size, font and text colour. Text is decoded in the code page of \ansicpg (1252 when absent or
-// unknown), \uN with \ucN fallback skipping; destinations the document does not show (style
-// sheet, information, pictures, objects, headers, footers, anything marked \*) are skipped whole,
-// and \binN data by its byte count.
+// size, font and text colour, paragraph alignment, tables (nested ones as nested tables, cell
+// widths as column widths), PNG and JPEG pictures as images, and HYPERLINK fields as anchors.
+// Text is decoded in the code page of \ansicpg (1252 when absent or unknown), \uN with \ucN
+// fallback skipping; destinations the document does not show (style sheet, information, pictures
+// in other formats, objects, headers, footers, the plain text that stands in for nested tables,
+// anything else marked \*) are skipped whole, and \binN data by its byte count.
 //
 // Edge rules, chosen to match what Word-family readers do:
 // - A paragraph mark (\par) ends a paragraph; the empty paragraph after the last one is not

@@ -1,0 +1,9 @@
+#pragma once
+
+namespace quillon {
+
+// RTF measures in twips (1/1440 inch); a QTextDocument's lengths are taken as pixels at 96 dots
+// per inch, the screen the documents are made for, so 15 twips make one unit.
+constexpr double twipsPerDocumentUnit = 15.0;
+
+} // namespace quillon
