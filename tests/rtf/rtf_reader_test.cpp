@@ -1,9 +1,11 @@
 #include "rtf_reader.h"
 #include "rtf_writer.h"
 
+#include <QBuffer>
 #include <QColor>
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -82,6 +84,11 @@ void RtfReaderTest::text_data() {
     QTest::newRow("sections, pages and rows end paragraphs")
         << QByteArray(R"({\rtf1 a\sect b\page c\row d})") << "a\nb\nc\nd";
     QTest::newRow("tabs and cells") << QByteArray(R"({\rtf1 a\tab b\cell c})") << "a\tb\tc";
+    QTest::newRow("nested table without the text that stands in for it")
+        << QByteArray(R"({\rtf1\trowd\cellx5000\pard\intbl\itap2 A\nestcell B\nestcell)"
+                      R"({\*\nesttableprops\trowd\cellx2000\cellx4000\nestrow})"
+                      R"({\nonesttables FALLBACK\par}\pard\intbl outer\cell\row\pard after})")
+        << "\n\nA\nB\nouter\nafter";
     QTest::newRow("escaped backslash and braces") << QByteArray(R"({\rtf1 \\ \{x\}})") << "\\ {x}";
     QTest::newRow("code page 1252 by default")
         << QByteArray(R"({\rtf1 caf\'e9 \'80\'93q\'94})") << QString::fromUtf8("café €“q”");
@@ -319,6 +326,18 @@ void RtfReaderTest::lostContentIsNamed() {
     // Each read starts afresh, and what is skipped on purpose (document information) is no loss.
     QVERIFY(reader.read(R"({\rtf1{\info{\title T}}{\*\generator G;}a})", &document));
     QVERIFY(reader.lostContent().isEmpty());
+    // PNG and JPEG pictures are kept; others are named, as are pictures that do not decode.
+    QImage image(2, 2, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    QByteArray png;
+    QBuffer buffer(&png);
+    QVERIFY(buffer.open(QIODevice::WriteOnly) && image.save(&buffer, "PNG"));
+    QVERIFY(reader.read(R"({\rtf1{\pict\pngblip )" + png.toHex() +
+                            R"(}{\*\shppict{\pict\jpegblip 0102}}{\pict\wmetafile8 0102}})",
+                        &document));
+    QCOMPARE(reader.lostContent(), QStringList({QStringLiteral("a picture that could not be read"),
+                                                QStringLiteral("a WMF picture")}));
+    QCOMPARE(document.toPlainText(), QString(QChar::ObjectReplacementCharacter));
 }
 
 void RtfReaderTest::fiftyMegabyteFile() {

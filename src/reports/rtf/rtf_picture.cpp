@@ -60,12 +60,16 @@ void RtfPicture::appendBinary(QByteArrayView bytes) {
 }
 
 QImage RtfPicture::decode() const {
-    if (m_type != "png" && m_type != "jpeg")
+    // Data that does not start as its format says is not handed to a decoder, which would warn.
+    const bool png = m_type == "png" && m_data.startsWith("\x89PNG");
+    const bool jpeg = m_type == "jpeg" && m_data.startsWith("\xff\xd8");
+    if (!png && !jpeg)
         return {};
     QBuffer buffer;
     buffer.setData(m_data);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, m_type);
+    reader.setAutoDetectImageFormat(false);
     // The header tells the size; a small file can claim a huge picture.
     const QSize size = reader.size();
     if (!size.isValid() || qint64(size.width()) * size.height() * 4 > maxDecodedBytes)
