@@ -2,6 +2,7 @@
 
 #include "code_page_decoder.h"
 #include "rtf_tokenizer.h"
+#include "symbol_font.h"
 
 #include <QColor>
 #include <QTextCursor>
@@ -12,6 +13,7 @@
 #include <map>
 #include <optional>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace quillon {
@@ -26,15 +28,15 @@ constexpr int maxHalfPoints = 3276;
 // Destinations whose content is not part of the visible text. Those written with \* are
 // skipped without being listed.
 constexpr auto skippedDestinations = std::to_array<std::string_view>({
-    "annotation", "atnauthor",  "atndate",  "atnid",     "author",    "bkmkend",
-    "bkmkstart",  "buptim",     "comment",  "creatim",   "datastore", "doccomm",
-    "falt",       "fldinst",    "filetbl",  "footer",    "footerf",   "footerl",
-    "footerr",    "footnote",   "ftncn",    "ftnsep",    "ftnsepc",   "header",
-    "headerf",    "headerl",    "headerr",  "info",      "keywords",  "listoverridetable",
-    "listtable",  "nonshppict", "object",   "operator",  "pict",      "printim",
-    "private",    "revtbl",     "revtim",   "rsidtbl",   "shp",       "shpinst",
-    "stylesheet", "subject",    "template", "themedata", "title",     "txe",
-    "xe",         "xmlnstbl",
+    "annotation", "atnauthor",  "atndate", "atnid",    "author",    "bkmkend",
+    "bkmkstart",  "buptim",     "comment", "creatim",  "datastore", "doccomm",
+    "falt",       "fldinst",    "filetbl", "footer",   "footerf",   "footerl",
+    "footerr",    "footnote",   "ftncn",   "ftnsep",   "ftnsepc",   "header",
+    "headerf",    "headerl",    "headerr", "info",     "keywords",  "listoverridetable",
+    "listtable",  "nonshppict", "object",  "operator", "pict",      "printim",
+    "private",    "revtbl",     "revtim",  "rsidtbl",  "shp",       "shpinst",
+    "stylesheet", "subject",    "tc",      "tcn",      "template",  "themedata",
+    "title",      "txe",        "xe",      "xmlnstbl",
 });
 
 // Skipped destinations that hold content a user sees in other editors, and how to name it when
@@ -80,8 +82,16 @@ struct CharState {
     int halfPoints = defaultHalfPoints;
     int font = -1; // -1: the document's default font (\deff)
     int color = 0;
+    bool hidden = false; // \v: kept out of the document
 
     bool operator==(const CharState &) const = default;
+};
+
+// A font table entry: its name, and how its bytes are read.
+struct FontEntry {
+    QString name;
+    int codePage = 0; // 0: the document's code page
+    SymbolFont symbols = SymbolFont::None;
 };
 
 struct GroupState {
@@ -123,9 +133,10 @@ private:
     void handleWord(const RtfToken &token);
     void handleTextWord(const RtfToken &token);
     void handleSymbol(char symbol);
-    void setCodePage(int codePage);
     void appendBytes(QByteArrayView bytes);
     void flushBytes();
+    QString decodeBytes(QByteArrayView bytes);
+    CodePageDecoder &decoderFor(int codePage);
     void appendText(const QString &text);
     void appendFontTableText(const QString &text);
     void appendColorTableText(const QString &text);
@@ -137,8 +148,12 @@ private:
     QStringList *m_lost;
     GroupState m_state;
     std::vector<GroupState> m_stack;
-    CodePageDecoder m_decoder;
+    int m_documentCodePage = 1252;
+    // Opening a system converter is costly, and text switches between a few fonts often.
+    std::map<int, CodePageDecoder> m_decoders;
     QByteArray m_bytes;
+    bool m_starredInText = false; // a \* met where text was being read
+    int m_footnoteMarks = 0;
     int m_fallbackToSkip = 0;
 
     QString m_text;
@@ -146,8 +161,9 @@ private:
     bool m_paragraphPending = false;
 
     int m_defaultFont = 0;
-    std::map<int, QString> m_fonts;
+    std::map<int, FontEntry> m_fonts;
     int m_fontEntry = -1;
+    int m_fontCharset = -1;
     QString m_fontName;
 
     std::vector<std::optional<QColor>> m_colors;
@@ -228,10 +244,16 @@ std::optional<QString> DocumentBuilder::build(QByteArrayView data) {
 }
 
 void DocumentBuilder::handleWord(const RtfToken &token) {
-    if (m_state.destination == Destination::Skip)
-        return;
     const QByteArrayView word = token.word;
     const int parameter = token.parameter;
+    const bool starredInText = std::exchange(m_starredInText, false);
+    if (m_state.destination == Destination::Skip) {
+        // Destinations written with \* are skipped whatever they are; some still hold content.
+        if (const QString lost = lostContentName(word);
+            starredInText && !lost.isEmpty() && !m_lost->contains(lost))
+            m_lost->append(lost);
+        return;
+    }
 
     if (word == "fonttbl") {
         m_state.destination = Destination::FontTable;
@@ -244,13 +266,13 @@ void DocumentBuilder::handleWord(const RtfToken &token) {
             m_lost->append(lost);
         m_state.destination = Destination::Skip;
     } else if (word == "ansicpg") {
-        setCodePage(parameter);
+        m_documentCodePage = parameter;
     } else if (word == "mac") {
-        setCodePage(10000);
+        m_documentCodePage = 10000;
     } else if (word == "pc") {
-        setCodePage(437);
+        m_documentCodePage = 437;
     } else if (word == "pca") {
-        setCodePage(850);
+        m_documentCodePage = 850;
     } else if (word == "deff") {
         m_defaultFont = parameter;
     } else if (word == "uc") {
@@ -267,7 +289,10 @@ void DocumentBuilder::handleWord(const RtfToken &token) {
     } else if (m_state.destination == Destination::FontTable) {
         if (word == "f") {
             m_fontEntry = parameter;
+            m_fontCharset = -1;
             m_fontName.clear();
+        } else if (word == "fcharset") {
+            m_fontCharset = parameter;
         }
     } else if (m_state.destination == Destination::ColorTable) {
         const int component = std::clamp(parameter, 0, 255);
@@ -311,6 +336,12 @@ void DocumentBuilder::handleTextWord(const RtfToken &token) {
         chars.font = parameter;
     } else if (word == "cf") {
         chars.color = parameter;
+    } else if (word == "v") {
+        chars.hidden = on;
+    } else if (word == "chftn") {
+        // The footnote's own text is skipped with its destination; its mark stays, numbered as
+        // Word numbers automatic footnotes.
+        appendText(QString::number(++m_footnoteMarks));
     } else if (word == "plain") {
         chars = CharState();
     }
@@ -323,6 +354,7 @@ void DocumentBuilder::handleSymbol(char symbol) {
         return;
     switch (symbol) {
     case '*':
+        m_starredInText = m_state.destination == Destination::Text;
         m_state.destination = Destination::Skip;
         break;
     case '\\':
@@ -336,6 +368,9 @@ void DocumentBuilder::handleSymbol(char symbol) {
     case '_':
         appendText(QString(QChar(0x2011)));
         break;
+    case '-':
+        appendText(QString(QChar::SoftHyphen));
+        break;
     case '\r':
     case '\n':
         breakParagraph();
@@ -344,15 +379,9 @@ void DocumentBuilder::handleSymbol(char symbol) {
         appendText(QStringLiteral("\t"));
         break;
     default:
-        // \- (optional hyphen), \| and \: (index entries) show nothing.
+        // \| and \: (index entries) show nothing.
         break;
     }
-}
-
-void DocumentBuilder::setCodePage(int codePage) {
-    // Opening a system converter is costly; files repeat the same code page often.
-    if (codePage != m_decoder.codePage())
-        m_decoder = CodePageDecoder(codePage);
 }
 
 void DocumentBuilder::appendBytes(QByteArrayView bytes) {
@@ -363,9 +392,31 @@ void DocumentBuilder::appendBytes(QByteArrayView bytes) {
 void DocumentBuilder::flushBytes() {
     if (m_bytes.isEmpty())
         return;
-    const QString text = m_decoder.decode(m_bytes);
+    const QString text = decodeBytes(m_bytes);
     m_bytes.clear();
     appendText(text);
+}
+
+QString DocumentBuilder::decodeBytes(QByteArrayView bytes) {
+    // A font table entry's name is in the entry's own character set.
+    FontEntry font;
+    if (m_state.destination == Destination::FontTable) {
+        font.codePage = codePageOfCharset(m_fontCharset);
+    } else if (const auto found =
+                   m_fonts.find(m_state.chars.font < 0 ? m_defaultFont : m_state.chars.font);
+               found != m_fonts.end()) {
+        font = found->second;
+    }
+    if (font.symbols != SymbolFont::None)
+        return decodeSymbolFont(font.symbols, bytes);
+    return decoderFor(font.codePage != 0 ? font.codePage : m_documentCodePage).decode(bytes);
+}
+
+CodePageDecoder &DocumentBuilder::decoderFor(int codePage) {
+    auto found = m_decoders.find(codePage);
+    if (found == m_decoders.end())
+        found = m_decoders.emplace(codePage, CodePageDecoder(codePage)).first;
+    return found->second;
 }
 
 void DocumentBuilder::appendText(const QString &text) {
@@ -382,6 +433,8 @@ void DocumentBuilder::appendText(const QString &text) {
         return;
     }
 
+    if (m_state.chars.hidden || text.isEmpty())
+        return;
     if (m_state.chars != m_textChars && !m_text.isEmpty())
         flushText();
     m_textChars = m_state.chars;
@@ -402,8 +455,11 @@ void DocumentBuilder::appendFontTableText(const QString &text) {
                 m_fontName += c;
             continue;
         }
-        if (m_fontEntry >= 0 && !m_fontName.trimmed().isEmpty())
-            m_fonts[m_fontEntry] = m_fontName.trimmed();
+        if (m_fontEntry >= 0 && !m_fontName.trimmed().isEmpty()) {
+            const QString name = m_fontName.trimmed();
+            m_fonts[m_fontEntry] = {name, codePageOfCharset(m_fontCharset),
+                                    symbolFontOf(name, m_fontCharset)};
+        }
         m_fontEntry = -1;
         m_fontName.clear();
     }
@@ -447,8 +503,8 @@ QTextCharFormat DocumentBuilder::charFormat(const CharState &chars) const {
     format.setFontUnderline(chars.underline);
     format.setFontPointSize(chars.halfPoints / 2.0);
     const auto font = m_fonts.find(chars.font < 0 ? m_defaultFont : chars.font);
-    if (font != m_fonts.end() && !font->second.isEmpty())
-        format.setFontFamilies({font->second});
+    if (font != m_fonts.end() && !font->second.name.isEmpty())
+        format.setFontFamilies({font->second.name});
     if (chars.color >= 0 && static_cast<size_t>(chars.color) < m_colors.size() &&
         m_colors[static_cast<size_t>(chars.color)])
         format.setForeground(*m_colors[static_cast<size_t>(chars.color)]);

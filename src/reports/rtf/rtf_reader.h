@@ -9,10 +9,12 @@ class QTextDocument;
 namespace quillon {
 
 // Reads RTF into a QTextDocument: paragraphs, line breaks, tabs, bold, italic, underline, font
-// size, font and text colour. Text is decoded in the code page of \ansicpg (1252 when absent or
-// unknown), \uN with \ucN fallback skipping; destinations the document does not show (style
-// sheet, information, pictures, objects, headers, footers, anything marked \*) are skipped whole,
-// and \binN data by its byte count.
+// size, font and text colour. Text is decoded in the code page of its font's character set
+// (\fcharset), or else in that of \ansicpg (1252 when absent or unknown); symbol fonts (Symbol,
+// Wingdings) give the characters they show. \uN with \ucN fallback skipping. Destinations the
+// document does not show (style sheet, information, pictures, objects, headers, footers,
+// footnotes, index and contents entries, anything marked \*) are skipped whole, and \binN data by
+// its byte count; so is hidden text (\v). A footnote's mark (\chftn) is kept as its number.
 //
 // Edge rules, chosen to match what Word-family readers do:
 // - A paragraph mark (\par) ends a paragraph; the empty paragraph after the last one is not
@@ -26,7 +28,9 @@ namespace quillon {
 // Time is linear in the input and memory is bounded by it.
 class RtfReader {
 public:
-    static constexpr int maxGroupDepth = 1000;
+    // Deep enough for every real file (an e-mail program's HTML carried in RTF nests some thousands
+    // deep); the limit only keeps the group stack in proportion to the file.
+    static constexpr int maxGroupDepth = 100'000;
 
     // Replaces the content of `document`. True on success.
     bool read(QByteArrayView data, QTextDocument *document);
