@@ -82,6 +82,9 @@ void RtfReaderTest::text_data() {
     QTest::newRow("sections, pages and rows end paragraphs")
         << QByteArray(R"({\rtf1 a\sect b\page c\row d})") << "a\nb\nc\nd";
     QTest::newRow("tabs and cells") << QByteArray(R"({\rtf1 a\tab b\cell c})") << "a\tb\tc";
+    QTest::newRow("nested table cells, without their fallback text")
+        << QByteArray(R"({\rtf1 a\nestcell b\nestcell{\nonesttables x\par}\nestrow c})")
+        << "a\tb\t\nc";
     QTest::newRow("escaped backslash and braces") << QByteArray(R"({\rtf1 \\ \{x\}})") << "\\ {x}";
     QTest::newRow("code page 1252 by default")
         << QByteArray(R"({\rtf1 caf\'e9 \'80\'93q\'94})") << QString::fromUtf8("café €“q”");

@@ -25,18 +25,19 @@ constexpr int defaultHalfPoints = 24;
 constexpr int minHalfPoints = 2;
 constexpr int maxHalfPoints = 3276;
 
-// Destinations whose content is not part of the visible text. Those written with \* are
-// skipped without being listed.
+// Destinations whose content is not part of the visible text (\nonesttables: the text that
+// readers without nested tables show in their place). Those written with \* are skipped
+// whatever their name.
 constexpr auto skippedDestinations = std::to_array<std::string_view>({
-    "annotation", "atnauthor",  "atndate", "atnid",    "author",    "bkmkend",
-    "bkmkstart",  "buptim",     "comment", "creatim",  "datastore", "doccomm",
-    "falt",       "fldinst",    "filetbl", "footer",   "footerf",   "footerl",
-    "footerr",    "footnote",   "ftncn",   "ftnsep",   "ftnsepc",   "header",
-    "headerf",    "headerl",    "headerr", "info",     "keywords",  "listoverridetable",
-    "listtable",  "nonshppict", "object",  "operator", "pict",      "printim",
-    "private",    "revtbl",     "revtim",  "rsidtbl",  "shp",       "shpinst",
-    "stylesheet", "subject",    "tc",      "tcn",      "template",  "themedata",
-    "title",      "txe",        "xe",      "xmlnstbl",
+    "annotation", "atnauthor",    "atndate",    "atnid",   "author",    "bkmkend",
+    "bkmkstart",  "buptim",       "comment",    "creatim", "datastore", "doccomm",
+    "falt",       "fldinst",      "filetbl",    "footer",  "footerf",   "footerl",
+    "footerr",    "footnote",     "ftncn",      "ftnsep",  "ftnsepc",   "header",
+    "headerf",    "headerl",      "headerr",    "info",    "keywords",  "listoverridetable",
+    "listtable",  "nonesttables", "nonshppict", "object",  "operator",  "pict",
+    "printim",    "private",      "revtbl",     "revtim",  "rsidtbl",   "shp",
+    "shpinst",    "stylesheet",   "subject",    "tc",      "tcn",       "template",
+    "themedata",  "title",        "txe",        "xe",      "xmlnstbl",
 });
 
 // Skipped destinations that hold content a user sees in other editors, and how to name it when
@@ -65,7 +66,7 @@ std::optional<char16_t> specialCharacter(QByteArrayView word) {
         {"bullet", 0x2022},    {"emdash", 0x2014},    {"endash", 0x2013}, {"emspace", 0x2003},
         {"enspace", 0x2002},   {"qmspace", 0x2005},   {"lquote", 0x2018}, {"rquote", 0x2019},
         {"ldblquote", 0x201C}, {"rdblquote", 0x201D}, {"tab", u'\t'},     {"cell", u'\t'},
-        {"line", 0x2028},
+        {"nestcell", u'\t'},   {"line", 0x2028},
     };
     const auto found = characters.find(word);
     if (found == characters.end())
@@ -316,7 +317,7 @@ void DocumentBuilder::handleTextWord(const RtfToken &token) {
     const bool on = !token.hasParameter || parameter != 0;
     CharState &chars = m_state.chars;
 
-    if (word == "par" || word == "sect" || word == "page" || word == "row") {
+    if (word == "par" || word == "sect" || word == "page" || word == "row" || word == "nestrow") {
         breakParagraph();
     } else if (const auto character = specialCharacter(word)) {
         appendText(QString(QChar(*character)));
