@@ -5,6 +5,7 @@
 #include "rtf_picture.h"
 #include "rtf_table_builder.h"
 #include "rtf_tokenizer.h"
+#include "symbol_font.h"
 
 #include <QColor>
 #include <QTextCursor>
@@ -29,8 +30,9 @@ constexpr int defaultHalfPoints = 24;
 constexpr int minHalfPoints = 2;
 constexpr int maxHalfPoints = 3276;
 
-// Destinations whose content is not part of the visible text. Those written with \* are
-// skipped without being listed.
+// Destinations whose content is not part of the visible text (\nonesttables: the text that
+// readers without nested tables show in their place). Those written with \* are skipped
+// whatever their name.
 constexpr auto skippedDestinations = std::to_array<std::string_view>({
     "annotation",
     "atnauthor",
@@ -75,6 +77,8 @@ constexpr auto skippedDestinations = std::to_array<std::string_view>({
     "shpinst",
     "stylesheet",
     "subject",
+    "tc",
+    "tcn",
     "template",
     "themedata",
     "title",
@@ -107,7 +111,7 @@ std::optional<char16_t> specialCharacter(QByteArrayView word) {
         {"bullet", 0x2022},    {"emdash", 0x2014},    {"endash", 0x2013}, {"emspace", 0x2003},
         {"enspace", 0x2002},   {"qmspace", 0x2005},   {"lquote", 0x2018}, {"rquote", 0x2019},
         {"ldblquote", 0x201C}, {"rdblquote", 0x201D}, {"tab", u'\t'},     {"cell", u'\t'},
-        {"line", 0x2028},
+        {"nestcell", u'\t'},   {"line", 0x2028},
     };
     const auto found = characters.find(word);
     if (found == characters.end())
@@ -134,7 +138,8 @@ struct CharState {
     int halfPoints = defaultHalfPoints;
     int font = -1; // -1: the document's default font (\deff)
     int color = 0;
-    int link = -1; // index of the hyperlink target, -1 outside links
+    int link = -1;       // index of the hyperlink target, -1 outside links
+    bool hidden = false; // \v: kept out of the document
 
     bool operator==(const CharState &) const = default;
 };
@@ -145,6 +150,13 @@ struct ParagraphState {
     int nesting = 0; // \itap
 
     int tableLevel() const { return std::max(inTable ? 1 : 0, nesting); }
+};
+
+// A font table entry: its name, and how its bytes are read.
+struct FontEntry {
+    QString name;
+    int codePage = 0; // 0: the document's code page
+    SymbolFont symbols = SymbolFont::None;
 };
 
 struct GroupState {
@@ -194,9 +206,10 @@ private:
     void applyAlignment();
     void insertPicture();
     void noteLost(const QString &what);
-    void setCodePage(int codePage);
     void appendBytes(QByteArrayView bytes);
     void flushBytes();
+    QString decodeBytes(QByteArrayView bytes);
+    CodePageDecoder &decoderFor(int codePage);
     void appendText(const QString &text);
     void appendFontTableText(const QString &text);
     void appendColorTableText(const QString &text);
@@ -209,8 +222,11 @@ private:
     QStringList *m_lost;
     GroupState m_state;
     std::vector<GroupState> m_stack;
-    CodePageDecoder m_decoder;
+    int m_documentCodePage = 1252;
+    // Opening a system converter is costly, and text switches between a few fonts often.
+    std::map<int, CodePageDecoder> m_decoders;
     QByteArray m_bytes;
+    int m_footnoteMarks = 0;
     int m_fallbackToSkip = 0;
 
     QString m_text;
@@ -218,8 +234,9 @@ private:
     bool m_paragraphPending = false;
 
     int m_defaultFont = 0;
-    std::map<int, QString> m_fonts;
+    std::map<int, FontEntry> m_fonts;
     int m_fontEntry = -1;
+    int m_fontCharset = -1;
     QString m_fontName;
 
     std::vector<std::optional<QColor>> m_colors;
@@ -322,14 +339,19 @@ std::optional<QString> DocumentBuilder::build(QByteArrayView data) {
 void DocumentBuilder::handleWord(const RtfToken &token) {
     const QByteArrayView word = token.word;
     const int parameter = token.parameter;
-    if (const std::optional<Destination> starredFrom = std::exchange(m_starredFrom, std::nullopt);
-        starredFrom == Destination::Text) {
+    const std::optional<Destination> starredFrom = std::exchange(m_starredFrom, std::nullopt);
+    if (starredFrom == Destination::Text &&
+        (word == "shppict" || word == "nesttableprops" || word == "fldinst")) {
         // Ignorable destinations that hold what the document keeps.
-        if (word == "shppict" || word == "nesttableprops" || word == "fldinst")
-            m_state.destination = Destination::Text;
+        m_state.destination = Destination::Text;
     }
-    if (m_state.destination == Destination::Skip)
+    if (m_state.destination == Destination::Skip) {
+        // Destinations written with \* are skipped whatever they are; some still hold content.
+        if (const QString lost = lostContentName(word);
+            starredFrom == Destination::Text && !lost.isEmpty())
+            noteLost(lost);
         return;
+    }
 
     if (m_state.destination == Destination::Picture) {
         m_picture.handleWord(word, parameter);
@@ -352,13 +374,13 @@ void DocumentBuilder::handleWord(const RtfToken &token) {
             noteLost(lost);
         m_state.destination = Destination::Skip;
     } else if (word == "ansicpg") {
-        setCodePage(parameter);
+        m_documentCodePage = parameter;
     } else if (word == "mac") {
-        setCodePage(10000);
+        m_documentCodePage = 10000;
     } else if (word == "pc") {
-        setCodePage(437);
+        m_documentCodePage = 437;
     } else if (word == "pca") {
-        setCodePage(850);
+        m_documentCodePage = 850;
     } else if (word == "deff") {
         m_defaultFont = parameter;
     } else if (word == "uc") {
@@ -375,7 +397,10 @@ void DocumentBuilder::handleWord(const RtfToken &token) {
     } else if (m_state.destination == Destination::FontTable) {
         if (word == "f") {
             m_fontEntry = parameter;
+            m_fontCharset = -1;
             m_fontName.clear();
+        } else if (word == "fcharset") {
+            m_fontCharset = parameter;
         }
     } else if (m_state.destination == Destination::ColorTable) {
         const int component = std::clamp(parameter, 0, 255);
@@ -401,7 +426,8 @@ void DocumentBuilder::handleTextWord(const RtfToken &token) {
 
     if (handleStructureWord(token)) {
         return;
-    } else if (word == "par" || word == "sect" || word == "page" || word == "row") {
+    } else if (word == "par" || word == "sect" || word == "page" || word == "row" ||
+               word == "nestrow") {
         breakParagraph();
     } else if (const auto character = specialCharacter(word)) {
         appendText(QString(QChar(*character)));
@@ -421,6 +447,12 @@ void DocumentBuilder::handleTextWord(const RtfToken &token) {
         chars.font = parameter;
     } else if (word == "cf") {
         chars.color = parameter;
+    } else if (word == "v") {
+        chars.hidden = on;
+    } else if (word == "chftn") {
+        // The footnote's own text is skipped with its destination; its mark stays, numbered as
+        // Word numbers automatic footnotes.
+        appendText(QString::number(++m_footnoteMarks));
     } else if (word == "plain") {
         chars = CharState();
     }
@@ -453,8 +485,8 @@ bool DocumentBuilder::handleStructureWord(const RtfToken &token) {
         m_tables.startRowDefinition(definitionLevel);
     } else if (word == "cellx") {
         m_tables.addCellEdge(definitionLevel, token.parameter);
-    } else if ((word == "cell" || word == "row") && inText && paragraph.tableLevel() == 0 &&
-               m_tables.openTables() == 0) {
+    } else if ((word == "cell" || word == "row" || word == "nestcell" || word == "nestrow") &&
+               inText && paragraph.tableLevel() == 0 && m_tables.openTables() == 0) {
         // Table marks outside any table: read as the tab and paragraph end they look like.
         return false;
     } else if (word == "cell" || word == "nestcell") {
@@ -570,6 +602,9 @@ void DocumentBuilder::handleSymbol(char symbol) {
     case '_':
         appendText(QString(QChar(0x2011)));
         break;
+    case '-':
+        appendText(QString(QChar::SoftHyphen));
+        break;
     case '\r':
     case '\n':
         breakParagraph();
@@ -578,15 +613,9 @@ void DocumentBuilder::handleSymbol(char symbol) {
         appendText(QStringLiteral("\t"));
         break;
     default:
-        // \- (optional hyphen), \| and \: (index entries) show nothing.
+        // \| and \: (index entries) show nothing.
         break;
     }
-}
-
-void DocumentBuilder::setCodePage(int codePage) {
-    // Opening a system converter is costly; files repeat the same code page often.
-    if (codePage != m_decoder.codePage())
-        m_decoder = CodePageDecoder(codePage);
 }
 
 void DocumentBuilder::appendBytes(QByteArrayView bytes) {
@@ -599,9 +628,31 @@ void DocumentBuilder::appendBytes(QByteArrayView bytes) {
 void DocumentBuilder::flushBytes() {
     if (m_bytes.isEmpty())
         return;
-    const QString text = m_decoder.decode(m_bytes);
+    const QString text = decodeBytes(m_bytes);
     m_bytes.clear();
     appendText(text);
+}
+
+QString DocumentBuilder::decodeBytes(QByteArrayView bytes) {
+    // A font table entry's name is in the entry's own character set.
+    FontEntry font;
+    if (m_state.destination == Destination::FontTable) {
+        font.codePage = codePageOfCharset(m_fontCharset);
+    } else if (const auto found =
+                   m_fonts.find(m_state.chars.font < 0 ? m_defaultFont : m_state.chars.font);
+               found != m_fonts.end()) {
+        font = found->second;
+    }
+    if (font.symbols != SymbolFont::None)
+        return decodeSymbolFont(font.symbols, bytes);
+    return decoderFor(font.codePage != 0 ? font.codePage : m_documentCodePage).decode(bytes);
+}
+
+CodePageDecoder &DocumentBuilder::decoderFor(int codePage) {
+    auto found = m_decoders.find(codePage);
+    if (found == m_decoders.end())
+        found = m_decoders.emplace(codePage, CodePageDecoder(codePage)).first;
+    return found->second;
 }
 
 void DocumentBuilder::appendText(const QString &text) {
@@ -622,6 +673,9 @@ void DocumentBuilder::appendText(const QString &text) {
     case Destination::TableProperties:
         return;
     }
+
+    if (m_state.chars.hidden || text.isEmpty())
+        return;
 
     placeContent();
     if (m_paragraphPending && m_state.paragraph.alignment != m_blockAlignment) {
@@ -650,8 +704,11 @@ void DocumentBuilder::appendFontTableText(const QString &text) {
                 m_fontName += c;
             continue;
         }
-        if (m_fontEntry >= 0 && !m_fontName.trimmed().isEmpty())
-            m_fonts[m_fontEntry] = m_fontName.trimmed();
+        if (m_fontEntry >= 0 && !m_fontName.trimmed().isEmpty()) {
+            const QString name = m_fontName.trimmed();
+            m_fonts[m_fontEntry] = {name, codePageOfCharset(m_fontCharset),
+                                    symbolFontOf(name, m_fontCharset)};
+        }
         m_fontEntry = -1;
         m_fontName.clear();
     }
@@ -697,8 +754,8 @@ QTextCharFormat DocumentBuilder::charFormat(const CharState &chars) const {
     format.setFontUnderline(chars.underline);
     format.setFontPointSize(chars.halfPoints / 2.0);
     const auto font = m_fonts.find(chars.font < 0 ? m_defaultFont : chars.font);
-    if (font != m_fonts.end() && !font->second.isEmpty())
-        format.setFontFamilies({font->second});
+    if (font != m_fonts.end() && !font->second.name.isEmpty())
+        format.setFontFamilies({font->second.name});
     if (chars.color >= 0 && static_cast<size_t>(chars.color) < m_colors.size() &&
         m_colors[static_cast<size_t>(chars.color)])
         format.setForeground(*m_colors[static_cast<size_t>(chars.color)]);
