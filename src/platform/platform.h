@@ -27,7 +27,6 @@ struct FileDialogRequest {
     QString fileName;
 };
 
-
 // Everything the program needs from the desktop and the operating system. Windows and commands
 // reach the outside world only through this interface, so that tests can answer every dialog from
 // a script and never block.
@@ -40,6 +39,8 @@ public:
                              MessageIcon icon) = 0;
     // Modal one-line prompt with an empty field; the typed line, or the empty text on Cancel.
     virtual QString askText(QWidget *parent, const QString &prompt, const QString &title) = 0;
+    // Modal question with Yes and No buttons, No the default; true for Yes.
+    virtual bool askYesNo(QWidget *parent, const QString &question, const QString &title) = 0;
 
     // File dialogs: the chosen full path, or nothing on Cancel. Saving asks before overwriting;
     // opening accepts existing files only.

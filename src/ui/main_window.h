@@ -58,6 +58,7 @@ private:
     int selectedOption() const;
     void showResults(const ResultLabels &labels);
     QString quoteFolder() const;
+    bool confirmSavingWithLoss(const QString &path);
     void showError(const QString &text);
 
     Platform &m_platform;

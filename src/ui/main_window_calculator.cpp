@@ -59,6 +59,7 @@ void MainWindow::onCommand1Clicked() {
 
 void MainWindow::onCommand2Clicked() {
     m_report.rich->clear();
+    m_report.rich->forgetOpenedFile();
     m_calculator.text1->clear();
     for (QLabel *label :
          {m_calculator.label1, m_calculator.label2, m_calculator.label8, m_calculator.label9,

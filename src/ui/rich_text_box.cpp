@@ -5,6 +5,7 @@
 #include "rtf_writer.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QPrinter>
 #include <QSaveFile>
 #include <QStringDecoder>
@@ -63,6 +64,7 @@ std::optional<QString> RichTextBox::loadFile(const QString &path) {
 
     if (!isRtf(content)) {
         setPlainText(decodePlainText(content));
+        forgetOpenedFile();
         return std::nullopt;
     }
 
@@ -80,6 +82,8 @@ std::optional<QString> RichTextBox::loadFile(const QString &path) {
     setDocument(loaded);
     if (ownsPrevious)
         delete previous;
+    m_openedFile = QFileInfo(path).canonicalFilePath();
+    m_lostFromOpenedFile = reader.lostContent();
     return std::nullopt;
 }
 
@@ -97,6 +101,18 @@ std::optional<QString> RichTextBox::saveFile(const QString &path) {
     if (!file.commit())
         return tr("Cannot write %1: %2").arg(path, file.errorString());
     return std::nullopt;
+}
+
+QStringList RichTextBox::contentLostBySaving(const QString &path) const {
+    const QString canonical = QFileInfo(path).canonicalFilePath();
+    if (canonical.isEmpty() || canonical != m_openedFile)
+        return {};
+    return m_lostFromOpenedFile;
+}
+
+void RichTextBox::forgetOpenedFile() {
+    m_openedFile.clear();
+    m_lostFromOpenedFile.clear();
 }
 
 int RichTextBox::selectionLength() const {
