@@ -366,6 +366,7 @@ void RtfWriterTest::alignmentAndLinkRoundTrip() {
     link.setFontUnderline(true);
     cursor.insertText(QStringLiteral("our prices"), link);
     cursor.insertText(QStringLiteral(" today"), QTextCharFormat());
+    paragraph(Qt::AlignRight, QString());
     paragraph(Qt::AlignLeft, QStringLiteral("left again"));
 
     QStringList expected = documentStructure(document);

@@ -202,7 +202,7 @@ private:
     bool handleStructureWord(const RtfToken &token);
     void handleSymbol(char symbol);
     void closeDestination(Destination outer);
-    void placeContent();
+    void placeContent(int tableLevel);
     void applyAlignment();
     void insertPicture();
     void noteLost(const QString &what);
@@ -491,6 +491,8 @@ bool DocumentBuilder::handleStructureWord(const RtfToken &token) {
         return false;
     } else if (word == "cell" || word == "nestcell") {
         if (inText) {
+            // The cell's last paragraph ends here, in the cell, even when it is empty.
+            placeContent(word == "cell" ? 1 : std::max(2, paragraph.tableLevel()));
             applyAlignment();
             flushText();
             m_tables.endCell(word == "cell" ? 1 : std::max(2, paragraph.tableLevel()));
@@ -498,8 +500,8 @@ bool DocumentBuilder::handleStructureWord(const RtfToken &token) {
             m_blockAlignment = m_cursor.blockFormat().alignment();
         }
     } else if (word == "row" || word == "nestrow") {
+        // Writers reset the paragraph format before the row end: it is no paragraph's.
         if (inText || m_state.destination == Destination::TableProperties) {
-            applyAlignment();
             flushText();
             m_tables.endRow(word == "row" ? 1 : std::max(2, paragraph.tableLevel()));
             m_paragraphPending = false;
@@ -532,12 +534,12 @@ void DocumentBuilder::noteLost(const QString &what) {
 }
 
 // Opens, closes and enters tables so that content goes where the paragraph's table level says.
-void DocumentBuilder::placeContent() {
-    if (m_tables.isPlacedFor(m_state.paragraph.tableLevel()))
+void DocumentBuilder::placeContent(int tableLevel) {
+    if (m_tables.isPlacedFor(tableLevel))
         return;
     applyAlignment();
     flushText();
-    m_tables.placeFor(m_state.paragraph.tableLevel());
+    m_tables.placeFor(tableLevel);
     // A paragraph mark before a table or cell change ends a paragraph the move ends anyway.
     m_paragraphPending = false;
     m_blockAlignment = m_cursor.blockFormat().alignment();
@@ -548,8 +550,8 @@ void DocumentBuilder::placeContent() {
 void DocumentBuilder::applyAlignment() {
     if (m_state.destination != Destination::Text || m_state.paragraph.alignment == m_blockAlignment)
         return;
-    if (m_paragraphPending && m_text.isEmpty())
-        return; // no content yet in the paragraph the alignment is for
+    if (m_paragraphPending)
+        return; // the paragraph that ended has its alignment; the next one has not begun
     flushText();
     QTextBlockFormat format;
     format.setAlignment(m_state.paragraph.alignment);
@@ -563,7 +565,7 @@ void DocumentBuilder::insertPicture() {
         noteLost(m_picture.lostName());
         return;
     }
-    placeContent();
+    placeContent(m_state.paragraph.tableLevel());
     if (m_paragraphPending) {
         m_text += u'\n';
         m_paragraphPending = false;
@@ -677,7 +679,7 @@ void DocumentBuilder::appendText(const QString &text) {
     if (m_state.chars.hidden || text.isEmpty())
         return;
 
-    placeContent();
+    placeContent(m_state.paragraph.tableLevel());
     if (m_paragraphPending && m_state.paragraph.alignment != m_blockAlignment) {
         // A new paragraph with another alignment starts in a block of its own.
         m_text += u'\n';
@@ -730,13 +732,14 @@ void DocumentBuilder::appendColorTableText(const QString &text) {
 void DocumentBuilder::breakParagraph() {
     if (m_state.destination != Destination::Text)
         return;
-    placeContent();
+    placeContent(m_state.paragraph.tableLevel());
     // The paragraph mark only ends the current paragraph; the next one starts with its first
     // content, so the mark after the last paragraph adds no empty paragraph.
     if (m_paragraphPending)
         m_text += u'\n';
-    m_paragraphPending = true;
+    m_paragraphPending = false;
     applyAlignment();
+    m_paragraphPending = true;
 }
 
 void DocumentBuilder::flushText() {
