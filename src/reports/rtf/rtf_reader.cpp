@@ -51,6 +51,10 @@ QString lostContentName(QByteArrayView word) {
         return QStringLiteral("headers or footers");
     if (word == "footnote")
         return QStringLiteral("footnotes");
+    if (word == "annotation")
+        return QStringLiteral("comments");
+    if (word == "tc" || word == "tcn" || word == "xe")
+        return QStringLiteral("index or contents entries");
     return {};
 }
 
@@ -144,6 +148,7 @@ private:
     void breakParagraph();
     void flushText();
     QTextCharFormat charFormat(const CharState &chars) const;
+    void noteLost(const QString &what);
 
     QTextCursor m_cursor;
     QStringList *m_lost;
@@ -250,9 +255,12 @@ void DocumentBuilder::handleWord(const RtfToken &token) {
     const bool starredInText = std::exchange(m_starredInText, false);
     if (m_state.destination == Destination::Skip) {
         // Destinations written with \* are skipped whatever they are; some still hold content.
-        if (const QString lost = lostContentName(word);
-            starredInText && !lost.isEmpty() && !m_lost->contains(lost))
-            m_lost->append(lost);
+        // Word wraps its pictures in \*\shppict (with a \nonshppict copy for older readers), so
+        // the picture inside is met as an ordinary one.
+        if (starredInText && word == "shppict")
+            m_state.destination = Destination::Text;
+        else if (starredInText)
+            noteLost(lostContentName(word));
         return;
     }
 
@@ -262,9 +270,8 @@ void DocumentBuilder::handleWord(const RtfToken &token) {
         m_state.destination = Destination::ColorTable;
         m_colors.clear();
     } else if (isSkippedDestination(word)) {
-        if (const QString lost = lostContentName(word);
-            !lost.isEmpty() && m_state.destination == Destination::Text && !m_lost->contains(lost))
-            m_lost->append(lost);
+        if (m_state.destination == Destination::Text)
+            noteLost(lostContentName(word));
         m_state.destination = Destination::Skip;
     } else if (word == "ansicpg") {
         m_documentCodePage = parameter;
@@ -434,8 +441,12 @@ void DocumentBuilder::appendText(const QString &text) {
         return;
     }
 
-    if (m_state.chars.hidden || text.isEmpty())
+    if (text.isEmpty())
         return;
+    if (m_state.chars.hidden) {
+        noteLost(QStringLiteral("hidden text"));
+        return;
+    }
     if (m_state.chars != m_textChars && !m_text.isEmpty())
         flushText();
     m_textChars = m_state.chars;
@@ -497,6 +508,11 @@ void DocumentBuilder::flushText() {
     m_text.clear();
 }
 
+void DocumentBuilder::noteLost(const QString &what) {
+    if (!what.isEmpty() && !m_lost->contains(what))
+        m_lost->append(what);
+}
+
 QTextCharFormat DocumentBuilder::charFormat(const CharState &chars) const {
     QTextCharFormat format;
     format.setFontWeight(chars.bold ? QFont::Bold : QFont::Normal);
@@ -504,7 +520,11 @@ QTextCharFormat DocumentBuilder::charFormat(const CharState &chars) const {
     format.setFontUnderline(chars.underline);
     format.setFontPointSize(chars.halfPoints / 2.0);
     const auto font = m_fonts.find(chars.font < 0 ? m_defaultFont : chars.font);
-    if (font != m_fonts.end() && !font->second.name.isEmpty())
+    // Text read from Symbol or Wingdings is Unicode now, which an ordinary font shows; in the
+    // symbol font itself it would show other signs, and written back under that font's name it
+    // would read back as other characters.
+    if (font != m_fonts.end() && !font->second.name.isEmpty() &&
+        font->second.symbols != SymbolFont::Symbol && font->second.symbols != SymbolFont::Wingdings)
         format.setFontFamilies({font->second.name});
     if (chars.color >= 0 && static_cast<size_t>(chars.color) < m_colors.size() &&
         m_colors[static_cast<size_t>(chars.color)])
