@@ -75,6 +75,10 @@ bool isKnownCodePage(int codePage) {
 
 } // namespace
 
+int knownCodePageOr1252(int codePage) {
+    return isKnownCodePage(codePage) ? codePage : fallbackCodePage;
+}
+
 CodePageDecoder::CodePageDecoder(int codePage) {
     if (isKnownCodePage(codePage)) {
         QStringDecoder decoder(converterName(codePage).constData());

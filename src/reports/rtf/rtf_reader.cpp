@@ -141,7 +141,7 @@ private:
     void appendBytes(QByteArrayView bytes);
     void flushBytes();
     QString decodeBytes(QByteArrayView bytes);
-    CodePageDecoder &decoderFor(int codePage);
+    CodePageDecoder &decoderFor(int requested);
     void appendText(const QString &text);
     void appendFontTableText(const QString &text);
     void appendColorTableText(const QString &text);
@@ -420,7 +420,9 @@ QString DocumentBuilder::decodeBytes(QByteArrayView bytes) {
     return decoderFor(font.codePage != 0 ? font.codePage : m_documentCodePage).decode(bytes);
 }
 
-CodePageDecoder &DocumentBuilder::decoderFor(int codePage) {
+CodePageDecoder &DocumentBuilder::decoderFor(int requested) {
+    // Keyed by what the decoder can use, so that a file naming many unknown code pages opens one.
+    const int codePage = knownCodePageOr1252(requested);
     auto found = m_decoders.find(codePage);
     if (found == m_decoders.end())
         found = m_decoders.emplace(codePage, CodePageDecoder(codePage)).first;
