@@ -1,5 +1,6 @@
 // Prints the text that RtfReader gets from one RTF file, as UTF-8 on standard output, and the time
-// the read took on standard error ("read ms: 1.234"), for scripts/rtf_corpus_score.py to compare
+// the read took and what it could not keep on standard error ("read ms: 1.234",
+// "lost: a picture; footnotes"), for scripts/rtf_corpus_score.py to compare
 // with what another program reads from the same file.
 //
 //   quillon_rtf_text FILE.rtf
@@ -34,6 +35,9 @@ int main(int argc, char **argv) {
     const double milliseconds = double(timer.nsecsElapsed()) / 1e6;
 
     std::fprintf(stderr, "read ms: %.3f\n", milliseconds);
+    if (!reader.lostContent().isEmpty())
+        std::fprintf(stderr, "lost: %s\n",
+                     qPrintable(reader.lostContent().join(QStringLiteral("; "))));
     if (!ok) {
         std::fprintf(stderr, "%s: %s\n", argv[1], qPrintable(reader.errorString()));
         return 1;

@@ -370,6 +370,13 @@ void RtfReaderTest::lostContentIsNamed() {
     // Word writes footnotes as an ignorable destination; their text is lost all the same.
     QVERIFY(reader.read(R"({\rtf1 a{\*\footnote\chftn note}})", &document));
     QCOMPARE(reader.lostContent(), QStringList(QStringLiteral("footnotes")));
+    QVERIFY(reader.read(R"({\rtf1 a{\v hidden}{\tc entry}{\*\annotation note})"
+                        R"({\*\shppict{\pict\emfblip 01}}{\nonshppict{\pict\wmetafile8 01}}})",
+                        &document));
+    QCOMPARE(
+        reader.lostContent(),
+        QStringList({QStringLiteral("hidden text"), QStringLiteral("index or contents entries"),
+                     QStringLiteral("comments"), QStringLiteral("an EMF picture")}));
     // PNG and JPEG pictures are kept; others are named, as are pictures that do not decode.
     QImage image(2, 2, QImage::Format_RGB32);
     image.fill(Qt::red);

@@ -48,6 +48,24 @@ QByteArray converterName(int codePage) {
     }
 }
 
+// Code pages where one character may take more than one byte, so that a run can end inside one.
+bool isMultiByte(int codePage) {
+    switch (codePage) {
+    case 932:
+    case 936:
+    case 949:
+    case 950:
+    case 10001:
+    case 10002:
+    case 10003:
+    case 10008:
+    case utf8CodePage:
+        return true;
+    default:
+        return false;
+    }
+}
+
 bool isKnownCodePage(int codePage) {
     switch (codePage) {
     case 437:
@@ -75,6 +93,10 @@ bool isKnownCodePage(int codePage) {
 
 } // namespace
 
+int knownCodePageOr1252(int codePage) {
+    return isKnownCodePage(codePage) ? codePage : fallbackCodePage;
+}
+
 CodePageDecoder::CodePageDecoder(int codePage) {
     if (isKnownCodePage(codePage)) {
         QStringDecoder decoder(converterName(codePage).constData());
@@ -92,6 +114,8 @@ CodePageDecoder::CodePageDecoder(int codePage) {
 
 QString CodePageDecoder::decode(QByteArrayView bytes) {
     QString text = m_decoder.decode(bytes);
+    if (!isMultiByte(m_codePage))
+        return text;
     // A line feed is never the second byte of a character in these code pages, so it ends what is
     // pending: the converter turns a lone lead byte into U+FFFD (or into U+001A, the substitute
     // character some of ICU's tables use instead; a control character never reaches the document

@@ -30,6 +30,10 @@ private:
     QStringDecoder m_decoder;
 };
 
+// `codePage` when it is one the decoder knows, otherwise 1252, its fallback: a file can name any
+// number of code pages, but no more decoders than these are ever needed.
+int knownCodePageOr1252(int codePage);
+
 // The Windows code page that a font's character set (\fcharsetN) stands for, or 0 where the
 // character set says nothing of its own (1, "default", and unknown numbers): such text is in the
 // document's code page. Character set 2 (symbol) is 0 too: symbol fonts have no code page.

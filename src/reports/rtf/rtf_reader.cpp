@@ -96,6 +96,10 @@ QString lostContentName(QByteArrayView word) {
         return QStringLiteral("headers or footers");
     if (word == "footnote")
         return QStringLiteral("footnotes");
+    if (word == "annotation")
+        return QStringLiteral("comments");
+    if (word == "tc" || word == "tcn" || word == "xe")
+        return QStringLiteral("index or contents entries");
     return {};
 }
 
@@ -205,17 +209,17 @@ private:
     void placeContent(int tableLevel);
     void applyAlignment();
     void insertPicture();
-    void noteLost(const QString &what);
     void appendBytes(QByteArrayView bytes);
     void flushBytes();
     QString decodeBytes(QByteArrayView bytes);
-    CodePageDecoder &decoderFor(int codePage);
+    CodePageDecoder &decoderFor(int requested);
     void appendText(const QString &text);
     void appendFontTableText(const QString &text);
     void appendColorTableText(const QString &text);
     void breakParagraph();
     void flushText();
     QTextCharFormat charFormat(const CharState &chars) const;
+    void noteLost(const QString &what);
 
     QTextDocument *m_document;
     QTextCursor m_cursor;
@@ -347,9 +351,8 @@ void DocumentBuilder::handleWord(const RtfToken &token) {
     }
     if (m_state.destination == Destination::Skip) {
         // Destinations written with \* are skipped whatever they are; some still hold content.
-        if (const QString lost = lostContentName(word);
-            starredFrom == Destination::Text && !lost.isEmpty())
-            noteLost(lost);
+        if (starredFrom == Destination::Text)
+            noteLost(lostContentName(word));
         return;
     }
 
@@ -369,9 +372,8 @@ void DocumentBuilder::handleWord(const RtfToken &token) {
         m_state.destination = Destination::ColorTable;
         m_colors.clear();
     } else if (isSkippedDestination(word)) {
-        if (const QString lost = lostContentName(word);
-            !lost.isEmpty() && m_state.destination == Destination::Text)
-            noteLost(lost);
+        if (m_state.destination == Destination::Text)
+            noteLost(lostContentName(word));
         m_state.destination = Destination::Skip;
     } else if (word == "ansicpg") {
         m_documentCodePage = parameter;
@@ -528,11 +530,6 @@ void DocumentBuilder::closeDestination(Destination outer) {
     }
 }
 
-void DocumentBuilder::noteLost(const QString &what) {
-    if (!m_lost->contains(what))
-        m_lost->append(what);
-}
-
 // Opens, closes and enters tables so that content goes where the paragraph's table level says.
 void DocumentBuilder::placeContent(int tableLevel) {
     if (m_tables.isPlacedFor(tableLevel))
@@ -650,7 +647,9 @@ QString DocumentBuilder::decodeBytes(QByteArrayView bytes) {
     return decoderFor(font.codePage != 0 ? font.codePage : m_documentCodePage).decode(bytes);
 }
 
-CodePageDecoder &DocumentBuilder::decoderFor(int codePage) {
+CodePageDecoder &DocumentBuilder::decoderFor(int requested) {
+    // Keyed by what the decoder can use, so that a file naming many unknown code pages opens one.
+    const int codePage = knownCodePageOr1252(requested);
     auto found = m_decoders.find(codePage);
     if (found == m_decoders.end())
         found = m_decoders.emplace(codePage, CodePageDecoder(codePage)).first;
@@ -676,8 +675,12 @@ void DocumentBuilder::appendText(const QString &text) {
         return;
     }
 
-    if (m_state.chars.hidden || text.isEmpty())
+    if (text.isEmpty())
         return;
+    if (m_state.chars.hidden) {
+        noteLost(QStringLiteral("hidden text"));
+        return;
+    }
 
     placeContent(m_state.paragraph.tableLevel());
     if (m_paragraphPending && m_state.paragraph.alignment != m_blockAlignment) {
@@ -750,6 +753,11 @@ void DocumentBuilder::flushText() {
     m_text.clear();
 }
 
+void DocumentBuilder::noteLost(const QString &what) {
+    if (!what.isEmpty() && !m_lost->contains(what))
+        m_lost->append(what);
+}
+
 QTextCharFormat DocumentBuilder::charFormat(const CharState &chars) const {
     QTextCharFormat format;
     format.setFontWeight(chars.bold ? QFont::Bold : QFont::Normal);
@@ -757,7 +765,11 @@ QTextCharFormat DocumentBuilder::charFormat(const CharState &chars) const {
     format.setFontUnderline(chars.underline);
     format.setFontPointSize(chars.halfPoints / 2.0);
     const auto font = m_fonts.find(chars.font < 0 ? m_defaultFont : chars.font);
-    if (font != m_fonts.end() && !font->second.name.isEmpty())
+    // Text read from Symbol or Wingdings is Unicode now, which an ordinary font shows; in the
+    // symbol font itself it would show other signs, and written back under that font's name it
+    // would read back as other characters.
+    if (font != m_fonts.end() && !font->second.name.isEmpty() &&
+        font->second.symbols != SymbolFont::Symbol && font->second.symbols != SymbolFont::Wingdings)
         format.setFontFamilies({font->second.name});
     if (chars.color >= 0 && static_cast<size_t>(chars.color) < m_colors.size() &&
         m_colors[static_cast<size_t>(chars.color)])
