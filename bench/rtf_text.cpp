@@ -42,7 +42,9 @@ int main(int argc, char **argv) {
         std::fprintf(stderr, "%s: %s\n", argv[1], qPrintable(reader.errorString()));
         return 1;
     }
-    const QByteArray text = document.toPlainText().toUtf8();
+    // Pictures stand in the plain text as object replacement characters; they are not text.
+    const QByteArray text =
+        document.toPlainText().remove(QChar::ObjectReplacementCharacter).toUtf8();
     std::fwrite(text.constData(), 1, size_t(text.size()), stdout);
     return 0;
 }
