@@ -208,6 +208,7 @@ private:
     void closeDestination(Destination outer);
     void placeContent(int tableLevel);
     void applyAlignment();
+    void finishDocument();
     void insertPicture();
     void appendBytes(QByteArrayView bytes);
     void flushBytes();
@@ -295,8 +296,7 @@ std::optional<QString> DocumentBuilder::build(QByteArrayView data) {
             flushBytes();
             m_fallbackToSkip = 0;
             if (m_stack.empty()) {
-                applyAlignment();
-                flushText();
+                finishDocument();
                 return std::nullopt;
             }
             m_starredFrom.reset();
@@ -335,8 +335,7 @@ std::optional<QString> DocumentBuilder::build(QByteArrayView data) {
     if (tokenizer.hasError())
         return tokenizer.errorString();
     flushBytes();
-    applyAlignment();
-    flushText();
+    finishDocument();
     return std::nullopt;
 }
 
@@ -534,7 +533,7 @@ void DocumentBuilder::closeDestination(Destination outer) {
 void DocumentBuilder::placeContent(int tableLevel) {
     if (m_tables.isPlacedFor(tableLevel))
         return;
-    applyAlignment();
+    // The alignment in force already belongs to the paragraph after the move.
     flushText();
     m_tables.placeFor(tableLevel);
     // A paragraph mark before a table or cell change ends a paragraph the move ends anyway.
@@ -554,6 +553,13 @@ void DocumentBuilder::applyAlignment() {
     format.setAlignment(m_state.paragraph.alignment);
     m_cursor.mergeBlockFormat(format);
     m_blockAlignment = m_state.paragraph.alignment;
+}
+
+// Tables still open at the end close there, taking their cell widths.
+void DocumentBuilder::finishDocument() {
+    applyAlignment();
+    flushText();
+    m_tables.placeFor(0);
 }
 
 void DocumentBuilder::insertPicture() {
