@@ -492,8 +492,11 @@ bool DocumentBuilder::handleStructureWord(const RtfToken &token) {
         return false;
     } else if (word == "cell" || word == "nestcell") {
         if (inText) {
-            // The cell's last paragraph ends here, in the cell, even when it is empty.
+            // The cell's last paragraph ends here, in the cell, even when it is empty: after
+            // "a\par" the cell holds "a" and an empty paragraph.
             placeContent(word == "cell" ? 1 : std::max(2, paragraph.tableLevel()));
+            if (std::exchange(m_paragraphPending, false))
+                m_text += u'\n';
             applyAlignment();
             flushText();
             m_tables.endCell(word == "cell" ? 1 : std::max(2, paragraph.tableLevel()));
