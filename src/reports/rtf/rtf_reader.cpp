@@ -524,8 +524,11 @@ void DocumentBuilder::closeDestination(Destination outer) {
     if (inner == Destination::Picture && outer != Destination::Skip) {
         insertPicture();
     } else if (inner == Destination::FieldInstruction) {
-        // The field's result, in the rest of the field group, shows the link.
-        if (const QString target = hyperlinkTarget(m_fieldInstruction); !target.isEmpty()) {
+        // The field's result, in the rest of the field group, shows the link. Control
+        // characters are no part of an address and could not be written back.
+        QString target = hyperlinkTarget(m_fieldInstruction);
+        target.removeIf([](QChar c) { return isUnwantedCharacter(c.unicode()); });
+        if (!target.isEmpty()) {
             m_links.append(target);
             m_state.chars.link = static_cast<int>(m_links.size()) - 1;
         }

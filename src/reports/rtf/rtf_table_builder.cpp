@@ -8,6 +8,15 @@
 
 namespace quillon {
 
+namespace {
+
+// Rows are added a sixteenth of the table at a time: every addition rescans all cells, and
+// QTextTable::removeRows, which takes away the unused ones at the end, takes time in the square
+// of the cells it removes, so fewer additions cost a larger removal.
+constexpr int rowGrowthDivisor = 16;
+
+} // namespace
+
 int RtfTableBuilder::clampLevel(int level) {
     return std::clamp(level, 0, maxNesting);
 }
@@ -86,7 +95,7 @@ void RtfTableBuilder::enterCell(OpenTable &open) {
     QTextTable *table = open.table;
     bool reshaped = false;
     if (open.row >= table->rows()) {
-        table->appendRows(table->rows());
+        table->appendRows(std::max(1, table->rows() / rowGrowthDivisor));
         reshaped = true;
     }
     if (open.column >= table->columns()) {
