@@ -28,7 +28,9 @@ namespace quillon {
 //   maxGroupDepth, or the errors of RtfTokenizer. The document then holds a partial result, so
 //   callers read into a document of their own and keep it only on success.
 //
-// Time is linear in the input and memory is bounded by it.
+// Time is linear in the input and memory is bounded by it, but for what Qt's tables cost (see
+// RtfTableBuilder) and for pictures, which are decoded only when their pixels would fit in
+// RtfPicture::maxDecodedBytes.
 class RtfReader {
 public:
     // Deep enough for every real file (an e-mail program's HTML carried in RTF nests some thousands

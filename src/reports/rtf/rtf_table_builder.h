@@ -17,9 +17,12 @@ namespace quillon {
 //
 // The caller inserts content at the cursor only after placeFor(level), and the builder moves the
 // cursor only inside its own calls. Moving to the next cell counts positions (every cell passed
-// over is still empty), and rows are added in doubling batches with the unused ones removed when
-// the table closes, because each change of a table's shape costs time in proportion to its
-// cells: a table of n cells is built in O(n).
+// over is still empty) rather than asking the table, and rows are added in batches of a
+// sixteenth of the table, the unused ones removed when it closes, because every change of a
+// table's shape costs time in proportion to its cells. Two costs stay beyond linear, both Qt's:
+// a frame with many tables side by side (inserting one scans its siblings), and the removal
+// (QTextTable::removeRows takes time in the square of the rows it removes, here at most a
+// sixteenth of the table).
 class RtfTableBuilder {
 public:
     // Deeper nesting is read as this level; Word stops far below it.
