@@ -1,5 +1,6 @@
 #include "rtf_picture.h"
 
+#include "rtf_tokenizer.h"
 #include "rtf_units.h"
 
 #include <QBuffer>
@@ -8,20 +9,6 @@
 #include <algorithm>
 
 namespace quillon {
-
-namespace {
-
-int hexValue(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
-} // namespace
 
 void RtfPicture::handleWord(QByteArrayView word, int parameter) {
     if (word == "pngblip")
