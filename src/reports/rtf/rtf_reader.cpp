@@ -205,7 +205,7 @@ private:
     void handleTextWord(const RtfToken &token);
     bool handleStructureWord(const RtfToken &token);
     void handleSymbol(char symbol);
-    void closeDestination(Destination outer);
+    void closeDestination();
     void placeContent(int tableLevel);
     void applyAlignment();
     void finishDocument();
@@ -303,7 +303,7 @@ std::optional<QString> DocumentBuilder::build(QByteArrayView data) {
             if (m_state.destination == Destination::FontTable)
                 appendFontTableText(QStringLiteral(";")); // an entry closed without its ';'
             if (m_state.destination != m_stack.back().destination)
-                closeDestination(m_stack.back().destination);
+                closeDestination();
             else
                 m_state = m_stack.back();
             m_stack.pop_back();
@@ -517,11 +517,11 @@ bool DocumentBuilder::handleStructureWord(const RtfToken &token) {
     return true;
 }
 
-// Ends a destination group, whose content the reader gathered, back in `outer`.
-void DocumentBuilder::closeDestination(Destination outer) {
+// Ends a destination group, whose content the reader gathered, back in the group around it.
+void DocumentBuilder::closeDestination() {
     const Destination inner = m_state.destination;
     m_state = m_stack.back();
-    if (inner == Destination::Picture && outer != Destination::Skip) {
+    if (inner == Destination::Picture) {
         insertPicture();
     } else if (inner == Destination::FieldInstruction) {
         // The field's result, in the rest of the field group, shows the link. Control
