@@ -27,6 +27,7 @@ struct FileDialogRequest {
     QString fileName;
 };
 
+
 // Everything the program needs from the desktop and the operating system. Windows and commands
 // reach the outside world only through this interface, so that tests can answer every dialog from
 // a script and never block.
