@@ -69,7 +69,9 @@ QSizeF RtfPicture::displaySize(const QImage &image) const {
         m_widthGoal > 0 && m_heightGoal > 0
             ? QSizeF(m_widthGoal / twipsPerDocumentUnit, m_heightGoal / twipsPerDocumentUnit)
             : QSizeF(image.size());
-    return {goal.width() * m_scaleX / 100.0, goal.height() * m_scaleY / 100.0};
+    const double largest = maxLengthTwips / twipsPerDocumentUnit;
+    return {std::min(goal.width() * m_scaleX / 100.0, largest),
+            std::min(goal.height() * m_scaleY / 100.0, largest)};
 }
 
 QString RtfPicture::lostName() const {

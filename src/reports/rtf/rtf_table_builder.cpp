@@ -125,10 +125,10 @@ void RtfTableBuilder::closeTable() {
 
     QTextTableFormat format = table->format();
     QList<QTextLength> widths;
-    int left = 0;
+    qint64 left = 0; // edges are any 32-bit numbers, so their differences need more
     for (int column = 0; column < table->columns(); ++column) {
         const size_t index = static_cast<size_t>(column);
-        const int width = index < open.edges.size() ? open.edges[index] - left : 0;
+        const qint64 width = index < open.edges.size() ? open.edges[index] - left : 0;
         if (index < open.edges.size())
             left = open.edges[index];
         widths.append(width > 0

@@ -25,6 +25,13 @@ constexpr int defaultTableTwips = 9360;
 // Hex digits of picture data per line.
 constexpr int hexLineLength = 128;
 
+// A length for \cellx or \picwgoal: at least 1, at most maxLengthTwips (NaN gives 1).
+int twipsInRange(double twips) {
+    if (!(twips >= 1))
+        return 1;
+    return static_cast<int>(std::lround(std::min(twips, double(maxLengthTwips))));
+}
+
 // The character formatting that RTF carries, as font and colour table indexes. Colour 0 is the
 // "auto" colour.
 struct RunFormat {
@@ -184,7 +191,7 @@ void RtfOutput::writeRowDefinition(const QTextTable *table, int level) {
             twips = width.rawValue() * twipsPerDocumentUnit;
         else if (width.type() == QTextLength::PercentageLength)
             twips = defaultTableTwips * width.rawValue() / 100;
-        edge += std::max(1, static_cast<int>(std::lround(twips)));
+        edge += twipsInRange(twips);
         word("cellx", edge);
     }
 }
@@ -285,16 +292,16 @@ void RtfOutput::writePicture(const QTextImageFormat &format) {
         image.save(&buffer, "PNG");
         type = "png";
     }
-    const QSizeF pixels =
-        image.isNull() ? QSizeF(format.width(), format.height()) : QSizeF(image.size());
-    const QSizeF shown(format.width() > 0 ? format.width() : pixels.width(),
-                       format.height() > 0 ? format.height() : pixels.height());
+    const QSizeF shown(format.width() > 0 ? format.width() : image.width(),
+                       format.height() > 0 ? format.height() : image.height());
     m_body += "{\\pict";
     word(type == "png" ? "pngblip" : "jpegblip");
-    word("picw", static_cast<int>(std::lround(pixels.width())));
-    word("pich", static_cast<int>(std::lround(pixels.height())));
-    word("picwgoal", static_cast<int>(std::lround(shown.width() * twipsPerDocumentUnit)));
-    word("pichgoal", static_cast<int>(std::lround(shown.height() * twipsPerDocumentUnit)));
+    if (!image.isNull()) {
+        word("picw", image.width());
+        word("pich", image.height());
+    }
+    word("picwgoal", twipsInRange(shown.width() * twipsPerDocumentUnit));
+    word("pichgoal", twipsInRange(shown.height() * twipsPerDocumentUnit));
     const QByteArray hex = data.toHex();
     for (qsizetype start = 0; start < hex.size(); start += hexLineLength) {
         m_body += "\r\n";
