@@ -1,6 +1,6 @@
 #include "rtf_field.h"
 
-#include <QStringList>
+#include <QList>
 
 #include <utility>
 
@@ -8,10 +8,15 @@ namespace quillon {
 
 namespace {
 
+struct FieldWord {
+    QString text;
+    bool quoted = false; // a quoted word is an argument, never a switch
+};
+
 // The instruction's words; a quoted argument is one word without its quotes, in which a
 // backslash takes the next character as it is.
-QStringList fieldWords(const QString &instruction) {
-    QStringList words;
+QList<FieldWord> fieldWords(const QString &instruction) {
+    QList<FieldWord> words;
     QString word;
     bool quoted = false;
     bool inWord = false;
@@ -24,16 +29,14 @@ QStringList fieldWords(const QString &instruction) {
         if (std::exchange(escaped, false)) {
             word += c;
         } else if (c == u'"') {
-            if (quoted)
-                words << word;
-            else if (inWord)
-                words << word;
+            if (quoted || inWord)
+                words.append({word, quoted});
             word.clear();
             inWord = false;
             quoted = !quoted;
         } else if (!quoted && c.isSpace()) {
             if (inWord)
-                words << word;
+                words.append({word, false});
             word.clear();
             inWord = false;
         } else {
@@ -42,24 +45,25 @@ QStringList fieldWords(const QString &instruction) {
         }
     }
     if (inWord || quoted)
-        words << word;
+        words.append({word, quoted});
     return words;
 }
 
 } // namespace
 
 QString hyperlinkTarget(const QString &instruction) {
-    const QStringList words = fieldWords(instruction);
-    if (words.isEmpty() || words.first().compare(QLatin1String("HYPERLINK"), Qt::CaseInsensitive))
+    const QList<FieldWord> words = fieldWords(instruction);
+    if (words.isEmpty() ||
+        words.first().text.compare(QLatin1String("HYPERLINK"), Qt::CaseInsensitive))
         return {};
     QString address;
     QString bookmark;
     for (qsizetype i = 1; i < words.size(); ++i) {
-        const QString &word = words[i];
-        if (word.startsWith(u'\\')) {
+        const QString &word = words[i].text;
+        if (!words[i].quoted && word.startsWith(u'\\')) {
             // Switches with an argument: \l bookmark, \o tip, \t frame.
             if (word == QLatin1String("\\l") && i + 1 < words.size())
-                bookmark = words[i + 1];
+                bookmark = words[i + 1].text;
             if (word == QLatin1String("\\l") || word == QLatin1String("\\o") ||
                 word == QLatin1String("\\t"))
                 ++i;
