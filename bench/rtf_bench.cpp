@@ -1,5 +1,5 @@
 // The rich-text report area's RTF writer (Save Report) and reader (Open Report), on the quote
-// text as View Report shows it and on a 1 MB formatted document.
+// text as View Report shows it, on a 1 MB formatted document and on tables of growing size.
 #include "quote_report.h"
 #include "quote_samples.h"
 #include "rtf_reader.h"
@@ -106,6 +106,32 @@ void benchReadLargeRtf(benchmark::State &state) {
     state.counters["rtf_bytes"] = double(rtf.size());
 }
 BENCHMARK(benchReadLargeRtf)->Unit(benchmark::kMillisecond);
+
+// A price list as one table of state.range(0) rows of three cells, as word processors write it:
+// the time per row should not grow with the rows.
+void benchReadTableRtf(benchmark::State &state) {
+    QByteArray rtf = "{\\rtf1\\ansi\r\n";
+    for (int row = 0; row < state.range(0); ++row) {
+        rtf += "\\trowd\\cellx3000\\cellx6000\\cellx9000\\pard\\intbl Item " +
+               QByteArray::number(row) + "\\cell\\qr 1,402.91\\cell\\qc Yes\\cell\\row\r\n";
+    }
+    rtf += "\\pard after\\par}";
+    for (auto _ : state) {
+        QTextDocument document;
+        RtfReader reader;
+        if (!reader.read(rtf, &document)) {
+            state.SkipWithError("the table's RTF did not read");
+            break;
+        }
+    }
+    state.SetComplexityN(state.range(0));
+}
+BENCHMARK(benchReadTableRtf)
+    ->Arg(1000)
+    ->Arg(4000)
+    ->Arg(16000)
+    ->Unit(benchmark::kMillisecond)
+    ->Complexity(benchmark::oN);
 
 } // namespace
 } // namespace quillon

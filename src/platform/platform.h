@@ -40,6 +40,8 @@ public:
     // Modal one-line prompt with an empty field; the typed line, or the empty text (never a null
     // string) on Cancel and on OK with nothing typed.
     virtual QString askText(QWidget *parent, const QString &prompt, const QString &title) = 0;
+    // Modal question with Yes and No buttons, No the default; true for Yes.
+    virtual bool askYesNo(QWidget *parent, const QString &question, const QString &title) = 0;
 
     // File dialogs: the chosen full path, or nothing on Cancel. Saving asks before overwriting;
     // opening accepts existing files only.

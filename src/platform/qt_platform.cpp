@@ -140,6 +140,12 @@ QString QtPlatform::askText(QWidget *parent, const QString &prompt, const QStrin
     return answer;
 }
 
+bool QtPlatform::askYesNo(QWidget *parent, const QString &question, const QString &title)
+{
+    return QMessageBox::question(parent, title, question, QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::No) == QMessageBox::Yes;
+}
+
 std::optional<QString> QtPlatform::chooseSaveFile(QWidget *parent,
                                                   const FileDialogRequest &request)
 {

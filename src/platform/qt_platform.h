@@ -10,6 +10,7 @@ public:
     void showMessage(QWidget *parent, const QString &text, const QString &title,
                      MessageIcon icon) override;
     QString askText(QWidget *parent, const QString &prompt, const QString &title) override;
+    bool askYesNo(QWidget *parent, const QString &question, const QString &title) override;
     std::optional<QString> chooseSaveFile(QWidget *parent,
                                           const FileDialogRequest &request) override;
     std::optional<QString> chooseOpenFile(QWidget *parent,

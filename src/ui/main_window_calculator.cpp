@@ -57,6 +57,7 @@ void MainWindow::onCommand1Clicked() {
 
 void MainWindow::onCommand2Clicked() {
     m_report.rich->clear();
+    m_report.rich->forgetOpenedFile();
     m_calculator.text1->clear();
     for (const ResultLabel &result : m_calculator.results)
         result.label->setText(QStringLiteral("0"));

@@ -52,6 +52,7 @@ void MainWindow::onCommand3Clicked() {
     }
     // The file may also hold earlier quotes' history; the report area shows this quote alone.
     m_report.rich->setPlainText(text);
+    m_report.rich->forgetOpenedFile();
     m_form2->present();
 }
 
@@ -61,10 +62,26 @@ void MainWindow::onCommand4Clicked() {
     if (!path)
         return;
     m_dio.fileName = *path;
+    if (!confirmSavingWithLoss(*path))
+        return;
     if (const std::optional<QString> error = m_report.rich->saveFile(*path)) {
         showError(tr("The report could not be saved as %1.\n%2")
                       .arg(QDir::toNativeSeparators(*path), *error));
     }
+}
+
+// Saving over the file the report was opened from loses what the program could not read from
+// it, so the user decides first.
+bool MainWindow::confirmSavingWithLoss(const QString &path) {
+    const QStringList lost = m_report.rich->contentLostBySaving(path);
+    if (lost.isEmpty())
+        return true;
+    return m_platform.askYesNo(
+        this,
+        tr("%1 holds content this program cannot keep: %2.\nSaving over it loses that content. "
+           "Save anyway?")
+            .arg(QDir::toNativeSeparators(path), lost.join(QStringLiteral(", "))),
+        tr("Save Report"));
 }
 
 void MainWindow::onCommand5Clicked() {

@@ -6,6 +6,7 @@
 #include "text_decoding.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QPrinter>
 #include <QTextDocument>
 
@@ -37,6 +38,7 @@ std::optional<QString> RichTextBox::loadFile(const QString &path) {
 
     if (!isRtf(content)) {
         setPlainText(decodeTextFile(content));
+        forgetOpenedFile();
         return std::nullopt;
     }
 
@@ -55,6 +57,8 @@ std::optional<QString> RichTextBox::loadFile(const QString &path) {
     setDocument(loaded);
     if (ownsPrevious)
         delete previous;
+    m_openedFile = QFileInfo(path).canonicalFilePath();
+    m_lostFromOpenedFile = reader.lostContent();
     return std::nullopt;
 }
 
@@ -65,6 +69,18 @@ std::optional<QString> RichTextBox::saveFile(const QString &path) {
             return writer.errorString();
         return std::nullopt;
     });
+}
+
+QStringList RichTextBox::contentLostBySaving(const QString &path) const {
+    const QString canonical = QFileInfo(path).canonicalFilePath();
+    if (canonical.isEmpty() || canonical != m_openedFile)
+        return {};
+    return m_lostFromOpenedFile;
+}
+
+void RichTextBox::forgetOpenedFile() {
+    m_openedFile.clear();
+    m_lostFromOpenedFile.clear();
 }
 
 int RichTextBox::selectionLength() const {

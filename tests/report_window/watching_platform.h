@@ -31,6 +31,9 @@ public:
     QString askText(QWidget *parent, const QString &prompt, const QString &title) override {
         return m_fake.askText(parent, prompt, title);
     }
+    bool askYesNo(QWidget *parent, const QString &question, const QString &title) override {
+        return m_fake.askYesNo(parent, question, title);
+    }
     std::optional<QString> chooseSaveFile(QWidget *parent,
                                           const FileDialogRequest &request) override {
         return m_fake.chooseSaveFile(parent, request);

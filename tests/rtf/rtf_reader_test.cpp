@@ -1,9 +1,11 @@
 #include "rtf_reader.h"
 #include "rtf_writer.h"
 
+#include <QBuffer>
 #include <QColor>
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -82,9 +84,19 @@ void RtfReaderTest::text_data() {
     QTest::newRow("sections, pages and rows end paragraphs")
         << QByteArray(R"({\rtf1 a\sect b\page c\row d})") << "a\nb\nc\nd";
     QTest::newRow("tabs and cells") << QByteArray(R"({\rtf1 a\tab b\cell c})") << "a\tb\tc";
+    QTest::newRow("nested table cells, without their fallback text")
+        << QByteArray(R"({\rtf1 a\nestcell b\nestcell{\nonesttables x\par}\nestrow c})")
+        << "a\tb\t\nc";
+    QTest::newRow("nested table without the text that stands in for it")
+        << QByteArray(R"({\rtf1\trowd\cellx5000\pard\intbl\itap2 A\nestcell B\nestcell)"
+                      R"({\*\nesttableprops\trowd\cellx2000\cellx4000\nestrow})"
+                      R"({\nonesttables FALLBACK\par}\pard\intbl outer\cell\row\pard after})")
+        << "\n\nA\nB\nouter\nafter";
     QTest::newRow("escaped backslash and braces") << QByteArray(R"({\rtf1 \\ \{x\}})") << "\\ {x}";
     QTest::newRow("code page 1252 by default")
         << QByteArray(R"({\rtf1 caf\'e9 \'80\'93q\'94})") << QString::fromUtf8("café €“q”");
+    QTest::newRow("code page 1252 from end to end, with an unassigned byte as Windows reads it")
+        << QByteArray(R"({\rtf1 \'80\'81\'9f\'ff})") << QString::fromUtf8("€\u0081Ÿÿ");
     QTest::newRow("code page 1251")
         << QByteArray(R"({\rtf1\ansi\ansicpg1251 \'cf\'f0\'e8\'e2\'e5\'f2})")
         << QString::fromUtf8("Привет");
@@ -94,6 +106,32 @@ void RtfReaderTest::text_data() {
         << QByteArray(R"({\rtf1\ansicpg65001 \'c3\'a9})") << QString::fromUtf8("é");
     QTest::newRow("Macintosh character set")
         << QByteArray(R"({\rtf1\mac \'8e})") << QString::fromUtf8("é");
+    QTest::newRow("Mac Japanese, code page 10001")
+        << QByteArray(R"({\rtf1\mac\ansicpg10001 \'82\'a8\'93\'c7})") << QString::fromUtf8("お読");
+    QTest::newRow("a font's character set before the document's code page")
+        << QByteArray(R"({\rtf1\ansi\ansicpg1252{\fonttbl{\f0\fcharset0 Arial;})"
+                      R"({\f1\fcharset238 Arial CE;}}\f1 \'c8l\'e1nek mo\'f8e\f0  \'c8})")
+        << QString::fromUtf8("Článek moře È");
+    QTest::newRow("Japanese font in a file without a code page")
+        << QByteArray(R"({\rtf1\ansi{\fonttbl{\f0\fcharset128 MS Mincho;}}\f0 \'82\'a0})")
+        << QString::fromUtf8("あ");
+    QTest::newRow("Latin font in a Chinese file")
+        << QByteArray(R"({\rtf1\ansi\ansicpg950{\fonttbl{\f0\fcharset0 Lucida;})"
+                      R"({\f1\fcharset136 MingLiU;}}\f0 \'a9 2004 \f1\'a4\'a4})")
+        << QString::fromUtf8("© 2004 中");
+    QTest::newRow("font without a character set in the document's code page")
+        << QByteArray(R"({\rtf1\ansicpg1251{\fonttbl{\f0 Arial;}}\f0\'cf\f7\'f0})")
+        << QString::fromUtf8("Пр");
+    QTest::newRow("lone lead byte ends at a paragraph mark")
+        << QByteArray(R"({\rtf1\ansicpg932 A\'93\par This})") << QString::fromUtf8("A\uFFFD\nThis");
+    QTest::newRow("lone lead byte ends at a group end")
+        << QByteArray(R"({\rtf1\ansicpg936 {A\'b5}This})") << QString::fromUtf8("A\uFFFDThis");
+    QTest::newRow("Symbol font shows what it draws")
+        << QByteArray(R"({\rtf1{\fonttbl{\f0 Arial;}{\f1\fcharset2 Symbol;}}\f1\'b7 a\'ae\f0  x})")
+        << QString::fromUtf8("• α→ x");
+    QTest::newRow("Wingdings marks, and a sign Unicode lacks left to the font")
+        << QByteArray(R"({\rtf1{\fonttbl{\f3\fcharset2 Wingdings;}}\f3\'a7\'fc\'22})")
+        << QString::fromUtf8("▪✔\uF022");
     QTest::newRow("unknown code page falls back to 1252")
         << QByteArray(R"({\rtf1\ansicpg12345 \'e9\'80})") << QString::fromUtf8("é€");
     QTest::newRow("negative code page falls back to 1252")
@@ -138,7 +176,16 @@ void RtfReaderTest::text_data() {
     QTest::newRow("binary data skipped, braces included")
         << QByteArray(R"({\rtf1{\pict\bin3 }{\ more}after})") << "after";
     QTest::newRow("binary data inside text skipped") << QByteArray(R"({\rtf1 a\bin2 xyb})") << "ab";
-    QTest::newRow("optional hyphen shows nothing") << QByteArray(R"({\rtf1 hy\-phen})") << "hyphen";
+    QTest::newRow("optional hyphen is a soft hyphen")
+        << QByteArray(R"({\rtf1 hy\-phen})") << QString::fromUtf8("hy\u00ADphen");
+    QTest::newRow("hidden text kept out")
+        << QByteArray(R"({\rtf1 a{\v secret}b\v c\v0 d})") << "abd";
+    QTest::newRow("index and contents entries kept out")
+        << QByteArray(R"({\rtf1 a{\tc Entry}{\tcn Other}{\xe Index}b})") << "ab";
+    QTest::newRow("footnote marks numbered, their text skipped")
+        << QByteArray(
+               R"({\rtf1 a{\super\chftn}{\*\footnote\chftn\~ note}b{\chftn}{\footnote\chftn x}})")
+        << "a1b2";
     QTest::newRow("unknown control words ignored")
         << QByteArray(R"({\rtf1\viewkind4\pard\sa200\sl276\slmult1 a\qc\lang9 b})") << "ab";
     QTest::newRow("text after the outermost group ignored")
@@ -264,11 +311,12 @@ void RtfReaderTest::badInput_data() {
         << QByteArray(R"({\pict 01})") << "The file does not begin with {\\rtf";
     QTest::newRow("nesting past the limit")
         << QByteArray("{\\rtf1" + QByteArray(RtfReader::maxGroupDepth, '{') + "x}")
-        << "Groups are nested deeper than 1000 levels";
+        << "Groups are nested deeper than 100000 levels";
     QTest::newRow("ten million open braces")
         << QByteArray("{\\rtf1" + QByteArray(10'000'000, '{')) << "Groups are nested deeper";
     QTest::newRow("deep nesting inside a skipped destination")
-        << QByteArray("{\\rtf1{\\*\\x" + QByteArray(2000, '{') + "}") << "Groups are nested";
+        << QByteArray("{\\rtf1{\\*\\x" + QByteArray(RtfReader::maxGroupDepth, '{') + "}")
+        << "Groups are nested";
     QTest::newRow("parameter overflowing 32 bits")
         << QByteArray(R"({\rtf1\fs99999999999 x})") << "Numeric parameter out of range";
     QTest::newRow("binary data past the end")
@@ -319,6 +367,28 @@ void RtfReaderTest::lostContentIsNamed() {
     // Each read starts afresh, and what is skipped on purpose (document information) is no loss.
     QVERIFY(reader.read(R"({\rtf1{\info{\title T}}{\*\generator G;}a})", &document));
     QVERIFY(reader.lostContent().isEmpty());
+    // Word writes footnotes as an ignorable destination; their text is lost all the same.
+    QVERIFY(reader.read(R"({\rtf1 a{\*\footnote\chftn note}})", &document));
+    QCOMPARE(reader.lostContent(), QStringList(QStringLiteral("footnotes")));
+    QVERIFY(reader.read(R"({\rtf1 a{\v hidden}{\tc entry}{\*\annotation note})"
+                        R"({\*\shppict{\pict\emfblip 01}}{\nonshppict{\pict\wmetafile8 01}}})",
+                        &document));
+    QCOMPARE(
+        reader.lostContent(),
+        QStringList({QStringLiteral("hidden text"), QStringLiteral("index or contents entries"),
+                     QStringLiteral("comments"), QStringLiteral("an EMF picture")}));
+    // PNG and JPEG pictures are kept; others are named, as are pictures that do not decode.
+    QImage image(2, 2, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    QByteArray png;
+    QBuffer buffer(&png);
+    QVERIFY(buffer.open(QIODevice::WriteOnly) && image.save(&buffer, "PNG"));
+    QVERIFY(reader.read(R"({\rtf1{\pict\pngblip )" + png.toHex() +
+                            R"(}{\*\shppict{\pict\jpegblip 0102}}{\pict\wmetafile8 0102}})",
+                        &document));
+    QCOMPARE(reader.lostContent(), QStringList({QStringLiteral("a picture that could not be read"),
+                                                QStringLiteral("a WMF picture")}));
+    QCOMPARE(document.toPlainText(), QString(QChar::ObjectReplacementCharacter));
 }
 
 void RtfReaderTest::fiftyMegabyteFile() {

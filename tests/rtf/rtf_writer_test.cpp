@@ -2,10 +2,12 @@
 #include "rtf_writer.h"
 
 #include <QBuffer>
+#include <QImage>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextTable>
 
 using quillon::RtfReader;
 using quillon::RtfWriter;
@@ -69,6 +71,63 @@ QString quoteText() {
     return lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
 }
 
+QStringList frameStructure(const QTextFrame::iterator &begin);
+
+// Tables (shape, column widths, cell content) and paragraphs (alignment, text, links) as lines.
+QStringList tableStructure(const QTextTable *table) {
+    QStringList widths;
+    for (const QTextLength &width : table->format().columnWidthConstraints())
+        widths << QString::number(width.rawValue());
+    QStringList lines = {QStringLiteral("table %1x%2 widths %3")
+                             .arg(table->rows())
+                             .arg(table->columns())
+                             .arg(widths.join(u','))};
+    for (int row = 0; row < table->rows(); ++row) {
+        for (int column = 0; column < table->columns(); ++column) {
+            lines << QStringLiteral("cell %1,%2").arg(row).arg(column);
+            lines << frameStructure(table->cellAt(row, column).begin());
+        }
+    }
+    lines << QStringLiteral("end table");
+    return lines;
+}
+
+QString paragraphStructure(const QTextBlock &block) {
+    QString text;
+    for (auto it = block.begin(); !it.atEnd(); ++it) {
+        const QTextCharFormat format = it.fragment().charFormat();
+        text += format.isAnchor()
+                    ? QStringLiteral("[%1](%2)").arg(it.fragment().text(), format.anchorHref())
+                    : it.fragment().text();
+    }
+    return QStringLiteral("paragraph %1 %2")
+        .arg(int(block.blockFormat().alignment() & Qt::AlignHorizontal_Mask))
+        .arg(text);
+}
+
+QStringList frameStructure(const QTextFrame::iterator &begin) {
+    QStringList lines;
+    for (auto it = begin; !it.atEnd(); ++it) {
+        if (const auto *table = qobject_cast<const QTextTable *>(it.currentFrame()))
+            lines << tableStructure(table);
+        else if (it.currentBlock().isValid())
+            lines << paragraphStructure(it.currentBlock());
+    }
+    return lines;
+}
+
+QStringList documentStructure(const QTextDocument &document) {
+    return frameStructure(document.rootFrame()->begin());
+}
+
+std::unique_ptr<QTextDocument> writtenAndRead(const QTextDocument &document) {
+    auto reread = std::make_unique<QTextDocument>();
+    RtfReader reader;
+    if (!reader.read(RtfWriter::toRtf(document), reread.get()))
+        qFatal("the written RTF does not read: %s", qPrintable(reader.errorString()));
+    return reread;
+}
+
 } // namespace
 
 class RtfWriterTest : public QObject {
@@ -81,6 +140,9 @@ private Q_SLOTS:
     void fontAndColourTables();
     void quoteRoundTrip();
     void formattedRoundTrip();
+    void nestedTableRoundTrip();
+    void pictureRoundTrip();
+    void alignmentAndLinkRoundTrip();
     void writesToDevice();
     void reportsDeviceFailure();
 };
@@ -222,6 +284,95 @@ void RtfWriterTest::formattedRoundTrip() {
         "<par>",
     };
     QCOMPARE(runs(reread), expected);
+}
+
+void RtfWriterTest::nestedTableRoundTrip() {
+    QTextDocument document;
+    QTextCursor cursor(&document);
+    cursor.insertText(QStringLiteral("Price list"));
+    QTextTableFormat format;
+    format.setColumnWidthConstraints(
+        {QTextLength(QTextLength::FixedLength, 100), QTextLength(QTextLength::FixedLength, 240)});
+    QTextTable *outer = cursor.insertTable(2, 2, format);
+    outer->cellAt(0, 0).firstCursorPosition().insertText(QStringLiteral("Item"));
+    outer->cellAt(1, 0).firstCursorPosition().insertText(QStringLiteral("Widget"));
+    QTextCursor inCell = outer->cellAt(1, 1).firstCursorPosition();
+    inCell.insertText(QStringLiteral("before"));
+    inCell.insertBlock();
+    format.setColumnWidthConstraints(
+        {QTextLength(QTextLength::FixedLength, 60), QTextLength(QTextLength::FixedLength, 80)});
+    QTextTable *inner = inCell.insertTable(2, 2, format);
+    inner->cellAt(0, 0).firstCursorPosition().insertText(QStringLiteral("small"));
+    inner->cellAt(1, 1).firstCursorPosition().insertText(QStringLiteral("1.50"));
+    cursor.movePosition(QTextCursor::End);
+    cursor.insertText(QStringLiteral("after"));
+
+    const QStringList structure = documentStructure(document);
+    QVERIFY(structure.count(QStringLiteral("end table")) == 2);
+    QCOMPARE(documentStructure(*writtenAndRead(document)), structure);
+}
+
+void RtfWriterTest::pictureRoundTrip() {
+    QImage image(3, 2, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    image.setPixel(0, 0, qRgb(255, 0, 0));
+    image.setPixel(2, 1, qRgb(0, 0, 255));
+    QTextDocument document;
+    document.addResource(QTextDocument::ImageResource, QUrl(QStringLiteral("logo")), image);
+    QTextCursor cursor(&document);
+    cursor.insertText(QStringLiteral("Logo: "));
+    QTextImageFormat format;
+    format.setName(QStringLiteral("logo"));
+    format.setWidth(30);
+    format.setHeight(20);
+    cursor.insertImage(format);
+
+    const QByteArray rtf = RtfWriter::toRtf(document);
+    QVERIFY2(rtf.contains("{\\pict\\pngblip\\picw3\\pich2\\picwgoal450\\pichgoal300\r\n"),
+             rtf.constData());
+    QTextDocument reread;
+    QVERIFY(RtfReader().read(rtf, &reread));
+    QCOMPARE(reread.toPlainText(), document.toPlainText());
+    const QTextBlock block = reread.firstBlock();
+    auto fragment = block.begin();
+    ++fragment;
+    QVERIFY(fragment.fragment().charFormat().isImageFormat());
+    const QTextImageFormat read = fragment.fragment().charFormat().toImageFormat();
+    QCOMPARE(read.width(), 30.0);
+    QCOMPARE(read.height(), 20.0);
+    const QImage readImage =
+        reread.resource(QTextDocument::ImageResource, QUrl(read.name())).value<QImage>();
+    QCOMPARE(readImage.convertToFormat(QImage::Format_RGB32), image);
+    // Written again, the picture keeps the bytes it was read from.
+    QCOMPARE(RtfWriter::toRtf(reread), rtf);
+}
+
+void RtfWriterTest::alignmentAndLinkRoundTrip() {
+    QTextDocument document;
+    QTextCursor cursor(&document);
+    const auto paragraph = [&cursor](Qt::Alignment alignment, const QString &text) {
+        QTextBlockFormat format;
+        format.setAlignment(alignment);
+        cursor.insertBlock(format);
+        cursor.insertText(text, QTextCharFormat());
+    };
+    cursor.insertText(QStringLiteral("left"));
+    paragraph(Qt::AlignHCenter, QStringLiteral("centred"));
+    paragraph(Qt::AlignRight, QStringLiteral("right"));
+    paragraph(Qt::AlignJustify, QStringLiteral("justified "));
+    QTextCharFormat link;
+    link.setAnchor(true);
+    link.setAnchorHref(QStringLiteral("https://example.com/price?list=\"a\"&x=1"));
+    link.setFontUnderline(true);
+    cursor.insertText(QStringLiteral("our prices"), link);
+    cursor.insertText(QStringLiteral(" today"), QTextCharFormat());
+    paragraph(Qt::AlignRight, QString());
+    paragraph(Qt::AlignLeft, QStringLiteral("left again"));
+
+    QStringList expected = documentStructure(document);
+    // A quote in an address cannot stand in the field's quoted target; it goes encoded.
+    expected.replaceInStrings(QStringLiteral("\"a\""), QStringLiteral("%22a%22"));
+    QCOMPARE(documentStructure(*writtenAndRead(document)), expected);
 }
 
 void RtfWriterTest::writesToDevice() {

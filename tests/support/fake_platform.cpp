@@ -34,6 +34,15 @@ QString FakePlatform::askText(QWidget *, const QString &prompt, const QString &t
     return answer;
 }
 
+bool FakePlatform::askYesNo(QWidget *, const QString &question, const QString &title) {
+    questions.append({question, title});
+    if (yesNoAnswers.empty())
+        return false;
+    const bool answer = yesNoAnswers.front();
+    yesNoAnswers.pop_front();
+    return answer;
+}
+
 std::optional<QString> FakePlatform::nextFileAnswer() {
     if (fileAnswers.empty())
         return std::nullopt;

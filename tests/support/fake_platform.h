@@ -36,12 +36,14 @@ public:
 
     // Scripted answers, used in order.
     std::deque<QString> textAnswers;                    // askText; empty queue = Cancel
+    std::deque<bool> yesNoAnswers;                      // askYesNo; empty queue = No
     std::deque<QString> fileAnswers;                    // file dialogs; a null QString = Cancel
     std::deque<std::optional<PrintRange>> printAnswers; // print dialog; nullopt = Cancel
 
     // What the program asked for.
     QList<Message> messages;
     QList<Prompt> prompts;
+    QList<Prompt> questions; // askYesNo
     QList<FileDialog> fileDialogs;
     QList<PrintRange> printDialogsPreselected;
     QList<QUrl> openedUrls;
@@ -66,6 +68,7 @@ public:
     void showMessage(QWidget *parent, const QString &text, const QString &title,
                      MessageIcon icon) override;
     QString askText(QWidget *parent, const QString &prompt, const QString &title) override;
+    bool askYesNo(QWidget *parent, const QString &question, const QString &title) override;
     std::optional<QString> chooseSaveFile(QWidget *parent,
                                           const FileDialogRequest &request) override;
     std::optional<QString> chooseOpenFile(QWidget *parent,

@@ -38,6 +38,7 @@ private Q_SLOTS:
     void saveWritesRichTextWhateverTheName_data();
     void saveWritesRichTextWhateverTheName();
     void saveFailureIsToldAndKeepsReport();
+    void saveOverOpenedFileAsksBeforeLosingContent();
 
     void openBringsBackSavedReport();
     void openShowsPlainTextAsIs();
@@ -147,6 +148,47 @@ void ReportCommandsTest::saveFailureIsToldAndKeepsReport() {
     QCOMPARE(m_fixture->platform.messages.constFirst().icon, MessageIcon::Warning);
     QVERIFY(QDir(m_folder->path()).isEmpty());
     QCOMPARE(m_tab->rich()->toPlainText(), m_quote);
+}
+
+void ReportCommandsTest::saveOverOpenedFileAsksBeforeLosingContent() {
+    const QByteArray original =
+        R"({\rtf1{\header Letterhead}{\object\objdata 01}Dear customer\par})";
+    QVERIFY(writeFile(path("letter.rtf"), original));
+    answerFile(path("letter.rtf"));
+    m_fixture->click("Command5");
+    QCOMPARE(m_tab->rich()->toPlainText(), QStringLiteral("Dear customer"));
+    FakePlatform &platform = m_fixture->platform;
+
+    // The same file by another spelling; no answer scripted means No.
+    answerFile(m_folder->path() + QStringLiteral("/./letter.rtf"));
+    m_fixture->click("Command4");
+    QCOMPARE(platform.questions.size(), 1);
+    QVERIFY2(platform.questions[0].prompt.contains(
+                 QLatin1String("headers or footers, an embedded object")),
+             qPrintable(platform.questions[0].prompt));
+    QCOMPARE(fileContent(path("letter.rtf")), original);
+
+    answerFile(path("copy.rtf"));
+    m_fixture->click("Command4");
+    QCOMPARE(platform.questions.size(), 1);
+    QVERIFY(fileContent(path("copy.rtf")).contains("Dear customer"));
+
+    platform.yesNoAnswers.push_back(true);
+    answerFile(path("letter.rtf"));
+    m_fixture->click("Command4");
+    QCOMPARE(platform.questions.size(), 2);
+    QCOMPARE(fileContent(path("letter.rtf")), fileContent(path("copy.rtf")));
+
+    // Once View Report replaces the content, it no longer comes from that file.
+    QVERIFY(writeFile(path("letter.rtf"), original));
+    answerFile(path("letter.rtf"));
+    m_fixture->click("Command5");
+    m_tab->viewReport(QStringLiteral("Jones"), QStringLiteral("Chair"));
+    answerFile(path("letter.rtf"));
+    m_fixture->click("Command4");
+    QCOMPARE(platform.questions.size(), 2);
+    QVERIFY(fileContent(path("letter.rtf")).contains("Jones"));
+    QVERIFY(platform.messages.isEmpty());
 }
 
 void ReportCommandsTest::openBringsBackSavedReport() {

@@ -1,32 +1,11 @@
 #include "cp1252.h"
 
-#include <array>
+#include "code_page_decoder.h"
 
 namespace quillon {
 
-namespace {
-
-// 0x80 to 0x9F, the only range where the code page differs from Latin-1.
-constexpr std::array<char16_t, 32> highControlRange = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
-};
-
-} // namespace
-
-char16_t cp1252ToUnicode(unsigned char byte) {
-    if (byte >= 0x80 && byte <= 0x9F)
-        return highControlRange[byte - 0x80];
-    return byte;
-}
-
 QString decodeCp1252(QByteArrayView bytes) {
-    QString text(bytes.size(), Qt::Uninitialized);
-    QChar *out = text.data();
-    for (char byte : bytes)
-        *out++ = QChar(cp1252ToUnicode(static_cast<unsigned char>(byte)));
-    return text;
+    return CodePageDecoder(1252).decode(bytes);
 }
 
 } // namespace quillon

@@ -1,17 +1,24 @@
 #include "rtf_reader.h"
 
 #include "code_page_decoder.h"
+#include "rtf_field.h"
+#include "rtf_picture.h"
+#include "rtf_table_builder.h"
 #include "rtf_tokenizer.h"
+#include "symbol_font.h"
 
 #include <QColor>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextImageFormat>
+#include <QUrl>
 
 #include <algorithm>
 #include <array>
 #include <map>
 #include <optional>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace quillon {
@@ -23,18 +30,61 @@ constexpr int defaultHalfPoints = 24;
 constexpr int minHalfPoints = 2;
 constexpr int maxHalfPoints = 3276;
 
-// Destinations whose content is not part of the visible text. Those written with \* are
-// skipped without being listed.
+// Destinations whose content is not part of the visible text (\nonesttables: the text that
+// readers without nested tables show in their place). Those written with \* are skipped
+// whatever their name.
 constexpr auto skippedDestinations = std::to_array<std::string_view>({
-    "annotation", "atnauthor",  "atndate",  "atnid",     "author",    "bkmkend",
-    "bkmkstart",  "buptim",     "comment",  "creatim",   "datastore", "doccomm",
-    "falt",       "fldinst",    "filetbl",  "footer",    "footerf",   "footerl",
-    "footerr",    "footnote",   "ftncn",    "ftnsep",    "ftnsepc",   "header",
-    "headerf",    "headerl",    "headerr",  "info",      "keywords",  "listoverridetable",
-    "listtable",  "nonshppict", "object",   "operator",  "pict",      "printim",
-    "private",    "revtbl",     "revtim",   "rsidtbl",   "shp",       "shpinst",
-    "stylesheet", "subject",    "template", "themedata", "title",     "txe",
-    "xe",         "xmlnstbl",
+    "annotation",
+    "atnauthor",
+    "atndate",
+    "atnid",
+    "author",
+    "bkmkend",
+    "bkmkstart",
+    "buptim",
+    "comment",
+    "creatim",
+    "datastore",
+    "doccomm",
+    "falt",
+    "filetbl",
+    "footer",
+    "footerf",
+    "footerl",
+    "footerr",
+    "footnote",
+    "ftncn",
+    "ftnsep",
+    "ftnsepc",
+    "header",
+    "headerf",
+    "headerl",
+    "headerr",
+    "info",
+    "keywords",
+    "listoverridetable",
+    "listtable",
+    "nonesttables",
+    "nonshppict",
+    "object",
+    "operator",
+    "printim",
+    "private",
+    "revtbl",
+    "revtim",
+    "rsidtbl",
+    "shp",
+    "shpinst",
+    "stylesheet",
+    "subject",
+    "tc",
+    "tcn",
+    "template",
+    "themedata",
+    "title",
+    "txe",
+    "xe",
+    "xmlnstbl",
 });
 
 // Skipped destinations that hold content a user sees in other editors, and how to name it when
@@ -42,12 +92,14 @@ constexpr auto skippedDestinations = std::to_array<std::string_view>({
 QString lostContentName(QByteArrayView word) {
     if (word == "object")
         return QStringLiteral("an embedded object");
-    if (word == "pict")
-        return QStringLiteral("a picture");
     if (word.startsWith("header") || word.startsWith("footer"))
         return QStringLiteral("headers or footers");
     if (word == "footnote")
         return QStringLiteral("footnotes");
+    if (word == "annotation")
+        return QStringLiteral("comments");
+    if (word == "tc" || word == "tcn" || word == "xe")
+        return QStringLiteral("index or contents entries");
     return {};
 }
 
@@ -63,7 +115,7 @@ std::optional<char16_t> specialCharacter(QByteArrayView word) {
         {"bullet", 0x2022},    {"emdash", 0x2014},    {"endash", 0x2013}, {"emspace", 0x2003},
         {"enspace", 0x2002},   {"qmspace", 0x2005},   {"lquote", 0x2018}, {"rquote", 0x2019},
         {"ldblquote", 0x201C}, {"rdblquote", 0x201D}, {"tab", u'\t'},     {"cell", u'\t'},
-        {"line", 0x2028},
+        {"nestcell", u'\t'},   {"line", 0x2028},
     };
     const auto found = characters.find(word);
     if (found == characters.end())
@@ -71,7 +123,17 @@ std::optional<char16_t> specialCharacter(QByteArrayView word) {
     return found->second;
 }
 
-enum class Destination { Text, FontTable, ColorTable, Skip };
+// Picture, FieldInstruction and TableProperties gather what the document keeps as structure:
+// an image, a link's target, a nested table's row definition.
+enum class Destination {
+    Text,
+    FontTable,
+    ColorTable,
+    Skip,
+    Picture,
+    FieldInstruction,
+    TableProperties
+};
 
 struct CharState {
     bool bold = false;
@@ -80,12 +142,30 @@ struct CharState {
     int halfPoints = defaultHalfPoints;
     int font = -1; // -1: the document's default font (\deff)
     int color = 0;
+    int link = -1;       // index of the hyperlink target, -1 outside links
+    bool hidden = false; // \v: kept out of the document
 
     bool operator==(const CharState &) const = default;
 };
 
+struct ParagraphState {
+    Qt::Alignment alignment = Qt::AlignLeft;
+    bool inTable = false;
+    int nesting = 0; // \itap
+
+    int tableLevel() const { return std::max(inTable ? 1 : 0, nesting); }
+};
+
+// A font table entry: its name, and how its bytes are read.
+struct FontEntry {
+    QString name;
+    int codePage = 0; // 0: the document's code page
+    SymbolFont symbols = SymbolFont::None;
+};
+
 struct GroupState {
     CharState chars;
+    ParagraphState paragraph;
     int unicodeSkip = 1;
     Destination destination = Destination::Text;
 };
@@ -113,7 +193,8 @@ void replaceLoneSurrogates(QString &text) {
 class DocumentBuilder {
 public:
     DocumentBuilder(QTextDocument *document, QStringList *lost)
-        : m_cursor(document)
+        : m_document(document)
+        , m_cursor(document)
         , m_lost(lost) {}
 
     // The reason on failure.
@@ -122,23 +203,35 @@ public:
 private:
     void handleWord(const RtfToken &token);
     void handleTextWord(const RtfToken &token);
+    bool handleStructureWord(const RtfToken &token);
     void handleSymbol(char symbol);
-    void setCodePage(int codePage);
+    void closeDestination();
+    void placeContent(int tableLevel);
+    void applyAlignment();
+    void finishDocument();
+    void insertPicture();
     void appendBytes(QByteArrayView bytes);
     void flushBytes();
+    QString decodeBytes(QByteArrayView bytes);
+    CodePageDecoder &decoderFor(int requested);
     void appendText(const QString &text);
     void appendFontTableText(const QString &text);
     void appendColorTableText(const QString &text);
     void breakParagraph();
     void flushText();
     QTextCharFormat charFormat(const CharState &chars) const;
+    void noteLost(const QString &what);
 
+    QTextDocument *m_document;
     QTextCursor m_cursor;
     QStringList *m_lost;
     GroupState m_state;
     std::vector<GroupState> m_stack;
-    CodePageDecoder m_decoder;
+    int m_documentCodePage = 1252;
+    // Opening a system converter is costly, and text switches between a few fonts often.
+    std::map<int, CodePageDecoder> m_decoders;
     QByteArray m_bytes;
+    int m_footnoteMarks = 0;
     int m_fallbackToSkip = 0;
 
     QString m_text;
@@ -146,13 +239,24 @@ private:
     bool m_paragraphPending = false;
 
     int m_defaultFont = 0;
-    std::map<int, QString> m_fonts;
+    std::map<int, FontEntry> m_fonts;
     int m_fontEntry = -1;
+    int m_fontCharset = -1;
     QString m_fontName;
 
     std::vector<std::optional<QColor>> m_colors;
     std::array<int, 3> m_rgb = {0, 0, 0};
     bool m_colorGiven = false;
+
+    // After \*, the destination the group had before: the next word may name one this reader
+    // keeps after all.
+    std::optional<Destination> m_starredFrom;
+    RtfTableBuilder m_tables{&m_cursor};
+    Qt::Alignment m_blockAlignment = Qt::AlignLeft; // of the block the cursor is in
+    RtfPicture m_picture;
+    int m_pictureCount = 0;
+    QString m_fieldInstruction;
+    QStringList m_links;
 };
 
 std::optional<QString> DocumentBuilder::build(QByteArrayView data) {
@@ -182,6 +286,7 @@ std::optional<QString> DocumentBuilder::build(QByteArrayView data) {
         case RtfToken::Type::GroupOpen:
             flushBytes();
             m_fallbackToSkip = 0;
+            m_starredFrom.reset();
             if (m_stack.size() + 1 >= static_cast<size_t>(RtfReader::maxGroupDepth))
                 return QStringLiteral("Groups are nested deeper than %1 levels")
                     .arg(RtfReader::maxGroupDepth);
@@ -191,12 +296,16 @@ std::optional<QString> DocumentBuilder::build(QByteArrayView data) {
             flushBytes();
             m_fallbackToSkip = 0;
             if (m_stack.empty()) {
-                flushText();
+                finishDocument();
                 return std::nullopt;
             }
+            m_starredFrom.reset();
             if (m_state.destination == Destination::FontTable)
                 appendFontTableText(QStringLiteral(";")); // an entry closed without its ';'
-            m_state = m_stack.back();
+            if (m_state.destination != m_stack.back().destination)
+                closeDestination();
+            else
+                m_state = m_stack.back();
             m_stack.pop_back();
             break;
         case RtfToken::Type::ControlWord:
@@ -216,6 +325,9 @@ std::optional<QString> DocumentBuilder::build(QByteArrayView data) {
             appendBytes(token.text);
             break;
         case RtfToken::Type::BinaryData:
+            if (m_state.destination == Destination::Picture)
+                m_picture.appendBinary(token.text);
+            break;
         case RtfToken::Type::End:
             break;
         }
@@ -223,34 +335,53 @@ std::optional<QString> DocumentBuilder::build(QByteArrayView data) {
     if (tokenizer.hasError())
         return tokenizer.errorString();
     flushBytes();
-    flushText();
+    finishDocument();
     return std::nullopt;
 }
 
 void DocumentBuilder::handleWord(const RtfToken &token) {
-    if (m_state.destination == Destination::Skip)
-        return;
     const QByteArrayView word = token.word;
     const int parameter = token.parameter;
+    const std::optional<Destination> starredFrom = std::exchange(m_starredFrom, std::nullopt);
+    if (starredFrom == Destination::Text &&
+        (word == "shppict" || word == "nesttableprops" || word == "fldinst")) {
+        // Ignorable destinations that hold what the document keeps.
+        m_state.destination = Destination::Text;
+    }
+    if (m_state.destination == Destination::Skip) {
+        // Destinations written with \* are skipped whatever they are; some still hold content.
+        if (starredFrom == Destination::Text)
+            noteLost(lostContentName(word));
+        return;
+    }
 
-    if (word == "fonttbl") {
+    if (m_state.destination == Destination::Picture) {
+        m_picture.handleWord(word, parameter);
+    } else if (m_state.destination == Destination::Text && word == "pict") {
+        m_state.destination = Destination::Picture;
+        m_picture = RtfPicture();
+    } else if (m_state.destination == Destination::Text && word == "fldinst") {
+        m_state.destination = Destination::FieldInstruction;
+        m_fieldInstruction.clear();
+    } else if (m_state.destination == Destination::Text && word == "nesttableprops") {
+        m_state.destination = Destination::TableProperties;
+    } else if (word == "fonttbl") {
         m_state.destination = Destination::FontTable;
     } else if (word == "colortbl") {
         m_state.destination = Destination::ColorTable;
         m_colors.clear();
     } else if (isSkippedDestination(word)) {
-        if (const QString lost = lostContentName(word);
-            !lost.isEmpty() && m_state.destination == Destination::Text && !m_lost->contains(lost))
-            m_lost->append(lost);
+        if (m_state.destination == Destination::Text)
+            noteLost(lostContentName(word));
         m_state.destination = Destination::Skip;
     } else if (word == "ansicpg") {
-        setCodePage(parameter);
+        m_documentCodePage = parameter;
     } else if (word == "mac") {
-        setCodePage(10000);
+        m_documentCodePage = 10000;
     } else if (word == "pc") {
-        setCodePage(437);
+        m_documentCodePage = 437;
     } else if (word == "pca") {
-        setCodePage(850);
+        m_documentCodePage = 850;
     } else if (word == "deff") {
         m_defaultFont = parameter;
     } else if (word == "uc") {
@@ -267,7 +398,10 @@ void DocumentBuilder::handleWord(const RtfToken &token) {
     } else if (m_state.destination == Destination::FontTable) {
         if (word == "f") {
             m_fontEntry = parameter;
+            m_fontCharset = -1;
             m_fontName.clear();
+        } else if (word == "fcharset") {
+            m_fontCharset = parameter;
         }
     } else if (m_state.destination == Destination::ColorTable) {
         const int component = std::clamp(parameter, 0, 255);
@@ -291,7 +425,10 @@ void DocumentBuilder::handleTextWord(const RtfToken &token) {
     const bool on = !token.hasParameter || parameter != 0;
     CharState &chars = m_state.chars;
 
-    if (word == "par" || word == "sect" || word == "page" || word == "row") {
+    if (handleStructureWord(token)) {
+        return;
+    } else if (word == "par" || word == "sect" || word == "page" || word == "row" ||
+               word == "nestrow") {
         breakParagraph();
     } else if (const auto character = specialCharacter(word)) {
         appendText(QString(QChar(*character)));
@@ -311,11 +448,150 @@ void DocumentBuilder::handleTextWord(const RtfToken &token) {
         chars.font = parameter;
     } else if (word == "cf") {
         chars.color = parameter;
+    } else if (word == "v") {
+        chars.hidden = on;
+    } else if (word == "chftn") {
+        // The footnote's own text is skipped with its destination; its mark stays, numbered as
+        // Word numbers automatic footnotes.
+        appendText(QString::number(++m_footnoteMarks));
     } else if (word == "plain") {
         chars = CharState();
     }
-    // Paragraph properties (\pard and the rest) are not kept: the document carries text and
-    // character formatting only.
+}
+
+// Paragraph alignment and tables.
+bool DocumentBuilder::handleStructureWord(const RtfToken &token) {
+    const QByteArrayView word = token.word;
+    ParagraphState &paragraph = m_state.paragraph;
+    // Row definitions inside \nesttableprops belong to the nested table they end.
+    const int definitionLevel = m_state.destination == Destination::TableProperties
+                                    ? std::max(2, paragraph.tableLevel())
+                                    : 1;
+    const bool inText = m_state.destination == Destination::Text;
+    if (word == "pard") {
+        paragraph = ParagraphState();
+    } else if (word == "ql") {
+        paragraph.alignment = Qt::AlignLeft;
+    } else if (word == "qc") {
+        paragraph.alignment = Qt::AlignHCenter;
+    } else if (word == "qr") {
+        paragraph.alignment = Qt::AlignRight;
+    } else if (word == "qj" || word == "qd") {
+        paragraph.alignment = Qt::AlignJustify;
+    } else if (word == "intbl") {
+        paragraph.inTable = !token.hasParameter || token.parameter != 0;
+    } else if (word == "itap") {
+        paragraph.nesting = std::max(0, token.parameter);
+    } else if (word == "trowd") {
+        m_tables.startRowDefinition(definitionLevel);
+    } else if (word == "cellx") {
+        m_tables.addCellEdge(definitionLevel, token.parameter);
+    } else if ((word == "cell" || word == "row" || word == "nestcell" || word == "nestrow") &&
+               inText && paragraph.tableLevel() == 0 && m_tables.openTables() == 0) {
+        // Table marks outside any table: read as the tab and paragraph end they look like.
+        return false;
+    } else if (word == "cell" || word == "nestcell") {
+        if (inText) {
+            // The cell's last paragraph ends here, in the cell, even when it is empty: after
+            // "a\par" the cell holds "a" and an empty paragraph.
+            placeContent(word == "cell" ? 1 : std::max(2, paragraph.tableLevel()));
+            if (std::exchange(m_paragraphPending, false))
+                m_text += u'\n';
+            applyAlignment();
+            flushText();
+            m_tables.endCell(word == "cell" ? 1 : std::max(2, paragraph.tableLevel()));
+            m_paragraphPending = false;
+            m_blockAlignment = m_cursor.blockFormat().alignment();
+        }
+    } else if (word == "row" || word == "nestrow") {
+        // Writers reset the paragraph format before the row end: it is no paragraph's.
+        if (inText || m_state.destination == Destination::TableProperties) {
+            flushText();
+            m_tables.endRow(word == "row" ? 1 : std::max(2, paragraph.tableLevel()));
+            m_paragraphPending = false;
+            m_blockAlignment = m_cursor.blockFormat().alignment();
+        }
+    } else {
+        return false;
+    }
+    return true;
+}
+
+// Ends a destination group, whose content the reader gathered, back in the group around it.
+void DocumentBuilder::closeDestination() {
+    const Destination inner = m_state.destination;
+    m_state = m_stack.back();
+    if (inner == Destination::Picture) {
+        insertPicture();
+    } else if (inner == Destination::FieldInstruction) {
+        // The field's result, in the rest of the field group, shows the link. Control
+        // characters are no part of an address and could not be written back.
+        QString target = hyperlinkTarget(m_fieldInstruction);
+        target.removeIf([](QChar c) { return isUnwantedCharacter(c.unicode()); });
+        if (!target.isEmpty()) {
+            m_links.append(target);
+            m_state.chars.link = static_cast<int>(m_links.size()) - 1;
+        }
+    }
+}
+
+// Opens, closes and enters tables so that content goes where the paragraph's table level says.
+void DocumentBuilder::placeContent(int tableLevel) {
+    if (m_tables.isPlacedFor(tableLevel))
+        return;
+    // The alignment in force already belongs to the paragraph after the move.
+    flushText();
+    m_tables.placeFor(tableLevel);
+    // A paragraph mark before a table or cell change ends a paragraph the move ends anyway.
+    m_paragraphPending = false;
+    m_blockAlignment = m_cursor.blockFormat().alignment();
+}
+
+// Gives the paragraph being read its alignment. Blocks made by a line break in inserted text
+// take the format of the block before, so only a change needs a word to the document.
+void DocumentBuilder::applyAlignment() {
+    if (m_state.destination != Destination::Text || m_state.paragraph.alignment == m_blockAlignment)
+        return;
+    if (m_paragraphPending)
+        return; // the paragraph that ended has its alignment; the next one has not begun
+    flushText();
+    QTextBlockFormat format;
+    format.setAlignment(m_state.paragraph.alignment);
+    m_cursor.mergeBlockFormat(format);
+    m_blockAlignment = m_state.paragraph.alignment;
+}
+
+// Tables still open at the end close there, taking their cell widths.
+void DocumentBuilder::finishDocument() {
+    applyAlignment();
+    flushText();
+    m_tables.placeFor(0);
+}
+
+void DocumentBuilder::insertPicture() {
+    const QImage image = m_picture.decode();
+    if (image.isNull()) {
+        noteLost(m_picture.lostName());
+        return;
+    }
+    placeContent(m_state.paragraph.tableLevel());
+    if (m_paragraphPending) {
+        m_text += u'\n';
+        m_paragraphPending = false;
+    }
+    applyAlignment();
+    flushText();
+    const QUrl name(QStringLiteral("rtf-picture:%1").arg(++m_pictureCount));
+    m_document->addResource(QTextDocument::ImageResource, name, image);
+    QTextImageFormat format;
+    format.setName(name.toString());
+    const QSizeF size = m_picture.displaySize(image);
+    format.setWidth(size.width());
+    format.setHeight(size.height());
+    format.setProperty(pictureDataProperty, m_picture.data());
+    format.setProperty(pictureTypeProperty, m_picture.type());
+    m_cursor.insertImage(format);
+    m_picture = RtfPicture();
 }
 
 void DocumentBuilder::handleSymbol(char symbol) {
@@ -323,6 +599,7 @@ void DocumentBuilder::handleSymbol(char symbol) {
         return;
     switch (symbol) {
     case '*':
+        m_starredFrom = m_state.destination;
         m_state.destination = Destination::Skip;
         break;
     case '\\':
@@ -336,6 +613,9 @@ void DocumentBuilder::handleSymbol(char symbol) {
     case '_':
         appendText(QString(QChar(0x2011)));
         break;
+    case '-':
+        appendText(QString(QChar::SoftHyphen));
+        break;
     case '\r':
     case '\n':
         breakParagraph();
@@ -344,28 +624,48 @@ void DocumentBuilder::handleSymbol(char symbol) {
         appendText(QStringLiteral("\t"));
         break;
     default:
-        // \- (optional hyphen), \| and \: (index entries) show nothing.
+        // \| and \: (index entries) show nothing.
         break;
     }
 }
 
-void DocumentBuilder::setCodePage(int codePage) {
-    // Opening a system converter is costly; files repeat the same code page often.
-    if (codePage != m_decoder.codePage())
-        m_decoder = CodePageDecoder(codePage);
-}
-
 void DocumentBuilder::appendBytes(QByteArrayView bytes) {
-    if (m_state.destination != Destination::Skip)
+    if (m_state.destination == Destination::Picture)
+        m_picture.appendHex(bytes);
+    else if (m_state.destination != Destination::Skip)
         m_bytes.append(bytes);
 }
 
 void DocumentBuilder::flushBytes() {
     if (m_bytes.isEmpty())
         return;
-    const QString text = m_decoder.decode(m_bytes);
+    const QString text = decodeBytes(m_bytes);
     m_bytes.clear();
     appendText(text);
+}
+
+QString DocumentBuilder::decodeBytes(QByteArrayView bytes) {
+    // A font table entry's name is in the entry's own character set.
+    FontEntry font;
+    if (m_state.destination == Destination::FontTable) {
+        font.codePage = codePageOfCharset(m_fontCharset);
+    } else if (const auto found =
+                   m_fonts.find(m_state.chars.font < 0 ? m_defaultFont : m_state.chars.font);
+               found != m_fonts.end()) {
+        font = found->second;
+    }
+    if (font.symbols != SymbolFont::None)
+        return decodeSymbolFont(font.symbols, bytes);
+    return decoderFor(font.codePage != 0 ? font.codePage : m_documentCodePage).decode(bytes);
+}
+
+CodePageDecoder &DocumentBuilder::decoderFor(int requested) {
+    // Keyed by what the decoder can use, so that a file naming many unknown code pages opens one.
+    const int codePage = knownCodePageOr1252(requested);
+    auto found = m_decoders.find(codePage);
+    if (found == m_decoders.end())
+        found = m_decoders.emplace(codePage, CodePageDecoder(codePage)).first;
+    return found->second;
 }
 
 void DocumentBuilder::appendText(const QString &text) {
@@ -378,10 +678,29 @@ void DocumentBuilder::appendText(const QString &text) {
     case Destination::ColorTable:
         appendColorTableText(text);
         return;
+    case Destination::FieldInstruction:
+        m_fieldInstruction += text;
+        return;
     case Destination::Skip:
+    case Destination::Picture:
+    case Destination::TableProperties:
         return;
     }
 
+    if (text.isEmpty())
+        return;
+    if (m_state.chars.hidden) {
+        noteLost(QStringLiteral("hidden text"));
+        return;
+    }
+
+    placeContent(m_state.paragraph.tableLevel());
+    if (m_paragraphPending && m_state.paragraph.alignment != m_blockAlignment) {
+        // A new paragraph with another alignment starts in a block of its own.
+        m_text += u'\n';
+        m_paragraphPending = false;
+        applyAlignment();
+    }
     if (m_state.chars != m_textChars && !m_text.isEmpty())
         flushText();
     m_textChars = m_state.chars;
@@ -402,8 +721,11 @@ void DocumentBuilder::appendFontTableText(const QString &text) {
                 m_fontName += c;
             continue;
         }
-        if (m_fontEntry >= 0 && !m_fontName.trimmed().isEmpty())
-            m_fonts[m_fontEntry] = m_fontName.trimmed();
+        if (m_fontEntry >= 0 && !m_fontName.trimmed().isEmpty()) {
+            const QString name = m_fontName.trimmed();
+            m_fonts[m_fontEntry] = {name, codePageOfCharset(m_fontCharset),
+                                    symbolFontOf(name, m_fontCharset)};
+        }
         m_fontEntry = -1;
         m_fontName.clear();
     }
@@ -425,10 +747,13 @@ void DocumentBuilder::appendColorTableText(const QString &text) {
 void DocumentBuilder::breakParagraph() {
     if (m_state.destination != Destination::Text)
         return;
+    placeContent(m_state.paragraph.tableLevel());
     // The paragraph mark only ends the current paragraph; the next one starts with its first
     // content, so the mark after the last paragraph adds no empty paragraph.
     if (m_paragraphPending)
         m_text += u'\n';
+    m_paragraphPending = false;
+    applyAlignment();
     m_paragraphPending = true;
 }
 
@@ -440,6 +765,11 @@ void DocumentBuilder::flushText() {
     m_text.clear();
 }
 
+void DocumentBuilder::noteLost(const QString &what) {
+    if (!what.isEmpty() && !m_lost->contains(what))
+        m_lost->append(what);
+}
+
 QTextCharFormat DocumentBuilder::charFormat(const CharState &chars) const {
     QTextCharFormat format;
     format.setFontWeight(chars.bold ? QFont::Bold : QFont::Normal);
@@ -447,11 +777,19 @@ QTextCharFormat DocumentBuilder::charFormat(const CharState &chars) const {
     format.setFontUnderline(chars.underline);
     format.setFontPointSize(chars.halfPoints / 2.0);
     const auto font = m_fonts.find(chars.font < 0 ? m_defaultFont : chars.font);
-    if (font != m_fonts.end() && !font->second.isEmpty())
-        format.setFontFamilies({font->second});
+    // Text read from Symbol or Wingdings is Unicode now, which an ordinary font shows; in the
+    // symbol font itself it would show other signs, and written back under that font's name it
+    // would read back as other characters.
+    if (font != m_fonts.end() && !font->second.name.isEmpty() &&
+        font->second.symbols != SymbolFont::Symbol && font->second.symbols != SymbolFont::Wingdings)
+        format.setFontFamilies({font->second.name});
     if (chars.color >= 0 && static_cast<size_t>(chars.color) < m_colors.size() &&
         m_colors[static_cast<size_t>(chars.color)])
         format.setForeground(*m_colors[static_cast<size_t>(chars.color)]);
+    if (chars.link >= 0) {
+        format.setAnchor(true);
+        format.setAnchorHref(m_links[chars.link]);
+    }
     return format;
 }
 

@@ -9,10 +9,15 @@ class QTextDocument;
 namespace quillon {
 
 // Reads RTF into a QTextDocument: paragraphs, line breaks, tabs, bold, italic, underline, font
-// size, font and text colour. Text is decoded in the code page of \ansicpg (1252 when absent or
-// unknown), \uN with \ucN fallback skipping; destinations the document does not show (style
-// sheet, information, pictures, objects, headers, footers, anything marked \*) are skipped whole,
-// and \binN data by its byte count.
+// size, font and text colour, paragraph alignment, tables (nested ones as nested tables, cell
+// widths as column widths), PNG and JPEG pictures as images, and HYPERLINK fields as anchors.
+// Text is decoded in the code page of its font's character set (\fcharset), or else in that of
+// \ansicpg (1252 when absent or unknown); symbol fonts (Symbol, Wingdings) give the characters
+// they show. \uN with \ucN fallback skipping. Destinations the document does not show (style
+// sheet, information, pictures in other formats, objects, headers, footers, footnotes, index and
+// contents entries, the plain text that stands in for nested tables, anything else marked \*) are
+// skipped whole, and \binN data by its byte count; so is hidden text (\v). A footnote's mark
+// (\chftn) is kept as its number.
 //
 // Edge rules, chosen to match what Word-family readers do:
 // - A paragraph mark (\par) ends a paragraph; the empty paragraph after the last one is not
@@ -23,10 +28,14 @@ namespace quillon {
 //   maxGroupDepth, or the errors of RtfTokenizer. The document then holds a partial result, so
 //   callers read into a document of their own and keep it only on success.
 //
-// Time is linear in the input and memory is bounded by it.
+// Time is linear in the input and memory is bounded by it, but for what Qt's tables cost (see
+// RtfTableBuilder) and for pictures, which are decoded only when their pixels would fit in
+// RtfPicture::maxDecodedBytes.
 class RtfReader {
 public:
-    static constexpr int maxGroupDepth = 1000;
+    // Deep enough for every real file (an e-mail program's HTML carried in RTF nests some thousands
+    // deep); the limit only keeps the group stack in proportion to the file.
+    static constexpr int maxGroupDepth = 100'000;
 
     // Replaces the content of `document`. True on success.
     bool read(QByteArrayView data, QTextDocument *document);

@@ -8,6 +8,9 @@
 
 namespace quillon {
 
+// The value of a hexadecimal digit, or -1 for any other character.
+int hexValue(char c);
+
 // One piece of an RTF file. Views point into the tokenizer's input and live as long as it does.
 struct RtfToken {
     enum class Type {

@@ -1,17 +1,36 @@
 #include "rtf_writer.h"
 
+#include "rtf_picture.h"
+#include "rtf_units.h"
+
+#include <QBuffer>
 #include <QColor>
 #include <QIODevice>
+#include <QImage>
+#include <QPixmap>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <QTextTable>
 
 #include <cmath>
+#include <optional>
 
 namespace quillon {
 
 namespace {
 
 constexpr int defaultHalfPoints = 24;
+// Cell widths for tables that give none: a Letter page's text width shared evenly.
+constexpr int defaultTableTwips = 9360;
+// Hex digits of picture data per line.
+constexpr int hexLineLength = 128;
+
+// A length for \cellx or \picwgoal: at least 1, at most maxLengthTwips (NaN gives 1).
+int twipsInRange(double twips) {
+    if (!(twips >= 1))
+        return 1;
+    return static_cast<int>(std::lround(std::min(twips, double(maxLengthTwips))));
+}
 
 // The character formatting that RTF carries, as font and colour table indexes. Colour 0 is the
 // "auto" colour.
@@ -24,6 +43,14 @@ struct RunFormat {
     int color = 0;
 };
 
+// What a paragraph's \pard words set: its alignment and its table nesting level.
+struct ParagraphFormat {
+    Qt::Alignment alignment = Qt::AlignLeft;
+    int level = 0;
+
+    bool operator==(const ParagraphFormat &) const = default;
+};
+
 class RtfOutput {
 public:
     explicit RtfOutput(const QTextDocument &document);
@@ -31,7 +58,14 @@ public:
     QByteArray result() const;
 
 private:
-    void writeBlock(const QTextBlock &block);
+    void writeFrame(const QTextFrame *frame, int level);
+    void writeTable(const QTextTable *table, int level);
+    void writeRowDefinition(const QTextTable *table, int level);
+    void writeCell(const QTextTableCell &cell, int level);
+    void writeBlock(const QTextBlock &block, int level, const char *end);
+    void writeParagraphFormat(const ParagraphFormat &format);
+    void switchLink(const QString &target);
+    void writePicture(const QTextImageFormat &format);
     void switchTo(const RunFormat &format);
     void writeText(const QString &text);
     void word(const char *name, int parameter);
@@ -41,12 +75,17 @@ private:
     int fontIndex(const QString &family);
     int colorIndex(const QColor &color);
 
+    const QTextDocument &m_document;
     QFont m_defaultFont;
     QStringList m_fonts;
     QList<QColor> m_colors;
     QByteArray m_body;
     RunFormat m_current;
     bool m_needsDelimiter = false;
+    // Empty after a cell or row end, so that the next paragraph states its format again.
+    std::optional<ParagraphFormat> m_paragraph = ParagraphFormat();
+    QString m_link;
+    RunFormat m_formatBeforeLink;
 };
 
 // Font names as readers give them back: without control characters or surrounding blanks.
@@ -74,10 +113,10 @@ QByteArray fontTableName(const QString &name) {
 }
 
 RtfOutput::RtfOutput(const QTextDocument &document)
-    : m_defaultFont(document.defaultFont()) {
+    : m_document(document)
+    , m_defaultFont(document.defaultFont()) {
     fontIndex(m_defaultFont.family()); // font 0, the \deff font
-    for (QTextBlock block = document.begin(); block.isValid(); block = block.next())
-        writeBlock(block);
+    writeFrame(document.rootFrame(), 0);
 }
 
 QByteArray RtfOutput::result() const {
@@ -97,16 +136,179 @@ QByteArray RtfOutput::result() const {
     return rtf;
 }
 
-void RtfOutput::writeBlock(const QTextBlock &block) {
+void RtfOutput::writeFrame(const QTextFrame *frame, int level) {
+    for (auto it = frame->begin(); !it.atEnd(); ++it) {
+        if (const auto *table = qobject_cast<const QTextTable *>(it.currentFrame()))
+            writeTable(table, level + 1);
+        else if (it.currentFrame())
+            writeFrame(it.currentFrame(), level);
+        else
+            writeBlock(it.currentBlock(), level, "par");
+    }
+}
+
+// Top-level rows give their definition before their cells, nested rows after them in
+// \nesttableprops, followed by an empty paragraph for readers that know no nesting.
+void RtfOutput::writeTable(const QTextTable *table, int level) {
+    for (int row = 0; row < table->rows(); ++row) {
+        if (level == 1)
+            writeRowDefinition(table, level);
+        for (int column = 0; column < table->columns(); ++column) {
+            const QTextTableCell cell = table->cellAt(row, column);
+            if (cell.row() == row && cell.column() == column) {
+                writeCell(cell, level);
+            } else {
+                // A cell covered by a span: an empty one keeps the grid.
+                writeParagraphFormat({Qt::AlignLeft, level});
+                word(level == 1 ? "cell" : "nestcell");
+            }
+            m_paragraph.reset();
+        }
+        if (level == 1) {
+            word("row");
+        } else {
+            m_body += "{\\*\\nesttableprops";
+            writeRowDefinition(table, level);
+            word("nestrow");
+            m_body += "}{\\nonesttables\\par}";
+        }
+        m_body += "\r\n";
+        m_needsDelimiter = false;
+    }
+}
+
+void RtfOutput::writeRowDefinition(const QTextTable *table, int level) {
+    word("trowd");
+    if (level > 1)
+        word("itap", level);
+    const QList<QTextLength> widths = table->format().columnWidthConstraints();
+    const int columns = table->columns();
+    int edge = 0;
+    for (int column = 0; column < columns; ++column) {
+        const QTextLength width = widths.value(column);
+        double twips = defaultTableTwips / double(columns);
+        if (width.type() == QTextLength::FixedLength)
+            twips = width.rawValue() * twipsPerDocumentUnit;
+        else if (width.type() == QTextLength::PercentageLength)
+            twips = defaultTableTwips * width.rawValue() / 100;
+        edge += twipsInRange(twips);
+        word("cellx", edge);
+    }
+}
+
+// The cell's paragraphs and nested tables; its last paragraph ends with the cell's end mark
+// instead of \par. Qt keeps a block after every table, so the last item is a block.
+void RtfOutput::writeCell(const QTextTableCell &cell, int level) {
+    for (auto it = cell.begin(); !it.atEnd(); ++it) {
+        if (const auto *table = qobject_cast<const QTextTable *>(it.currentFrame())) {
+            writeTable(table, level + 1);
+        } else if (it.currentFrame()) {
+            writeFrame(it.currentFrame(), level);
+        } else {
+            auto next = it;
+            ++next;
+            const char *end = "par";
+            if (next.atEnd())
+                end = level == 1 ? "cell" : "nestcell";
+            writeBlock(it.currentBlock(), level, end);
+        }
+    }
+}
+
+void RtfOutput::writeBlock(const QTextBlock &block, int level, const char *end) {
+    writeParagraphFormat({block.blockFormat().alignment() & Qt::AlignHorizontal_Mask, level});
     for (auto it = block.begin(); !it.atEnd(); ++it) {
         const QTextFragment fragment = it.fragment();
         if (!fragment.isValid())
             continue;
-        switchTo(runFormat(fragment.charFormat()));
-        writeText(fragment.text());
+        const QTextCharFormat format = fragment.charFormat();
+        switchLink(format.isAnchor() ? format.anchorHref() : QString());
+        switchTo(runFormat(format));
+        if (format.isImageFormat())
+            writePicture(format.toImageFormat());
+        else
+            writeText(fragment.text());
     }
-    word("par");
+    switchLink(QString());
+    word(end);
     m_body += "\r\n";
+    m_needsDelimiter = false;
+}
+
+void RtfOutput::writeParagraphFormat(const ParagraphFormat &format) {
+    if (m_paragraph == format)
+        return;
+    m_paragraph = format;
+    word("pard");
+    if (format.level > 0)
+        word("intbl");
+    if (format.level > 1)
+        word("itap", format.level);
+    if (format.alignment & Qt::AlignHCenter)
+        word("qc");
+    else if (format.alignment & (Qt::AlignRight | Qt::AlignTrailing))
+        word("qr");
+    else if (format.alignment & Qt::AlignJustify)
+        word("qj");
+}
+
+// A link is a HYPERLINK field; formatting inside the field's result group ends with it.
+void RtfOutput::switchLink(const QString &target) {
+    if (target == m_link)
+        return;
+    if (!m_link.isEmpty()) {
+        m_body += "}}";
+        m_current = m_formatBeforeLink;
+        m_needsDelimiter = false;
+    }
+    m_link = target;
+    if (target.isEmpty())
+        return;
+    m_formatBeforeLink = m_current;
+    m_body += "{\\field{\\*\\fldinst HYPERLINK \"";
+    QString quoted = target;
+    quoted.replace(u'\\', QStringLiteral("\\\\")); // field codes double backslashes
+    quoted.replace(u'"', QStringLiteral("%22"));
+    m_needsDelimiter = false;
+    writeText(quoted);
+    m_body += "\"}{\\fldrslt ";
+    m_needsDelimiter = false;
+}
+
+// Pictures read from a file go back as they came; others are written as PNG.
+void RtfOutput::writePicture(const QTextImageFormat &format) {
+    QByteArray data = format.property(pictureDataProperty).toByteArray();
+    QByteArray type = format.property(pictureTypeProperty).toByteArray();
+    const QVariant resource =
+        m_document.resource(QTextDocument::ImageResource, QUrl(format.name()));
+    QImage image = resource.value<QImage>();
+    if (image.isNull())
+        image = resource.value<QPixmap>().toImage();
+    if (data.isEmpty() || (type != "png" && type != "jpeg")) {
+        if (image.isNull())
+            return;
+        QBuffer buffer(&data);
+        buffer.open(QIODevice::WriteOnly);
+        image.save(&buffer, "PNG");
+        type = "png";
+    }
+    const QSizeF shown(format.width() > 0 ? format.width() : image.width(),
+                       format.height() > 0 ? format.height() : image.height());
+    m_body += "{\\pict";
+    word(type == "png" ? "pngblip" : "jpegblip");
+    if (!image.isNull()) {
+        word("picw", image.width());
+        word("pich", image.height());
+    }
+    word("picwgoal", twipsInRange(shown.width() * twipsPerDocumentUnit));
+    word("pichgoal", twipsInRange(shown.height() * twipsPerDocumentUnit));
+    const QByteArray hex = data.toHex();
+    for (qsizetype start = 0; start < hex.size(); start += hexLineLength) {
+        m_body += "\r\n";
+        m_body += QByteArrayView(hex).sliced(
+            start, std::min<qsizetype>(hexLineLength, hex.size() - start));
+    }
+    m_body += '}';
     m_needsDelimiter = false;
 }
 

@@ -1,0 +1,145 @@
+#include "rtf_table_builder.h"
+
+#include "rtf_units.h"
+
+#include <QTextTable>
+
+#include <algorithm>
+
+namespace quillon {
+
+namespace {
+
+// Rows are added a sixteenth of the table at a time: every addition rescans all cells, and
+// QTextTable::removeRows, which takes away the unused ones at the end, takes time in the square
+// of the cells it removes, so fewer additions cost a larger removal.
+constexpr int rowGrowthDivisor = 16;
+
+} // namespace
+
+int RtfTableBuilder::clampLevel(int level) {
+    return std::clamp(level, 0, maxNesting);
+}
+
+bool RtfTableBuilder::isPlacedFor(int level) const {
+    if (static_cast<int>(m_open.size()) != clampLevel(level))
+        return false;
+    if (m_open.empty())
+        return true;
+    const OpenTable &open = m_open.back();
+    return !open.rowEnded && open.row == open.cursorRow && open.column == open.cursorColumn;
+}
+
+void RtfTableBuilder::placeFor(int level) {
+    level = clampLevel(level);
+    while (static_cast<int>(m_open.size()) > level)
+        closeTable();
+    if (!m_open.empty())
+        enterCell(m_open.back());
+    while (static_cast<int>(m_open.size()) < level)
+        openTable();
+}
+
+void RtfTableBuilder::endCell(int level) {
+    placeFor(level);
+    if (m_open.empty())
+        return;
+    OpenTable &open = m_open.back();
+    open.column = std::min(open.column + 1, maxColumns - 1);
+}
+
+void RtfTableBuilder::endRow(int level) {
+    level = clampLevel(level);
+    while (static_cast<int>(m_open.size()) > level)
+        closeTable();
+    if (static_cast<int>(m_open.size()) < level || m_open.empty())
+        return;
+    OpenTable &open = m_open.back();
+    open.rowEnded = true;
+    const std::vector<int> &definition = m_definitions[static_cast<size_t>(level)];
+    if (definition.size() > open.edges.size())
+        open.edges = definition;
+}
+
+void RtfTableBuilder::startRowDefinition(int level) {
+    m_definitions[static_cast<size_t>(clampLevel(level))].clear();
+}
+
+void RtfTableBuilder::addCellEdge(int level, int twips) {
+    std::vector<int> &definition = m_definitions[static_cast<size_t>(clampLevel(level))];
+    if (static_cast<int>(definition.size()) < maxColumns)
+        definition.push_back(twips);
+}
+
+void RtfTableBuilder::openTable() {
+    QTextTableFormat format;
+    format.setBorder(1);
+    format.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
+    format.setBorderCollapse(true);
+    format.setCellPadding(4);
+    format.setCellSpacing(0);
+    OpenTable open;
+    open.table = m_cursor->insertTable(1, 1, format);
+    m_open.push_back(open);
+}
+
+void RtfTableBuilder::enterCell(OpenTable &open) {
+    if (open.rowEnded) {
+        open.rowEnded = false;
+        ++open.row;
+        open.column = 0;
+    }
+    if (open.row == open.cursorRow && open.column == open.cursorColumn)
+        return;
+
+    QTextTable *table = open.table;
+    bool reshaped = false;
+    if (open.row >= table->rows()) {
+        table->appendRows(std::max(1, table->rows() / rowGrowthDivisor));
+        reshaped = true;
+    }
+    if (open.column >= table->columns()) {
+        table->appendColumns(open.column + 1 - table->columns());
+        reshaped = true;
+    }
+    if (reshaped) {
+        m_cursor->setPosition(table->cellAt(open.row, open.column).firstPosition());
+    } else {
+        // Every cell between the cursor and the target is empty and takes one position, its
+        // cell mark.
+        const int columns = table->columns();
+        const int step =
+            (open.row * columns + open.column) - (open.cursorRow * columns + open.cursorColumn);
+        m_cursor->setPosition(m_cursor->position() + step);
+    }
+    open.cursorRow = open.row;
+    open.cursorColumn = open.column;
+}
+
+void RtfTableBuilder::closeTable() {
+    OpenTable &open = m_open.back();
+    QTextTable *table = open.table;
+    const int usedRows = open.row + 1;
+    if (table->rows() > usedRows)
+        table->removeRows(usedRows, table->rows() - usedRows);
+
+    QTextTableFormat format = table->format();
+    QList<QTextLength> widths;
+    qint64 left = 0; // edges are any 32-bit numbers, so their differences need more
+    for (int column = 0; column < table->columns(); ++column) {
+        const size_t index = static_cast<size_t>(column);
+        const qint64 width = index < open.edges.size() ? open.edges[index] - left : 0;
+        if (index < open.edges.size())
+            left = open.edges[index];
+        widths.append(width > 0
+                          ? QTextLength(QTextLength::FixedLength, width / twipsPerDocumentUnit)
+                          : QTextLength());
+    }
+    format.setColumnWidthConstraints(widths);
+    table->setFormat(format);
+
+    m_cursor->setPosition(table->lastPosition() + 1);
+    m_open.pop_back();
+}
+
+} // namespace quillon

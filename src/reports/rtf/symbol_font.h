@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QByteArrayView>
+#include <QString>
+
+namespace quillon {
+
+// Fonts whose bytes stand for pictures rather than letters of a code page: RTF marks them with
+// \fcharset2, and WordPad and Word write list bullets in them (Symbol's 0xB7 is the bullet •).
+enum class SymbolFont {
+    None,      // an ordinary font, read in a code page
+    Symbol,    // Symbol: Greek letters, mathematical signs, arrows
+    Wingdings, // Wingdings: bullets, boxes, check marks, arrows
+    Other,     // another symbol font, whose characters Unicode does not name here
+};
+
+// Which symbol font a font table entry is: by its name first, then by its character set.
+// symbolFontOf(u"Symbol", 0) is SymbolFont::Symbol; symbolFontOf(u"Marlett", 2) is Other.
+SymbolFont symbolFontOf(const QString &name, int charset);
+
+// The Unicode characters that the bytes show in the font. A byte that has no character of its
+// own in Unicode becomes U+F000 plus the byte, the private-use code that Windows reads symbol
+// fonts into, so that the font itself can still show it.
+QString decodeSymbolFont(SymbolFont font, QByteArrayView bytes);
+
+} // namespace quillon
