@@ -166,18 +166,18 @@ void ReportCommandsTest::saveOverOpenedFileAsksBeforeLosingContent() {
     QVERIFY2(platform.questions[0].prompt.contains(
                  QLatin1String("headers or footers, an embedded object")),
              qPrintable(platform.questions[0].prompt));
-    QCOMPARE(fileContent(path("letter.rtf")), original);
+    QCOMPARE(readFile(path("letter.rtf")), original);
 
     answerFile(path("copy.rtf"));
     m_fixture->click("Command4");
     QCOMPARE(platform.questions.size(), 1);
-    QVERIFY(fileContent(path("copy.rtf")).contains("Dear customer"));
+    QVERIFY(readFile(path("copy.rtf")).contains("Dear customer"));
 
     platform.yesNoAnswers.push_back(true);
     answerFile(path("letter.rtf"));
     m_fixture->click("Command4");
     QCOMPARE(platform.questions.size(), 2);
-    QCOMPARE(fileContent(path("letter.rtf")), fileContent(path("copy.rtf")));
+    QCOMPARE(readFile(path("letter.rtf")), readFile(path("copy.rtf")));
 
     // Once View Report replaces the content, it no longer comes from that file.
     QVERIFY(writeFile(path("letter.rtf"), original));
@@ -187,7 +187,7 @@ void ReportCommandsTest::saveOverOpenedFileAsksBeforeLosingContent() {
     answerFile(path("letter.rtf"));
     m_fixture->click("Command4");
     QCOMPARE(platform.questions.size(), 2);
-    QVERIFY(fileContent(path("letter.rtf")).contains("Jones"));
+    QVERIFY(readFile(path("letter.rtf")).contains("Jones"));
     QVERIFY(platform.messages.isEmpty());
 }
 
