@@ -468,6 +468,12 @@ bool DocumentBuilder::handleStructureWord(const RtfToken &token) {
                                     ? std::max(2, paragraph.tableLevel())
                                     : 1;
     const bool inText = m_state.destination == Destination::Text;
+    const bool tableMark =
+        word == "cell" || word == "row" || word == "nestcell" || word == "nestrow";
+    // Table marks outside any table: read as the tab and paragraph end they look like.
+    if (tableMark && inText && paragraph.tableLevel() == 0 && m_tables.openTables() == 0)
+        return false;
+
     if (word == "pard") {
         paragraph = ParagraphState();
     } else if (word == "ql") {
@@ -486,10 +492,6 @@ bool DocumentBuilder::handleStructureWord(const RtfToken &token) {
         m_tables.startRowDefinition(definitionLevel);
     } else if (word == "cellx") {
         m_tables.addCellEdge(definitionLevel, token.parameter);
-    } else if ((word == "cell" || word == "row" || word == "nestcell" || word == "nestrow") &&
-               inText && paragraph.tableLevel() == 0 && m_tables.openTables() == 0) {
-        // Table marks outside any table: read as the tab and paragraph end they look like.
-        return false;
     } else if (word == "cell" || word == "nestcell") {
         if (inText) {
             // The cell's last paragraph ends here, in the cell, even when it is empty: after
