@@ -1,6 +1,6 @@
 #include "text_decoding.h"
 
-#include "cp1252.h"
+#include "code_page_decoder.h"
 
 #include <QStringDecoder>
 
@@ -17,8 +17,10 @@ QString decodeTextFile(QByteArrayView bytes) {
     } else {
         QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
         text = utf8.decode(bytes);
+        // Windows reads the five bytes code page 1252 leaves undefined as the control characters
+        // of the same value, and so does the system's converter.
         if (utf8.hasError())
-            text = decodeCp1252(bytes);
+            text = CodePageDecoder(1252).decode(bytes);
     }
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     text.replace(u'\r', u'\n');
