@@ -20,6 +20,9 @@ NumberLocale userNumberLocale() {
 const QString kWarningTitle = QStringLiteral("Error Value Found");
 const QString kEmptyPriceMessage =
     QStringLiteral("Error encountered Please Enter a Value,\r\nthen please retry.");
+const QString kRateMessage =
+    QStringLiteral("The GST rate box is empty or does not hold a rate, so no GST is worked out.\r\n"
+                   "Please enter the GST rate in percent, for example 10.");
 const QString kOutOfRangeMessage =
     QStringLiteral("The price, GST rate or markup is out of range.\r\n"
                    "Please check them and try again.");
@@ -47,6 +50,14 @@ void MainWindow::onCommand1Clicked() {
     if (result.emptyPriceWarning) {
         m_platform.showMessage(this, kEmptyPriceMessage, kWarningTitle, MessageIcon::Warning);
     }
+    if (result.unreadablePriceWarning) {
+        const QString message = tr("The purchase price could not be read as an amount.\r\n"
+                                   "Please type it as your locale writes money, for example %1.")
+                                    .arg(QLocale().toString(1234.56, 'f', 2));
+        m_platform.showMessage(this, message, kWarningTitle, MessageIcon::Warning);
+    }
+    if (result.rateWarning)
+        m_platform.showMessage(this, kRateMessage, kWarningTitle, MessageIcon::Warning);
     if (result.outOfRange) {
         m_platform.showMessage(this, kOutOfRangeMessage, kWarningTitle, MessageIcon::Warning);
         return;
