@@ -223,11 +223,11 @@ bool isDirectionMark(char32_t c) {
 }
 
 // The text with the digits of every script as ASCII digits, the minus sign as "-", the Arabic
-// percent sign as "%" and without direction marks, so that one reading serves every locale.
-QString plainForm(QStringView text) {
+// percent sign as "%" and without direction marks, so that one reading serves every locale. An
+// ASCII text is that already and is not copied; any other is written into `plain`.
+QStringView plainForm(QStringView text, QString &plain) {
     if (std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; }))
-        return text.toString();
-    QString plain;
+        return text;
     plain.reserve(text.size());
     for (const char32_t c : text.toUcs4()) {
         if (isDirectionMark(c))
@@ -242,6 +242,11 @@ QString plainForm(QStringView text) {
             plain += QString::fromUcs4(&c, 1);
     }
     return plain;
+}
+
+QString plainForm(const QString &text) {
+    QString plain;
+    return plainForm(text, plain).toString();
 }
 
 // Besides the locale's own separator, what people type between thousands: a blank, as many write
@@ -392,7 +397,7 @@ bool continuesNumber(const Plain &cursor, const NumberLocale &locale) {
 // The digits and separators a text begins with, when they are no number in the locale's form:
 // as the leading-number reading takes them if they are plain digits, blanks and at most one ".",
 // else unreadable.
-AmountReading readDigitsAndSeparators(QStringView text, const QString &plain,
+AmountReading readDigitsAndSeparators(QStringView text, QStringView plain,
                                       const NumberLocale &locale) {
     Plain cursor(plain);
     bool negative = false;
@@ -422,7 +427,7 @@ AmountReading readDigitsAndSeparators(QStringView text, const QString &plain,
     }
     if (!plainDigits || points > 1)
         return {AmountReading::Kind::Unreadable, 0.0};
-    const double value = leadingNumber(QStringView(plain).sliced(start, cursor.position() - start));
+    const double value = leadingNumber(plain.sliced(start, cursor.position() - start));
     return {AmountReading::Kind::Number, negative ? -value : value};
 }
 
@@ -467,7 +472,8 @@ double leadingNumber(QStringView text) {
 }
 
 std::optional<double> wholeTextNumber(QStringView text, const NumberLocale &locale) {
-    const QString plain = plainForm(text);
+    QString converted;
+    const QStringView plain = plainForm(text, converted);
     Plain cursor(plain);
     const std::optional<double> value = readLocaleNumber(cursor, locale);
     cursor.skipSpaces();
@@ -477,7 +483,8 @@ std::optional<double> wholeTextNumber(QStringView text, const NumberLocale &loca
 }
 
 AmountReading readAmount(QStringView text, const NumberLocale &locale) {
-    const QString plain = plainForm(text);
+    QString converted;
+    const QStringView plain = plainForm(text, converted);
     Plain cursor(plain);
     if (const std::optional<double> value = readLocaleNumber(cursor, locale);
         value && !continuesNumber(cursor, locale))
