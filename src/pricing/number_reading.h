@@ -57,8 +57,6 @@ struct AmountReading {
     };
     Kind kind = Kind::NoNumber;
     double value = 0.0;
-
-    friend bool operator==(const AmountReading &, const AmountReading &) = default;
 };
 
 // The whole-text number when the text is one. Otherwise the number the text begins with (after
