@@ -1,5 +1,7 @@
 #include "number_reading.h"
 
+#include <QStringList>
+
 #include <algorithm>
 #include <charconv>
 #include <limits>
@@ -180,17 +182,23 @@ public:
     explicit Plain(QStringView text)
         : m_text(text) {}
 
-    QChar current() const { return m_position < m_text.size() ? m_text[m_position] : QChar(); }
-    QChar following() const {
-        return m_position + 1 < m_text.size() ? m_text[m_position + 1] : QChar();
+    QChar current() const { return at(m_position); }
+    QChar following() const { return at(m_position + 1); }
+    QChar at(qsizetype position) const {
+        return position < m_text.size() ? m_text[position] : QChar();
     }
+    qsizetype position() const { return m_position; }
     void advance() { ++m_position; }
     void skipSpaces() {
         while (current().isSpace())
             advance();
     }
+    bool startsWith(QStringView prefix) const {
+        return !prefix.isEmpty() &&
+               m_text.sliced(m_position).startsWith(prefix, Qt::CaseInsensitive);
+    }
     bool skip(QStringView prefix) {
-        if (prefix.isEmpty() || !m_text.sliced(m_position).startsWith(prefix))
+        if (!startsWith(prefix))
             return false;
         m_position += prefix.size();
         return true;
@@ -207,6 +215,40 @@ bool isBlank(QChar c) {
     return c == QLatin1Char(' ') || c == QChar(0x00A0) || c == QChar(0x202F) || c == QChar(0x2009);
 }
 
+// The marks some locales put around signs, percent signs and currency symbols to keep their
+// direction; they are not seen.
+bool isDirectionMark(char32_t c) {
+    return c == 0x200E || c == 0x200F || c == 0x061C || (c >= 0x202A && c <= 0x202E) ||
+           (c >= 0x2066 && c <= 0x2069);
+}
+
+// The text with the digits of every script as ASCII digits, the minus sign as "-", the Arabic
+// percent sign as "%" and without direction marks, so that one reading serves every locale. An
+// ASCII text is that already and is not copied; any other is written into `plain`.
+QStringView plainForm(QStringView text, QString &plain) {
+    if (std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; }))
+        return text;
+    plain.reserve(text.size());
+    for (const char32_t c : text.toUcs4()) {
+        if (isDirectionMark(c))
+            continue;
+        if (QChar::isDigit(c))
+            plain += QChar(char16_t(u'0' + QChar::digitValue(c)));
+        else if (c == 0x2212)
+            plain += QLatin1Char('-');
+        else if (c == 0x066A)
+            plain += QLatin1Char('%');
+        else
+            plain += QString::fromUcs4(&c, 1);
+    }
+    return plain;
+}
+
+QString plainForm(const QString &text) {
+    QString plain;
+    return plainForm(text, plain).toString();
+}
+
 // Besides the locale's own separator, what people type between thousands: a blank, as many write
 // it, in every locale whose decimal separator is no blank, and the keyboard's apostrophe where the
 // locale groups with a right single quotation mark (Swiss German).
@@ -218,18 +260,88 @@ bool isGroupSeparator(QChar c, const NumberLocale &locale) {
     return c == QLatin1Char('\'') && locale.groupSeparator == QChar(0x2019);
 }
 
-// Integer digits, either ungrouped or in groups of three after a first group of one to three.
+// A currency sign at the cursor, skipped: the locale's symbol or code, three capitals of another
+// code, or a currency character with up to three letters before it ("A$", "US$").
+bool skipCurrency(Plain &cursor, const NumberLocale &locale) {
+    // The longer of symbol and code, as a symbol may begin a code ("S" and "SOS").
+    const QString &first = locale.currencySymbol.size() >= locale.currencyCode.size()
+                               ? locale.currencySymbol
+                               : locale.currencyCode;
+    const QString &second =
+        &first == &locale.currencySymbol ? locale.currencyCode : locale.currencySymbol;
+    if (cursor.skip(first) || cursor.skip(second))
+        return true;
+    const auto isLetter = [](QChar c) {
+        return (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) ||
+               (c >= QLatin1Char('a') && c <= QLatin1Char('z'));
+    };
+    const auto isCapital = [](QChar c) { return c >= QLatin1Char('A') && c <= QLatin1Char('Z'); };
+    const qsizetype start = cursor.position();
+    qsizetype letters = 0;
+    while (letters < 3 && isLetter(cursor.at(start + letters)))
+        ++letters;
+    const QChar after = cursor.at(start + letters);
+    qsizetype length = 0;
+    if (after.category() == QChar::Symbol_Currency)
+        length = letters + 1;
+    else if (letters == 3 && isCapital(cursor.at(start)) && isCapital(cursor.at(start + 1)) &&
+             isCapital(cursor.at(start + 2)) && !isLetter(after))
+        length = 3;
+    for (qsizetype i = 0; i < length; ++i)
+        cursor.advance();
+    return length > 0;
+}
+
+// A currency sign or a percent sign at the cursor, skipped.
+bool skipMark(Plain &cursor, const NumberLocale &locale) {
+    return cursor.skip(u"%") || skipCurrency(cursor, locale);
+}
+
+// What may stand before the digits: blanks, a sign, then a mark and blanks, then a sign if none
+// came first. True when a mark was read.
+bool readNumberStart(Plain &cursor, const NumberLocale &locale, bool &negative) {
+    cursor.skipSpaces();
+    const bool signFirst = readSign(cursor, negative);
+    if (!skipMark(cursor, locale))
+        return false;
+    cursor.skipSpaces();
+    if (!signFirst)
+        readSign(cursor, negative);
+    return true;
+}
+
+// An exponent marker followed by digits, with or without a sign; "D" is one only for the
+// leading-number reading.
+bool exponentAhead(const Plain &cursor, bool dToo) {
+    const QChar marker = cursor.current().toUpper();
+    if (marker != QLatin1Char('E') && !(dToo && marker == QLatin1Char('D')))
+        return false;
+    const QChar next = cursor.following();
+    const bool hasSign = next == QLatin1Char('+') || next == QLatin1Char('-');
+    return isAsciiDigit(hasSign ? cursor.at(cursor.position() + 2) : next);
+}
+
+// Integer digits, either ungrouped, or in groups of three after a first group of one to three,
+// or grouped as the locale groups higher digits (lakhs) with a last group of three.
 bool readGroupedDigits(Plain &cursor, const NumberLocale &locale, DecimalNumber &number) {
-    int run = 0;
-    bool grouped = false;
+    qsizetype run = 0;
+    qsizetype firstGroup = 0;
+    int separators = 0;
+    bool middleInThrees = true;
+    bool middleInLocaleGroups = true;
     while (true) {
         const QChar c = cursor.current();
         if (isAsciiDigit(c)) {
             number.digits += static_cast<char>(c.unicode());
             ++run;
         } else if (!c.isNull() && isGroupSeparator(c, locale) && isAsciiDigit(cursor.following()) &&
-                   run > 0 && (grouped ? run == 3 : run <= 3)) {
-            grouped = true;
+                   run > 0) {
+            if (separators++ == 0) {
+                firstGroup = run;
+            } else {
+                middleInThrees = middleInThrees && run == 3;
+                middleInLocaleGroups = middleInLocaleGroups && run == locale.higherGroupSize;
+            }
             run = 0;
         } else {
             break;
@@ -237,7 +349,86 @@ bool readGroupedDigits(Plain &cursor, const NumberLocale &locale, DecimalNumber 
         cursor.advance();
     }
     number.integerDigits = static_cast<qint64>(number.digits.size());
-    return !grouped || run == 3;
+    if (separators == 0)
+        return true;
+    return run == 3 && ((middleInThrees && firstGroup <= 3) ||
+                        (middleInLocaleGroups && firstGroup <= locale.higherGroupSize));
+}
+
+// A number in the locale's form at the cursor, with a mark before or after it; the cursor stops
+// behind it (blanks after it are left unless a mark follows them).
+std::optional<double> readLocaleNumber(Plain &cursor, const NumberLocale &locale) {
+    cursor.skipSpaces();
+    if (cursor.current() == QLatin1Char('&'))
+        return readRadixInteger(cursor);
+    DecimalNumber number;
+    const bool markFirst = readNumberStart(cursor, locale, number.negative);
+    if (!readGroupedDigits(cursor, locale, number))
+        return std::nullopt;
+    if (cursor.current() == locale.decimalPoint) {
+        cursor.advance();
+        readDigits(cursor, number.digits);
+    }
+    if (number.digits.empty())
+        return std::nullopt;
+    if (exponentAhead(cursor, false)) {
+        cursor.advance();
+        readExponent(cursor, number.exponent);
+    }
+    if (!markFirst) {
+        Plain mark = cursor;
+        mark.skipSpaces();
+        if (skipMark(mark, locale))
+            cursor = mark;
+    }
+    return toDouble(number);
+}
+
+// Whether the character at the cursor would carry on the digits before it.
+bool continuesNumber(const Plain &cursor, const NumberLocale &locale) {
+    const QChar c = cursor.current();
+    if (isAsciiDigit(c) || exponentAhead(cursor, true))
+        return true;
+    const bool separator = c == QLatin1Char('.') || c == locale.decimalPoint ||
+                           (!c.isNull() && isGroupSeparator(c, locale));
+    return separator && isAsciiDigit(cursor.following());
+}
+
+// The digits and separators a text begins with, when they are no number in the locale's form:
+// as the leading-number reading takes them if they are plain digits, blanks and at most one ".",
+// else unreadable.
+AmountReading readDigitsAndSeparators(QStringView text, QStringView plain,
+                                      const NumberLocale &locale) {
+    Plain cursor(plain);
+    bool negative = false;
+    readNumberStart(cursor, locale, negative);
+    const qsizetype start = cursor.position();
+    bool sawDigit = false;
+    bool plainDigits = true;
+    int points = 0;
+    while (continuesNumber(cursor, locale)) {
+        const QChar c = cursor.current();
+        if (exponentAhead(cursor, true)) {
+            cursor.advance();
+            qint64 ignored = 0;
+            readExponent(cursor, ignored);
+            break;
+        }
+        sawDigit = sawDigit || isAsciiDigit(c);
+        if (c == QLatin1Char('.'))
+            ++points;
+        else if (!isAsciiDigit(c) && c != QLatin1Char(' '))
+            plainDigits = false;
+        cursor.advance();
+    }
+    if (!sawDigit) {
+        const double value = leadingNumber(text);
+        return {value == 0 ? AmountReading::Kind::NoNumber : AmountReading::Kind::Number, value};
+    }
+    if (!plainDigits || points > 1)
+        return {AmountReading::Kind::Unreadable, 0.0};
+    const double value = leadingNumber(plain.sliced(start, cursor.position() - start));
+    return {AmountReading::Kind::Number, negative ? -value : value};
 }
 
 } // namespace
@@ -250,7 +441,13 @@ NumberLocale NumberLocale::fromLocale(const QLocale &locale) {
     const QString group = locale.groupSeparator();
     if (!group.isEmpty())
         result.groupSeparator = group.front();
-    result.currencySymbol = locale.currencySymbol();
+    result.currencySymbol = plainForm(locale.currencySymbol());
+    result.currencyCode = locale.currencySymbol(QLocale::CurrencyIsoCode);
+    // The toolkit tells its grouping only by writing a number: the group before the last.
+    const QStringList groups =
+        plainForm(locale.toString(qlonglong(1234567890))).split(result.groupSeparator);
+    if (groups.size() >= 3)
+        result.higherGroupSize = static_cast<int>(groups.at(groups.size() - 2).size());
     return result;
 }
 
@@ -275,44 +472,24 @@ double leadingNumber(QStringView text) {
 }
 
 std::optional<double> wholeTextNumber(QStringView text, const NumberLocale &locale) {
-    Plain cursor(text);
+    QString converted;
+    const QStringView plain = plainForm(text, converted);
+    Plain cursor(plain);
+    const std::optional<double> value = readLocaleNumber(cursor, locale);
     cursor.skipSpaces();
-    std::optional<double> value;
-    if (cursor.current() == QLatin1Char('&')) {
-        value = readRadixInteger(cursor);
-    } else {
-        DecimalNumber number;
-        const bool signFirst = readSign(cursor, number.negative);
-        if (cursor.skip(locale.currencySymbol) || cursor.skip(u"$")) {
-            cursor.skipSpaces();
-            if (!signFirst)
-                readSign(cursor, number.negative);
-        }
-        if (!readGroupedDigits(cursor, locale, number))
-            return std::nullopt;
-        if (cursor.current() == locale.decimalPoint) {
-            cursor.advance();
-            readDigits(cursor, number.digits);
-        }
-        if (number.digits.empty())
-            return std::nullopt;
-        if (cursor.current().toUpper() == QLatin1Char('E')) {
-            cursor.advance();
-            if (!readExponent(cursor, number.exponent))
-                return std::nullopt;
-        }
-        value = toDouble(number);
-    }
-    cursor.skipSpaces();
-    if (!cursor.atEnd())
+    if (!value || !cursor.atEnd())
         return std::nullopt;
     return value;
 }
 
-double priceOrRate(QStringView text, const NumberLocale &locale) {
-    if (const auto whole = wholeTextNumber(text, locale))
-        return *whole;
-    return leadingNumber(text);
+AmountReading readAmount(QStringView text, const NumberLocale &locale) {
+    QString converted;
+    const QStringView plain = plainForm(text, converted);
+    Plain cursor(plain);
+    if (const std::optional<double> value = readLocaleNumber(cursor, locale);
+        value && !continuesNumber(cursor, locale))
+        return {AmountReading::Kind::Number, *value};
+    return readDigitsAndSeparators(text, plain, locale);
 }
 
 } // namespace quillon

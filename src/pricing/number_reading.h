@@ -8,14 +8,19 @@
 
 namespace quillon {
 
-// The separators and currency sign of the user's locale, as the number readings and the amount
-// format use them. The readings also take what users type between thousands: a blank (plain,
-// no-break or thin) wherever the decimal separator is no blank, and the ASCII apostrophe where the
-// locale groups with a right single quotation mark.
+// The separators, grouping and currency of the user's locale, as the number readings and the
+// amount format use them. The readings also take what users type between thousands: a blank
+// (plain, no-break or thin) wherever the decimal separator is no blank, and the ASCII apostrophe
+// where the locale groups with a right single quotation mark.
 struct NumberLocale {
     QChar decimalPoint = QLatin1Char('.');
     QChar groupSeparator = QLatin1Char(',');
+    // Without the direction marks some locales wrap around them.
     QString currencySymbol = QStringLiteral("$");
+    QString currencyCode = QStringLiteral("USD");
+    // The size of the groups before the last group of three: 2 where lakhs are grouped (en_IN
+    // writes 1,00,000), else 3.
+    int higherGroupSize = 3;
 
     static NumberLocale fromLocale(const QLocale &locale);
 };
@@ -30,17 +35,38 @@ struct NumberLocale {
 //   leadingNumber(u"12abc") == 12, leadingNumber(u"2 200") == 2200, leadingNumber(u"$1") == 0
 double leadingNumber(QStringView text);
 
-// The whole text as one number in the user's locale, or nothing. Surrounding blanks, a sign, one
-// leading currency sign (the locale's or "$"), group separators in their proper places, the
-// locale's decimal point and an exponent are accepted, and so are "&H" and "&O" integers; "nan",
-// "inf" and hexadecimal floats are not. Groups are three digits after a first group of one to
-// three. A number too large for a double gives infinity.
+// The whole text as one number in the user's locale, or nothing. Accepted: surrounding blanks, a
+// sign, group separators in their proper places, the locale's decimal point, an exponent, and one
+// mark before or after the number, with or without a blank: a currency sign (the locale's symbol
+// or code, any code of three capitals, or a currency character with up to three letters before
+// it, as "$", "A$" and "US$") or a percent sign; "&H" and "&O" integers too. Digits of any script
+// count, and direction marks are ignored. Groups are three digits after a first group of one to
+// three, or in the locale's own grouping (lakhs). "nan", "inf" and hexadecimal floats are no
+// numbers. A number too large for a double gives infinity.
 //
 //   wholeTextNumber(u"1,100", english) == 1100, wholeTextNumber(u"12abc", english) == nothing
+//   wholeTextNumber(u"1.234,50 €", german) == 1234.5, wholeTextNumber(u"12,5 %", german) == 12.5
 std::optional<double> wholeTextNumber(QStringView text, const NumberLocale &locale);
 
-// How Calculate reads the price and the rate: the whole-text number when the text is one, else
-// the leading number.
-double priceOrRate(QStringView text, const NumberLocale &locale);
+// How Calculate reads a price or a rate.
+struct AmountReading {
+    enum class Kind {
+        Number,     // `value` is the number the text shows
+        NoNumber,   // the text does not begin with a number; `value` is 0
+        Unreadable, // the text begins with digits that are no number in the locale's form
+    };
+    Kind kind = Kind::NoNumber;
+    double value = 0.0;
+};
+
+// The whole-text number when the text is one. Otherwise the number the text begins with (after
+// blanks, a sign and a currency sign), the rest ignored: in the locale's form when its digits and
+// separators are one ("1.234,50 kg" under German), else when they are plain digits with at most
+// one "." as the leading-number reading takes them ("12.5" under German); any other digits and
+// separators (English "1,00") are unreadable rather than read as a part of them. A text that does
+// not begin with a number is read by the leading-number reading ("&H10" too).
+//
+//   readAmount(u"12abc", english) == {Number, 12}, readAmount(u"abc", english) == {NoNumber, 0}
+AmountReading readAmount(QStringView text, const NumberLocale &locale);
 
 } // namespace quillon

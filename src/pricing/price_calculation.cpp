@@ -33,10 +33,8 @@ std::optional<Money> totalWithMarkup(int selectedOption, const PricingState &sta
     return state.totalWithMarkup;
 }
 
-// The purchase side and the sales price from a typed price; false when a value cannot be held.
-bool workOutPrices(const CalculationInput &input, const NumberLocale &locale, PricingState &state) {
-    const double price = priceOrRate(input.priceText, locale);
-    const double rate = priceOrRate(input.rateText, locale);
+// The purchase side and the sales price from a price; false when a value cannot be held.
+bool workOutPrices(double price, double rate, int selectedOption, PricingState &state) {
     const auto purchasePrice = Money::fromDouble(price);
     // A rate of -100 divides by zero and an infinite rate gives NaN; neither converts.
     const auto gstPaid = Money::fromDouble(price / (rate + 100) * rate);
@@ -49,7 +47,7 @@ bool workOutPrices(const CalculationInput &input, const NumberLocale &locale, Pr
     state.gstPaid = *gstPaid;
     state.purchaseExGst = *purchaseExGst;
 
-    const auto total = totalWithMarkup(input.selectedOption, state);
+    const auto total = totalWithMarkup(selectedOption, state);
     if (!total)
         return false;
     const auto gstAmount = Money::fromDouble(total->toDouble() * toFifteenDigits(rate / 100));
@@ -59,8 +57,8 @@ bool workOutPrices(const CalculationInput &input, const NumberLocale &locale, Pr
     state.totalWithMarkup = *total;
     state.salesPrice = *salesPrice;
     // Without a usable markup the total stood, and so does the markup it was worked out with.
-    if (input.selectedOption != 9 || state.customMarkupRate) {
-        if (auto text = markupText(input.selectedOption, state.customMarkupText))
+    if (selectedOption != 9 || state.customMarkupRate) {
+        if (auto text = markupText(selectedOption, state.customMarkupText))
             state.markupTextUsed = text;
     }
     return true;
@@ -68,8 +66,7 @@ bool workOutPrices(const CalculationInput &input, const NumberLocale &locale, Pr
 
 // The results that follow from the prices, at the rate typed now; false when a value cannot be
 // held.
-bool workOutStatement(const QString &rateText, const NumberLocale &locale, PricingState &state) {
-    const double rate = priceOrRate(rateText, locale);
+bool workOutStatement(double rate, PricingState &state) {
     const auto cashHeld = subtract(state.salesPrice, state.purchasePrice);
     const auto profit = subtract(state.totalWithMarkup, state.purchaseExGst);
     const auto customerGst = Money::fromDouble(state.salesPrice.toDouble() / (rate + 100) * rate);
@@ -88,12 +85,20 @@ bool workOutStatement(const QString &rateText, const NumberLocale &locale, Prici
 
 CalculationResult calculate(const CalculationInput &input, const PricingState &previous,
                             const NumberLocale &locale) {
+    const AmountReading price = readAmount(input.priceText, locale);
+    const AmountReading rate = readAmount(input.rateText, locale);
     CalculationResult result;
     result.emptyPriceWarning = input.priceText.isEmpty();
+    result.unreadablePriceWarning = price.kind == AmountReading::Kind::Unreadable;
+    result.rateWarning = rate.kind != AmountReading::Kind::Number;
+    // A rate that cannot be read counts as no GST, as an empty one always has.
+    const double rateValue = result.rateWarning ? 0.0 : rate.value;
     result.state = previous;
     PricingState state = previous;
-    const bool held = (result.emptyPriceWarning || workOutPrices(input, locale, state)) &&
-                      workOutStatement(input.rateText, locale, state);
+    const bool keepPrices = result.emptyPriceWarning || result.unreadablePriceWarning;
+    const bool held =
+        (keepPrices || workOutPrices(price.value, rateValue, input.selectedOption, state)) &&
+        workOutStatement(rateValue, state);
     if (!held) {
         result.outOfRange = true;
         return result;
@@ -118,8 +123,12 @@ std::optional<double> customMarkupRate(const QString &answer, const NumberLocale
 std::optional<QString> markupText(int selectedOption, const std::optional<QString> &customText) {
     if (selectedOption >= 1 && selectedOption <= 8)
         return QString::number(selectedOption * 5) + QLatin1Char('%');
-    if (selectedOption == 9 && customText)
+    if (selectedOption == 9 && customText) {
+        // An answer typed as the captions show it ("25%") has its sign already.
+        if (customText->endsWith(QLatin1Char('%')))
+            return *customText;
         return *customText + QLatin1Char('%');
+    }
     return std::nullopt;
 }
 

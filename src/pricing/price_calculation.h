@@ -43,18 +43,23 @@ struct CalculationResult {
     // The empty price was given: warn, then show the last results again with the customer's GST
     // and the activity statement worked out at the current rate.
     bool emptyPriceWarning = false;
+    // The price text begins with digits that are no number in the locale's form: warn, then go
+    // on as after the empty price, so that no other number is taken for it.
+    bool unreadablePriceWarning = false;
+    // The rate text is empty or holds no rate that can be read: warn; the figures are worked out
+    // without GST, as they always were for an empty rate.
+    bool rateWarning = false;
     // A value could not be held (zero divisor, out of range, not finite): warn, and keep the
-    // previous state and results untouched; `state` is then the previous state. Both warnings are
-    // due when the empty price meets a rate that cannot be worked with; the empty-price one comes
-    // first.
+    // previous state and results untouched; `state` is then the previous state. The price warnings
+    // come before the rate warning, and both before this one.
     bool outOfRange = false;
     PricingState state;
 };
 
 // Works out the ten values from the price and rate texts and the markup choice, starting from the
-// previous state. Pure: shows nothing, changes nothing. Price and rate are read with priceOrRate,
-// so they may be typed the way the locale writes numbers. With no option selected, or the custom
-// option without an accepted answer, the total with markup keeps its previous value.
+// previous state. Pure: shows nothing, changes nothing. Price and rate are read with readAmount,
+// so they may be typed the way the locale writes money and rates. With no option selected, or the
+// custom option without an accepted answer, the total with markup keeps its previous value.
 CalculationResult calculate(const CalculationInput &input, const PricingState &previous,
                             const NumberLocale &locale);
 
@@ -62,11 +67,11 @@ CalculationResult calculate(const CalculationInput &input, const PricingState &p
 double fixedMarkupRate(int option);
 
 // The custom markup answer as a rate (the answer divided by 100), or nothing when the answer is
-// not a number as a whole or too large for a double.
+// not a number as a whole or too large for a double. A percent sign may follow it ("25%").
 std::optional<double> customMarkupRate(const QString &answer, const NumberLocale &locale);
 
 // The markup percentage the report shows: "5%" to "40%" for options 1 to 8, the custom answer
-// followed by "%" for option 9, nothing when no option is selected.
+// followed by "%" for option 9 (unless it ends with one), nothing when no option is selected.
 std::optional<QString> markupText(int selectedOption, const std::optional<QString> &customText);
 
 } // namespace quillon

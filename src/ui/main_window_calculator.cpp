@@ -2,6 +2,7 @@
 #include "main_window.h"
 
 #include "amount_format.h"
+#include "quote_from_pricing.h"
 #include "rich_text_box.h"
 
 #include <QLabel>
@@ -20,6 +21,11 @@ NumberLocale userNumberLocale() {
 const QString kWarningTitle = QStringLiteral("Error Value Found");
 const QString kEmptyPriceMessage =
     QStringLiteral("Error encountered Please Enter a Value,\r\nthen please retry.");
+const QString kRateMessage =
+    QStringLiteral("The GST rate box is empty or does not hold a rate, so no GST is worked out.\r\n"
+                   "Please enter the GST rate in percent, for example 10.");
+const QString kMarkupPrompt = QStringLiteral(
+    "Type the markup percentage you would like to use in a whole number for eg. 200");
 const QString kOutOfRangeMessage =
     QStringLiteral("The price, GST rate or markup is out of range.\r\n"
                    "Please check them and try again.");
@@ -47,6 +53,14 @@ void MainWindow::onCommand1Clicked() {
     if (result.emptyPriceWarning) {
         m_platform.showMessage(this, kEmptyPriceMessage, kWarningTitle, MessageIcon::Warning);
     }
+    if (result.unreadablePriceWarning) {
+        const QString message = tr("The purchase price could not be read as an amount.\r\n"
+                                   "Please type it as your locale writes money, for example %1.")
+                                    .arg(QLocale().toString(1234.56, 'f', 2));
+        m_platform.showMessage(this, message, kWarningTitle, MessageIcon::Warning);
+    }
+    if (result.rateWarning)
+        m_platform.showMessage(this, kRateMessage, kWarningTitle, MessageIcon::Warning);
     if (result.outOfRange) {
         m_platform.showMessage(this, kOutOfRangeMessage, kWarningTitle, MessageIcon::Warning);
         return;
@@ -68,11 +82,10 @@ void MainWindow::onCommand2Clicked() {
 }
 
 void MainWindow::onOption9Clicked() {
-    const QString answer = m_platform.askText(
-        this,
-        QStringLiteral(
-            "Type the markup percentage you would like to use in a whole number for eg. 200"),
-        QStringLiteral("Custom Markup"));
+    const QString typed = m_platform.askText(this, kMarkupPrompt, QStringLiteral("Custom Markup"));
+    // On one line, as the quote's names are, so that a pasted line break reaches neither the
+    // caption nor the quote and its file; blanks around a number mean nothing.
+    const QString answer = oneLineName(typed).trimmed();
     m_pricing.customMarkupText = answer;
     const std::optional<double> rate = customMarkupRate(answer, userNumberLocale());
     if (!rate) {
@@ -80,8 +93,9 @@ void MainWindow::onOption9Clicked() {
         return;
     }
     m_pricing.customMarkupRate = rate;
-    // The caption shows the answer as typed: an "&" in it is no keyboard mnemonic.
-    QString caption = answer + QLatin1Char('%');
+    // The caption shows the answer as typed, with its percent sign: an "&" in it is no keyboard
+    // mnemonic.
+    QString caption = markupText(9, answer).value_or(QString());
     m_calculator.options[8]->setText(caption.replace(QLatin1Char('&'), QLatin1String("&&")));
 }
 

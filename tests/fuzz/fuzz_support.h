@@ -55,14 +55,16 @@ private:
 };
 
 // English, and locales that swap the separators or group with a (no-break) space or an
-// apostrophe, with currency signs of one or more letters.
+// apostrophe, in lakhs, or with Arabic separators and digits, with currency signs of one or more
+// letters.
 inline NumberLocale locale(std::uint8_t choice) {
-    static const std::array<NumberLocale, 5> locales = {
+    static const std::array<NumberLocale, 6> locales = {
         NumberLocale{},
         NumberLocale::fromLocale(QLocale(QLocale::German, QLocale::Germany)),
         NumberLocale::fromLocale(QLocale(QLocale::French, QLocale::France)),
         NumberLocale::fromLocale(QLocale(QLocale::German, QLocale::Switzerland)),
         NumberLocale::fromLocale(QLocale(QLocale::English, QLocale::India)),
+        NumberLocale::fromLocale(QLocale(QLocale::Arabic, QLocale::Egypt)),
     };
     return locales[choice % locales.size()];
 }

@@ -35,10 +35,10 @@ void checkResult(const CalculationInput &input, const PricingState &previous,
     fuzz::require(state.customMarkupRate == previous.customMarkupRate &&
                       state.customMarkupText == previous.customMarkupText,
                   "the custom markup answer is not changed by Calculate", detail);
-    if (result.emptyPriceWarning) {
+    if (result.emptyPriceWarning || result.unreadablePriceWarning) {
         fuzz::require(state.purchasePrice == previous.purchasePrice &&
                           state.salesPrice == previous.salesPrice,
-                      "an empty price keeps the last prices", detail);
+                      "an empty or unreadable price keeps the last prices", detail);
     }
 }
 

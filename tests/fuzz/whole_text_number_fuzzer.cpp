@@ -1,6 +1,5 @@
 // libFuzzer target for wholeTextNumber in several locales. Beyond the sanitizers' checks: never
-// NaN; a text accepted as a whole number begins, after blanks, with a sign, a currency sign, a
-// digit, a decimal point or "&"; and plain digits with the locale's decimal point read as strtod
+// NaN; a blank text is no number; and plain digits with the locale's decimal point read as strtod
 // reads them.
 
 #include "fuzz_support.h"

@@ -4,9 +4,11 @@
 
 #include <limits>
 
+using quillon::AmountReading;
 using quillon::NumberLocale;
 
 Q_DECLARE_METATYPE(NumberLocale)
+Q_DECLARE_METATYPE(AmountReading::Kind)
 
 namespace {
 
@@ -45,8 +47,9 @@ private Q_SLOTS:
     void leadingNumber();
     void wholeTextNumber_data();
     void wholeTextNumber();
-    void priceOrRate_data();
-    void priceOrRate();
+    void readAmount_data();
+    void readAmount();
+    void everyLocaleReadsItsOwnMoneyAndRates();
 };
 
 void NumberReadingTest::localeSeparators() {
@@ -163,7 +166,7 @@ void NumberReadingTest::wholeTextNumber_data() {
     QTest::newRow("blank between groups of three") << "2 200" << en << true << 2200.0;
     QTest::newRow("two currency signs") << "$$5" << en << false << 0.0;
     QTest::newRow("two signs") << "-$-5" << en << false << 0.0;
-    QTest::newRow("currency sign behind") << "5$" << en << false << 0.0;
+    QTest::newRow("currency sign behind") << "5$" << en << true << 5.0;
     QTest::newRow("sign alone") << "-" << en << false << 0.0;
     QTest::newRow("currency sign alone") << "$" << en << false << 0.0;
     QTest::newRow("second point") << "1.2.3" << en << false << 0.0;
@@ -213,31 +216,85 @@ void NumberReadingTest::wholeTextNumber() {
         QCOMPARE(exactly(*number), exactly(value));
 }
 
-void NumberReadingTest::priceOrRate_data() {
+void NumberReadingTest::readAmount_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<NumberLocale>("locale");
+    QTest::addColumn<AmountReading::Kind>("kind");
     QTest::addColumn<double>("value");
 
+    constexpr auto number = AmountReading::Kind::Number;
+    constexpr auto noNumber = AmountReading::Kind::NoNumber;
+    constexpr auto unreadable = AmountReading::Kind::Unreadable;
     const auto en = english();
-    QTest::newRow("thousands comma") << "1,100" << en << 1100.0;
-    QTest::newRow("dollar sign") << "$110" << en << 110.0;
-    QTest::newRow("blank inside the digits") << "2 200" << en << 2200.0;
-    QTest::newRow("digits then letters") << "12abc" << en << 12.0;
-    QTest::newRow("misplaced comma reads up to it") << "1,00" << en << 1.0;
-    QTest::newRow("letters only") << "abc" << en << 0.0;
-    QTest::newRow("empty") << "" << en << 0.0;
+    QTest::newRow("thousands comma") << "1,100" << en << number << 1100.0;
+    QTest::newRow("dollar sign") << "$110" << en << number << 110.0;
+    QTest::newRow("blank inside the digits") << "2 200" << en << number << 2200.0;
+    QTest::newRow("digits then letters") << "12abc" << en << number << 12.0;
+    QTest::newRow("misplaced comma is not read up to it") << "1,00" << en << unreadable << 0.0;
+    QTest::newRow("decimal comma under English") << "12,5 %" << en << unreadable << 0.0;
+    QTest::newRow("letters only") << "abc" << en << noNumber << 0.0;
+    QTest::newRow("empty") << "" << en << noNumber << 0.0;
+    const auto australia = NumberLocale::fromLocale(QLocale(QLocale::English, QLocale::Australia));
+    QTest::newRow("en_AU A$") << "A$1,100.00" << australia << number << 1100.0;
+    QTest::newRow("en_IN lakhs") << "1,00,000"
+                                 << NumberLocale::fromLocale(QLocale(QStringLiteral("en_IN")))
+                                 << number << 100000.0;
     const auto de = german();
-    QTest::newRow("de_DE decimal comma") << "1,5" << de << 1.5;
-    QTest::newRow("de_DE thousands point") << "1.100" << de << 1100.0;
-    QTest::newRow("de_DE plain point number") << "12.5" << de << 12.5;
+    QTest::newRow("de_DE decimal comma") << "1,5" << de << number << 1.5;
+    QTest::newRow("de_DE thousands point") << "1.100" << de << number << 1100.0;
+    QTest::newRow("de_DE plain point number") << "12.5" << de << number << 12.5;
+    QTest::newRow("de_DE amount then a unit") << "1.234,50 kg" << de << number << 1234.5;
+    QTest::newRow("de_CH apostrophe and code behind")
+        << "1'234.50 CHF" << NumberLocale::fromLocale(QLocale(QStringLiteral("de_CH"))) << number
+        << 1234.5;
 }
 
-void NumberReadingTest::priceOrRate() {
+void NumberReadingTest::readAmount() {
     QFETCH(QString, text);
     QFETCH(NumberLocale, locale);
+    QFETCH(AmountReading::Kind, kind);
     QFETCH(double, value);
 
-    QCOMPARE(exactly(quillon::priceOrRate(text, locale)), exactly(value));
+    const AmountReading reading = quillon::readAmount(text, locale);
+    QCOMPARE(reading.kind, kind);
+    QCOMPARE(exactly(reading.value), exactly(value));
+}
+
+// Money as each locale writes it (the toolkit's own text, and its symbol or code before or after
+// the number, with or without a blank) reads as that amount, a rate with a percent sign as that
+// rate, and a number in the locale's form followed by letters never as another number.
+void NumberReadingTest::everyLocaleReadsItsOwnMoneyAndRates() {
+    const QList<QLocale> locales =
+        QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory);
+    QVERIFY(locales.size() > 100);
+    for (const QLocale &qlocale : locales) {
+        const NumberLocale locale = NumberLocale::fromLocale(qlocale);
+        const QString amount = qlocale.toString(1234.5, 'f', 2);
+        QList<std::pair<QString, double>> texts = {
+            {qlocale.toCurrencyString(1234.5, qlocale.currencySymbol(), 2), 1234.5},
+            {qlocale.toString(qlonglong(100000)), 100000.0},
+            {qlocale.toString(12.5) + QLatin1Char('%'), 12.5},
+            {qlocale.toString(12.5) + QStringLiteral(" %"), 12.5},
+            {qlocale.toString(12.5) + qlocale.percent(), 12.5},
+        };
+        for (const QString &sign :
+             {qlocale.currencySymbol(), qlocale.currencySymbol(QLocale::CurrencyIsoCode)}) {
+            if (sign.isEmpty())
+                continue;
+            for (const QString &gap : {QString(), QStringLiteral(" ")})
+                texts += {{sign + gap + amount, 1234.5}, {amount + gap + sign, 1234.5}};
+        }
+        for (const auto &[text, value] : std::as_const(texts)) {
+            const AmountReading reading = quillon::readAmount(text, locale);
+            if (reading.kind != AmountReading::Kind::Number || reading.value != value)
+                QFAIL(qPrintable(QStringLiteral("%1: \"%2\" read as %3")
+                                     .arg(qlocale.name(), text, QString::number(reading.value))));
+        }
+        const AmountReading followed = quillon::readAmount(amount + QStringLiteral("abc"), locale);
+        if (followed.kind == AmountReading::Kind::Number && followed.value != 1234.5)
+            QFAIL(qPrintable(QStringLiteral("%1: %2abc read as %3")
+                                 .arg(qlocale.name(), amount, QString::number(followed.value))));
+    }
 }
 
 QTEST_GUILESS_MAIN(NumberReadingTest)

@@ -187,6 +187,11 @@ private Q_SLOTS:
             << "10"
             << "Option2" << QStringList{"100.00", "1,000.00", "1,100.00", "1,210.00", "100.00",
                                         "110.00", "110.00",   "110.00",   "100.00",   "10.00"};
+        QTest::newRow("price as money with the code behind, rate with a percent sign")
+            << "1,100.00 AUD"
+            << "10%"
+            << "Option2" << QStringList{"100.00", "1,000.00", "1,100.00", "1,210.00", "100.00",
+                                        "110.00", "110.00",   "110.00",   "100.00",   "10.00"};
         QTest::newRow("negative price")
             << "-110"
             << "10"
@@ -228,6 +233,43 @@ private Q_SLOTS:
         QCOMPARE(m_fixture->caption("Label2"), QStringLiteral("100.00"));
         QCOMPARE(m_fixture->caption("Label24"), QStringLiteral("20.17"));
         QCOMPARE(m_fixture->caption("Label34"), QStringLiteral("10.17"));
+    }
+
+    // A rate box that holds no rate is told, and the figures are those without GST; a price that
+    // cannot be read is told, and the last results stand.
+    void unreadableRateOrPriceIsTold_data() {
+        QTest::addColumn<QString>("price");
+        QTest::addColumn<QString>("rate");
+        QTest::addColumn<QString>("told");
+        QTest::addColumn<QString>("label8");
+        QTest::newRow("empty rate") << "110"
+                                    << ""
+                                    << "GST rate box"
+                                    << "115.50";
+        QTest::newRow("letters for the rate") << "110"
+                                              << "ten"
+                                              << "GST rate box"
+                                              << "115.50";
+        QTest::newRow("misplaced comma in the price") << "1,00"
+                                                      << "10"
+                                                      << "purchase price could not be read"
+                                                      << "0.00";
+    }
+    void unreadableRateOrPriceIsTold() {
+        QFETCH(QString, price);
+        QFETCH(QString, rate);
+        QFETCH(QString, told);
+        QFETCH(QString, label8);
+        m_fixture->type("Text1", price);
+        m_fixture->type("Text9", rate);
+        m_fixture->click("Command1");
+
+        QCOMPARE(m_fixture->platform.messages.size(), 1);
+        const FakePlatform::Message &message = m_fixture->platform.messages.constFirst();
+        QVERIFY2(message.text.contains(told), qPrintable(message.text));
+        QCOMPARE(message.title, QStringLiteral("Error Value Found"));
+        QCOMPARE(message.icon, MessageIcon::Warning);
+        QCOMPARE(m_fixture->caption("Label8"), label8);
     }
 
     void outOfRangeWarnsAndChangesNothing() {

@@ -27,19 +27,41 @@ private Q_SLOTS:
     void acceptedAnswerBecomesCaptionAndRate_data() {
         QTest::addColumn<QLocale>("locale");
         QTest::addColumn<QString>("answer");
+        QTest::addColumn<QString>("kept"); // the answer the quote shows
+        QTest::addColumn<QString>("caption");
         QTest::addColumn<double>("rate");
         const QLocale australia(QLocale::English, QLocale::Australia);
-        QTest::newRow("200") << australia << "200" << 2.0;
-        QTest::newRow("12.5, a fraction is accepted") << australia << "12.5" << 0.125;
-        QTest::newRow("0, no markup") << australia << "0" << 0.0;
-        QTest::newRow("negative") << australia << "-10" << -0.1;
+        QTest::newRow("200") << australia << "200"
+                             << "200"
+                             << "200%" << 2.0;
+        QTest::newRow("12.5, a fraction is accepted") << australia << "12.5"
+                                                      << "12.5"
+                                                      << "12.5%" << 0.125;
+        QTest::newRow("0, no markup") << australia << "0"
+                                      << "0"
+                                      << "0%" << 0.0;
+        QTest::newRow("negative") << australia << "-10"
+                                  << "-10"
+                                  << "-10%" << -0.1;
         QTest::newRow("12,5 with a decimal comma")
-            << QLocale(QLocale::German, QLocale::Germany) << "12,5" << 0.125;
-        QTest::newRow("&H10, the ampersand shown, not a mnemonic") << australia << "&H10" << 0.16;
+            << QLocale(QLocale::German, QLocale::Germany) << "12,5"
+            << "12,5"
+            << "12,5%" << 0.125;
+        QTest::newRow("&H10, the ampersand shown, not a mnemonic") << australia << "&H10"
+                                                                   << "&H10"
+                                                                   << "&H10%" << 0.16;
+        QTest::newRow("25%, as the captions show a markup") << australia << "25%"
+                                                            << "25%"
+                                                            << "25%" << 0.25;
+        QTest::newRow("200 and a pasted line break, kept on one line") << australia << "200\r\n"
+                                                                       << "200"
+                                                                       << "200%" << 2.0;
     }
     void acceptedAnswerBecomesCaptionAndRate() {
         QFETCH(QLocale, locale);
         QFETCH(QString, answer);
+        QFETCH(QString, kept);
+        QFETCH(QString, caption);
         QFETCH(double, rate);
         QLocale::setDefault(locale);
         m_fixture->platform.textAnswers = {answer};
@@ -50,11 +72,11 @@ private Q_SLOTS:
         QCOMPARE(m_fixture->platform.prompts.constFirst().title, kPromptTitle);
         // What the caption shows, as a screen reader reads it: mnemonic marks are not shown.
         QCOMPARE(QAccessible::queryAccessibleInterface(option(9))->text(QAccessible::Name),
-                 answer + QLatin1Char('%'));
+                 caption);
         QVERIFY(QKeySequence::mnemonic(option(9)->text()).isEmpty());
         QCOMPARE(selectedOptions(), QList<int>{9});
         const PricingState &state = m_fixture->window->pricingState();
-        QCOMPARE(state.customMarkupText, std::optional<QString>(answer));
+        QCOMPARE(state.customMarkupText, std::optional<QString>(kept));
         QVERIFY(state.customMarkupRate.has_value());
         QCOMPARE(*state.customMarkupRate, rate);
         QVERIFY(m_fixture->platform.messages.isEmpty());
