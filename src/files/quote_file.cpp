@@ -22,8 +22,8 @@ std::optional<QString> writeQuote(const QString &folder, const QString &newQuote
     if (auto refused = refuseIrregularFile(path))
         return refused;
     const QuoteFileLock lock(path);
-    if (lock.busy())
-        return lock.busy();
+    if (lock.error())
+        return lock.error();
 
     // The history goes from the old file into the new one in the kernel, never through memory;
     // only the head of the old file, where its quote text is, is read. An old file that cannot
@@ -63,8 +63,8 @@ std::optional<QString> writeQuote(const QString &folder, const QString &newQuote
 std::optional<QString> appendHistory(const QString &folder, const QString &record) {
     const QString path = quoteFilePath(folder);
     const QuoteFileLock lock(path);
-    if (lock.busy())
-        return lock.busy();
+    if (lock.error())
+        return lock.error();
     return appendWhole(path, record.toUtf8());
 }
 

@@ -9,6 +9,7 @@
 #include <QTest>
 
 #include <chrono>
+#include <functional>
 #include <future>
 
 #ifdef Q_OS_UNIX
@@ -16,10 +17,14 @@
 #include <csignal>
 #include <cstring>
 #include <fcntl.h>
+#include <linux/filter.h>
+#include <linux/seccomp.h>
 #include <sched.h>
 #include <sys/file.h>
 #include <sys/mount.h>
+#include <sys/prctl.h>
 #include <sys/resource.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #endif
@@ -105,26 +110,20 @@ bool enterPrivateMountNamespace() {
                          QByteArray::number(gid) + ' ' + QByteArray::number(gid) + " 1");
 }
 
-// Writes `quote` to the quote file in `folder` while another file is mounted over it, as an
-// administrator or a sandbox may do: nothing can be renamed over a mount point. It runs in a
-// child process with a mount namespace of its own, so the mount never outlives it. The reason
-// writeQuote() gives, or nothing when no private mount could be made here.
-std::optional<QString> writeQuoteOverMountedFile(const QString &folder, const QString &quote,
-                                                 const QString &mounted) {
+// Runs `command` in a child process once `prepare` has set the child up, so that what it changes
+// (mounts, system-call filters) never outlives it. The reason the command gave, empty when it
+// succeeded, or nothing when `prepare` could not be done here.
+std::optional<QString> reasonInChild(const std::function<bool()> &prepare,
+                                     const std::function<std::optional<QString>()> &command) {
     int channel[2];
     if (pipe(channel) != 0)
         return std::nullopt;
     const pid_t child = fork();
     if (child == 0) {
         close(channel[0]);
-        const QByteArray target = QFile::encodeName(QDir(folder).filePath("quote.txt"));
-        if (!enterPrivateMountNamespace() ||
-            mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
-            mount(QFile::encodeName(mounted).constData(), target.constData(), nullptr, MS_BIND,
-                  nullptr) != 0) {
+        if (!prepare())
             _exit(77);
-        }
-        const QByteArray reason = writeQuote(folder, quote).value_or(QString()).toUtf8();
+        const QByteArray reason = command().value_or(QString()).toUtf8();
         const bool told = write(channel[1], reason.constData(), reason.size()) == reason.size();
         _exit(told ? 0 : 1);
     }
@@ -139,6 +138,30 @@ std::optional<QString> writeQuoteOverMountedFile(const QString &folder, const QS
     if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
         return std::nullopt;
     return QString::fromUtf8(reason);
+}
+
+// Another file mounted over the quote file, as an administrator or a sandbox may do: nothing can
+// be renamed over a mount point.
+bool mountOverQuoteFile(const QString &folder, const QString &mounted) {
+    const QByteArray target = QFile::encodeName(QDir(folder).filePath("quote.txt"));
+    return enterPrivateMountNamespace() &&
+           mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0 &&
+           mount(QFile::encodeName(mounted).constData(), target.constData(), nullptr, MS_BIND,
+                 nullptr) == 0;
+}
+
+// A file system without a lock service, as a network file system may be: every flock() fails
+// with ENOLCK.
+bool failEveryLock() {
+    sock_filter filter[] = {
+        BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, nr)),
+        BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, __NR_flock, 0, 1),
+        BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ERRNO | (ENOLCK & SECCOMP_RET_DATA)),
+        BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW),
+    };
+    const sock_fprog program{static_cast<unsigned short>(std::size(filter)), filter};
+    return prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) == 0 &&
+           prctl(PR_SET_SECCOMP, SECCOMP_MODE_FILTER, &program) == 0;
 }
 #endif
 
@@ -156,6 +179,8 @@ private Q_SLOTS:
     void failureLeavesFileIntact_data();
     void failureLeavesFileIntact();
     void twoCopiesTakeTurns();
+    void lockFileOfAnotherUserStillLocks();
+    void fileSystemWithoutLocksIsToldAtOnce();
 };
 
 void QuoteFileTest::replacedContent_data() {
@@ -328,7 +353,8 @@ void QuoteFileTest::failureLeavesFileIntact() {
     std::optional<QString> reason;
     if (obstacle == Obstacle::QuoteFileMountedOver) {
 #ifdef Q_OS_UNIX
-        reason = writeQuoteOverMountedFile(folder.path(), quoteText(report), mounted);
+        reason = reasonInChild([&] { return mountOverQuoteFile(folder.path(), mounted); },
+                               [&] { return writeQuote(folder.path(), quoteText(report)); });
         if (!reason) {
             QSKIP("no mount namespace can be made here (user namespaces are off), so no file can "
                   "be mounted over quote.txt");
@@ -406,6 +432,50 @@ void QuoteFileTest::twoCopiesTakeTurns() {
     QVERIFY2(reason->contains(QLatin1String("another copy")), qPrintable(*reason));
     QCOMPARE(readFile(path), newQuote + examples::smithDeskHistory());
     close(otherCopy);
+}
+
+// A lock file that another user made, which this user may read but not write, still makes this
+// copy wait for the other copy's turn.
+void QuoteFileTest::lockFileOfAnotherUserStillLocks() {
+    if (geteuid() == 0) {
+        QSKIP("running as root, where file permissions do not bite; scripts/test.sh --thorough "
+              "runs this test again as an unprivileged user");
+    }
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const QString path = folder.filePath("quote.txt");
+    QCOMPARE(writeQuote(folder.path(), quoteText(examples::smithDesk())), std::nullopt);
+    const QByteArray lockPath = QFile::encodeName(path + QStringLiteral(".lock"));
+    const int otherCopy = open(lockPath.constData(), O_RDONLY | O_CREAT, 0444);
+    QVERIFY(otherCopy >= 0);
+    QCOMPARE(flock(otherCopy, LOCK_EX | LOCK_NB), 0);
+
+    const std::optional<QString> reason =
+        appendHistory(folder.path(), historyRecord(examples::smithDesk()));
+    close(otherCopy);
+
+    QVERIFY(reason.has_value());
+    QVERIFY2(reason->contains(QLatin1String("another copy")), qPrintable(*reason));
+    QCOMPARE(readFile(path), examples::smithDeskQuote());
+}
+
+// Where no lock can be had at all, waiting cannot help and no other copy is to blame: the copy
+// says so at once and changes nothing.
+void QuoteFileTest::fileSystemWithoutLocksIsToldAtOnce() {
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const QString path = folder.filePath("quote.txt");
+    QCOMPARE(writeQuote(folder.path(), quoteText(examples::smithDesk())), std::nullopt);
+
+    const std::optional<QString> reason = reasonInChild(failEveryLock, [&folder] {
+        return appendHistory(folder.path(), historyRecord(examples::smithDesk()));
+    });
+
+    QVERIFY2(reason.has_value(), "no system-call filter can be set here");
+    QVERIFY2(reason->contains(QDir::toNativeSeparators(path)), qPrintable(*reason));
+    QVERIFY2(reason->contains(QString::fromLocal8Bit(std::strerror(ENOLCK))), qPrintable(*reason));
+    QVERIFY2(!reason->contains(QLatin1String("another copy")), qPrintable(*reason));
+    QCOMPARE(readFile(path), examples::smithDeskQuote());
 }
 
 QTEST_GUILESS_MAIN(QuoteFileTest)
