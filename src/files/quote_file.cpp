@@ -13,10 +13,6 @@ QString quoteFilePath(const QString &folder) {
     return QDir(folder).filePath(QString::fromLatin1(kQuoteFileName));
 }
 
-QByteArray replacedQuoteFileContent(const QString &newQuoteText, const QByteArray &oldContent) {
-    return newQuoteText.toUtf8() + oldContent.sliced(leadingQuoteTextSize(oldContent));
-}
-
 std::optional<QString> writeQuote(const QString &folder, const QString &newQuoteText) {
     const QString path = quoteFilePath(folder);
     if (auto refused = refuseIrregularFile(path))
@@ -38,14 +34,15 @@ std::optional<QString> writeQuote(const QString &folder, const QString &newQuote
         if (!oldFile.open(QIODevice::ReadOnly))
             return cannotRead();
         // The first block holds the quote text unless its names are very long; a longer head is
-        // read only then, or when the file holds no quote text at all.
+        // read only then, and never more than kMaxQuoteTextSize of a file that holds no quote
+        // text at all.
         QByteArray head;
-        for (qint64 wanted = qint64(64) * 1024;; wanted *= 2) {
+        for (qint64 wanted = qint64(64) * 1024;; wanted = qMin(2 * wanted, kMaxQuoteTextSize)) {
             head += oldFile.read(wanted - head.size());
             if (oldFile.error() != QFileDevice::NoError)
                 return cannotRead();
             historyStart = leadingQuoteTextSize(head);
-            if (historyStart > 0 || oldFile.atEnd())
+            if (historyStart > 0 || oldFile.atEnd() || head.size() >= kMaxQuoteTextSize)
                 break;
         }
     }

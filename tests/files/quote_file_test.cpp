@@ -50,6 +50,13 @@ QByteArray unusualQuote() {
     return quoteText(report).toUtf8();
 }
 
+// A quote whose client's name alone is `size` bytes long.
+QByteArray longNamedQuote(qint64 size) {
+    QuoteReport report = examples::smithDesk();
+    report.client = QString(size, QLatin1Char('c'));
+    return quoteText(report).toUtf8();
+}
+
 QByteArray withLine(const QByteArray &quote, int lineNumber, const QByteArray &line) {
     QList<QByteArray> lines = quote.split('\n');
     lines[lineNumber - 1] = line + '\r';
@@ -93,6 +100,23 @@ bool writeProcFile(const char *name, const QByteArray &text) {
     QFile file(QString::fromLatin1(name));
     return file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
            file.write(text) == text.size();
+}
+
+// The figure `name` of /proc/self/status in kB (VmRSS: memory held now, VmHWM: the most held
+// since the last resetPeakMemory()); -1 when it cannot be had.
+qint64 memoryKb(const QByteArray &name) {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith(name + ':'))
+            return line.sliced(name.size() + 1).trimmed().split(' ').constFirst().toLongLong();
+    }
+    return -1;
+}
+
+bool resetPeakMemory() {
+    return writeProcFile("/proc/self/clear_refs", "5");
 }
 
 // Mounts are private to a mount namespace of its own; a user who is not root gets one inside a
@@ -178,6 +202,7 @@ private Q_SLOTS:
     void newQuoteKeepsHistory();
     void failureLeavesFileIntact_data();
     void failureLeavesFileIntact();
+    void foreignFileIsNotHeldInMemory();
     void twoCopiesTakeTurns();
     void lockFileOfAnotherUserStillLocks();
     void fileSystemWithoutLocksIsToldAtOnce();
@@ -196,9 +221,15 @@ void QuoteFileTest::replacedContent_data() {
     }
 
     QTest::newRow("no old file") << QByteArray() << QByteArray();
+    QTest::newRow("empty old file") << QByteArray("") << QByteArray("");
     QTest::newRow("old quote alone") << quote << QByteArray();
     QTest::newRow("old quote with two records") << quote + history + history << history + history;
     QTest::newRow("old unusual quote with a record") << unusualQuote() + history << history;
+    QTest::newRow("old quote of over 64 KB with a record")
+        << longNamedQuote(100'000) + history << history;
+    QTest::newRow("old quote longer than a quote is read, kept whole")
+        << longNamedQuote(kMaxQuoteTextSize) + history
+        << longNamedQuote(kMaxQuoteTextSize) + history;
     QTest::newRow("old quote with empty names")
         << withLine(withLine(quote, 3, "Product:      "), 4, "Client:       ") << QByteArray();
     QTest::newRow("records alone") << history + history << history + history;
@@ -229,10 +260,16 @@ void QuoteFileTest::replacedContent_data() {
 void QuoteFileTest::replacedContent() {
     QFETCH(QByteArray, oldContent);
     QFETCH(QByteArray, kept);
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const QString path = folder.filePath("quote.txt");
+    if (!oldContent.isNull())
+        QVERIFY(writeFile(path, oldContent));
 
     const QString newQuote = quoteText(jonesChair());
+    QCOMPARE(writeQuote(folder.path(), newQuote), std::nullopt);
 
-    QCOMPARE(replacedQuoteFileContent(newQuote, oldContent), newQuote.toUtf8() + kept);
+    QCOMPARE(readFile(path), newQuote.toUtf8() + kept);
 }
 
 void QuoteFileTest::quoteThenHistoryMakesOneFile() {
@@ -396,6 +433,27 @@ void QuoteFileTest::failureLeavesFileIntact() {
     }
     QCOMPARE(QDir(folder.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::System),
              QStringList{"quote.txt"});
+}
+
+// A large quote.txt that does not begin with a quote (an editor changed its line ends) is never
+// read whole: only its head is looked at, and the rest goes into the new file in the kernel.
+void QuoteFileTest::foreignFileIsNotHeldInMemory() {
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const QString path = folder.filePath("quote.txt");
+    constexpr qint64 kOldSize = qint64(64) << 20;
+    QFile old(path);
+    QVERIFY(old.open(QIODevice::WriteOnly) && old.resize(kOldSize));
+    old.close();
+    QVERIFY2(resetPeakMemory(), "the peak of the memory held cannot be reset here");
+    const qint64 before = memoryKb("VmRSS");
+
+    const QByteArray newQuote = quoteText(jonesChair()).toUtf8();
+    QCOMPARE(writeQuote(folder.path(), QString::fromUtf8(newQuote)), std::nullopt);
+
+    const qint64 grown = memoryKb("VmHWM") - before;
+    QVERIFY2(before > 0 && grown < 16 * 1024, qPrintable(QString::number(grown) + " kB"));
+    QCOMPARE(QFileInfo(path).size(), newQuote.size() + kOldSize);
 }
 
 // Two running copies: while one of them replaces the quote file, the other's Save to File waits
