@@ -252,6 +252,10 @@ QString QtPlatform::programFolder()
 
 QString QtPlatform::userDataFolder()
 {
+    // Without a home folder Qt names one under the root folder ("//.local/share/..."), which is
+    // no user's.
+    if (QDir::homePath() == QDir::rootPath() && qEnvironmentVariableIsEmpty("XDG_DATA_HOME"))
+        return QString();
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
 }
 
