@@ -274,14 +274,14 @@ QDateTime QtPlatform::now()
     return QDateTime::currentDateTime();
 }
 
-QString QtPlatform::dateText()
+QString QtPlatform::dateText(const QDateTime &moment)
 {
-    return QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
+    return QLocale::system().toString(moment.date(), QLocale::ShortFormat);
 }
 
-QString QtPlatform::timeText()
+QString QtPlatform::timeText(const QDateTime &moment)
 {
-    return longTimeText(QLocale::system(), QTime::currentTime());
+    return longTimeText(QLocale::system(), moment.time());
 }
 
 MemoryFigures QtPlatform::memoryStatus()

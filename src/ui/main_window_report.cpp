@@ -23,8 +23,9 @@ void MainWindow::onCommand3Clicked() {
             m_platform, [this] { return quoteFolder(); }, this);
 
     QuoteRequest request;
-    request.date = m_platform.dateText();
-    request.time = m_platform.timeText();
+    const QDateTime moment = m_platform.now();
+    request.date = m_platform.dateText(moment);
+    request.time = m_platform.timeText(moment);
     request.client = m_platform.askText(this, QStringLiteral("Please enter customers name"),
                                         QStringLiteral("Customer"));
     request.product = m_platform.askText(this, QStringLiteral("Please enter product name"),
