@@ -68,7 +68,8 @@ public:
 
     // The folder that holds the program file.
     virtual QString programFolder() = 0;
-    // A folder for the user's data, used when the program folder cannot be written.
+    // A folder for the user's data, used when the program folder cannot be written; the empty
+    // text when the user has none (no home folder).
     virtual QString userDataFolder() = 0;
     virtual bool setWorkingFolder(const QString &folder) = 0;
 
@@ -76,10 +77,11 @@ public:
     virtual bool openWithDesktop(const QUrl &url) = 0;
 
     virtual QDateTime now() = 0;
-    // Today's date in the user's short date format; the time in the long time format without a
-    // time-zone name.
-    virtual QString dateText() = 0;
-    virtual QString timeText() = 0;
+    // The date of `moment` in the user's short date format; its time in the long time format
+    // without a time-zone name. Both texts of a quote are made from one reading of now(), so a
+    // quote made at midnight never carries one day's date and the next day's time.
+    virtual QString dateText(const QDateTime &moment) = 0;
+    virtual QString timeText(const QDateTime &moment) = 0;
 
     virtual MemoryFigures memoryStatus() = 0;
     // Names of the active dial-up (point-to-point) connections, in the system's order.

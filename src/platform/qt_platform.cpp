@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFileInfo>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QLocale>
@@ -14,6 +15,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -56,6 +58,38 @@ QString unusedNameBeside(const QString &path)
         .arg(++count);
 }
 
+// An empty draft of the settings file at `draft`, as private as the file itself (only its owner
+// may read a new one), so that the settings never lie open to others while they are written.
+// QSettings keeps the mode of the file it writes into. The folder is made when missing.
+bool createDraft(const QString &draft, const QString &path)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    const QFile::Permissions mode = QFileInfo::exists(path)
+                                        ? QFile::permissions(path)
+                                        : QFile::ReadOwner | QFile::WriteOwner;
+    return QFile(draft).open(QIODevice::WriteOnly | QIODevice::NewOnly, mode);
+}
+
+bool processRuns(qint64 pid)
+{
+    return QFileInfo::exists(QStringLiteral("/proc/%1").arg(pid));
+}
+
+// Removes the drafts that copies of the program which ended in the middle of a save left beside
+// `path`; a copy still running keeps its own.
+void removeStaleDrafts(const QString &path)
+{
+    const QFileInfo settingsFile(path);
+    const QRegularExpression draftName(QStringLiteral("^%1\\.(\\d+)-\\d+\\.new$")
+                                           .arg(QRegularExpression::escape(settingsFile.fileName())));
+    const QDir folder = settingsFile.dir();
+    for (const QString &name : folder.entryList(QDir::Files | QDir::Hidden)) {
+        const QRegularExpressionMatch match = draftName.match(name);
+        if (match.hasMatch() && !processRuns(match.captured(1).toLongLong()))
+            QFile::remove(folder.filePath(name));
+    }
+}
+
 // QSettings is not left to replace the file itself: given a file it could read only in part
 // (stray binary bytes), it writes back a mangled copy and only then reports an error. So the new
 // content is written under another name and read back under a third one; only when it holds
@@ -65,7 +99,13 @@ QString unusedNameBeside(const QString &path)
 std::optional<QString> replaceSettingsFile(const QString &path, const QString &key,
                                            const QString &value)
 {
+    removeStaleDrafts(path);
     const QSettings own(path, QSettings::IniFormat);
+    // A file that could not be read is not rewritten: that would drop what it holds. Only the
+    // user's own file is judged; the status of the whole chain would also tell the faults of the
+    // system-wide file, which is never written.
+    if (std::optional<QString> error = settingsError(own.status(), path))
+        return error;
     QVariantMap expected;
     for (const QString &name : own.allKeys())
         expected.insert(name, own.value(name));
@@ -73,8 +113,8 @@ std::optional<QString> replaceSettingsFile(const QString &path, const QString &k
 
     const QString written = unusedNameBeside(path);
     const QString checked = unusedNameBeside(path);
-    bool complete = false;
-    {
+    bool complete = createDraft(written, path);
+    if (complete) {
         QSettings draft(written, QSettings::IniFormat);
         for (auto it = expected.cbegin(); it != expected.cend(); ++it)
             draft.setValue(it.key(), it.value());
@@ -206,9 +246,6 @@ std::optional<QString> QtPlatform::saveSetting(const QString &application, const
     settings.sync();
     return settingsError(settings.status(), settings.fileName());
 #else
-    // A file that could not be read is not rewritten: that would drop what it holds.
-    if (std::optional<QString> error = settingsError(settings.status(), settings.fileName()))
-        return error;
     return replaceSettingsFile(settings.fileName(), section + QLatin1Char('/') + key, value);
 #endif
 }
@@ -220,6 +257,10 @@ QString QtPlatform::programFolder()
 
 QString QtPlatform::userDataFolder()
 {
+    // Without a home folder Qt names one under the root folder ("//.local/share/..."), which is
+    // no user's.
+    if (QDir::homePath() == QDir::rootPath() && qEnvironmentVariableIsEmpty("XDG_DATA_HOME"))
+        return QString();
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
 }
 
@@ -238,14 +279,14 @@ QDateTime QtPlatform::now()
     return QDateTime::currentDateTime();
 }
 
-QString QtPlatform::dateText()
+QString QtPlatform::dateText(const QDateTime &moment)
 {
-    return QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
+    return QLocale::system().toString(moment.date(), QLocale::ShortFormat);
 }
 
-QString QtPlatform::timeText()
+QString QtPlatform::timeText(const QDateTime &moment)
 {
-    return longTimeText(QLocale::system(), QTime::currentTime());
+    return longTimeText(QLocale::system(), moment.time());
 }
 
 MemoryFigures QtPlatform::memoryStatus()

@@ -27,8 +27,8 @@ public:
     bool setWorkingFolder(const QString &folder) override;
     bool openWithDesktop(const QUrl &url) override;
     QDateTime now() override;
-    QString dateText() override;
-    QString timeText() override;
+    QString dateText(const QDateTime &moment) override;
+    QString timeText(const QDateTime &moment) override;
     MemoryFigures memoryStatus() override;
     QStringList dialUpConnections() override;
     std::optional<QString> userName() override;

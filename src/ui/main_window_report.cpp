@@ -23,8 +23,9 @@ void MainWindow::onCommand3Clicked() {
             m_platform, [this] { return quoteFolder(); }, this);
 
     QuoteRequest request;
-    request.date = m_platform.dateText();
-    request.time = m_platform.timeText();
+    const QDateTime moment = m_platform.now();
+    request.date = m_platform.dateText(moment);
+    request.time = m_platform.timeText(moment);
     request.client = m_platform.askText(this, QStringLiteral("Please enter customers name"),
                                         QStringLiteral("Customer"));
     request.product = m_platform.askText(this, QStringLiteral("Please enter product name"),
@@ -37,6 +38,10 @@ void MainWindow::onCommand3Clicked() {
     m_form2->setReport(report);
 
     const QString folder = quoteFolder();
+    if (folder.isEmpty()) {
+        showError(tr("The quote could not be written.\n%1").arg(noQuoteFolderText()));
+        return;
+    }
     const QString file = QDir::toNativeSeparators(quoteFilePath(folder));
     m_platform.setWorkingFolder(folder);
     if (folder != m_platform.programFolder() && !m_toldQuoteFolder) {

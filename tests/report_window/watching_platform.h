@@ -58,8 +58,8 @@ public:
     }
     bool openWithDesktop(const QUrl &url) override { return m_fake.openWithDesktop(url); }
     QDateTime now() override { return m_fake.now(); }
-    QString dateText() override { return m_fake.dateText(); }
-    QString timeText() override { return m_fake.timeText(); }
+    QString dateText(const QDateTime &moment) override { return m_fake.dateText(moment); }
+    QString timeText(const QDateTime &moment) override { return m_fake.timeText(moment); }
     MemoryFigures memoryStatus() override { return m_fake.memoryStatus(); }
     QStringList dialUpConnections() override { return m_fake.dialUpConnections(); }
     std::optional<QString> userName() override { return m_fake.userName(); }

@@ -1,6 +1,7 @@
 #include "fake_platform.h"
 
 #include <QDir>
+#include <QLocale>
 #include <QPrinter>
 
 namespace quillon {
@@ -17,6 +18,20 @@ FakePlatform::FakePlatform()
     : programFolderPath(m_folder.filePath(QStringLiteral("program")))
     , userDataFolderPath(m_folder.filePath(QStringLiteral("data"))) {
     QDir(m_folder.path()).mkpath(QStringLiteral("program"));
+}
+
+QDateTime FakePlatform::now() {
+    const QDateTime reading = clock;
+    clock = clock.addMSecs(clockStepMs);
+    return reading;
+}
+
+QString FakePlatform::dateText(const QDateTime &moment) {
+    return moment.toString(QStringLiteral("dd/MM/yyyy"));
+}
+
+QString FakePlatform::timeText(const QDateTime &moment) {
+    return QLocale::c().toString(moment.time(), QStringLiteral("h:mm:ss AP"));
 }
 
 void FakePlatform::showMessage(QWidget *, const QString &text, const QString &title,

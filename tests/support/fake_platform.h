@@ -63,8 +63,8 @@ public:
     QString userDataFolderPath; // likewise
     QString workingFolder;
     QDateTime clock = QDateTime(QDate(2005, 7, 15), QTime(14, 5, 9));
-    QString date = QStringLiteral("15/07/2005");
-    QString time = QStringLiteral("2:05:09 PM");
+    // How far the clock moves on at each reading, as a real one does between two readings.
+    qint64 clockStepMs = 0;
     MemoryFigures memory;
     QStringList connections;
     std::optional<QString> user = QStringLiteral("alice");
@@ -89,9 +89,11 @@ public:
     QString userDataFolder() override { return userDataFolderPath; }
     bool setWorkingFolder(const QString &folder) override;
     bool openWithDesktop(const QUrl &url) override;
-    QDateTime now() override { return clock; }
-    QString dateText() override { return date; }
-    QString timeText() override { return time; }
+    QDateTime now() override;
+    // Like the real ones, texts of the moment given: "15/07/2005" and "2:05:09 PM" for the
+    // clock's start.
+    QString dateText(const QDateTime &moment) override;
+    QString timeText(const QDateTime &moment) override;
     MemoryFigures memoryStatus() override { return memory; }
     QStringList dialUpConnections() override { return connections; }
     std::optional<QString> userName() override { return user; }

@@ -104,6 +104,7 @@ private Q_SLOTS:
 
     void sampleQuoteAndHistoryAreByteExact();
     void reportWindowShowsTheQuote();
+    void dateAndTimeAreOneMoment();
     void secondReportKeepsHistoryAndShowsOnlyItsQuote();
 
     void markupLineFollowsTheChosenOption_data();
@@ -191,6 +192,18 @@ void ViewReportTest::reportWindowShowsTheQuote() {
     QVERIFY(form2->isVisible());
     QCOMPARE(m_tab->reportCaption("Label31"), QStringLiteral("Jones"));
     QCOMPARE(m_tab->reportCaption("Label20"), QStringLiteral("Chair"));
+}
+
+// A quote made at the stroke of midnight carries the date and the time of one moment, never one
+// day's date with the next day's time.
+void ViewReportTest::dateAndTimeAreOneMoment() {
+    m_fixture->platform.clock = QDateTime(QDate(2005, 7, 15), QTime(23, 59, 59, 999));
+    m_fixture->platform.clockStepMs = 1;
+
+    m_tab->viewReport(QStringLiteral("Smith"), QStringLiteral("Desk"));
+
+    QCOMPARE(m_tab->reportCaption("Label21") + ' ' + m_tab->reportCaption("Label32"),
+             QStringLiteral("15/07/2005 11:59:59 PM"));
 }
 
 void ViewReportTest::secondReportKeepsHistoryAndShowsOnlyItsQuote() {

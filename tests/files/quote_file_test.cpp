@@ -1,3 +1,4 @@
+#include "child_process.h"
 #include "quote_examples.h"
 #include "quote_file.h"
 #include "quote_report.h"
@@ -20,7 +21,6 @@
 #include <sys/file.h>
 #include <sys/mount.h>
 #include <sys/resource.h>
-#include <sys/wait.h>
 #include <unistd.h>
 #endif
 
@@ -42,6 +42,13 @@ QByteArray unusualQuote() {
     report.product = QStringLiteral("Schreibtisch für Jürgen 🪑");
     report.client = QStringLiteral("x").repeated(10000);
     report.netGstOwing = QStringLiteral("-1.00");
+    return quoteText(report).toUtf8();
+}
+
+// A quote whose client's name alone is `size` bytes long.
+QByteArray longNamedQuote(qint64 size) {
+    QuoteReport report = examples::smithDesk();
+    report.client = QString(size, QLatin1Char('c'));
     return quoteText(report).toUtf8();
 }
 
@@ -90,6 +97,23 @@ bool writeProcFile(const char *name, const QByteArray &text) {
            file.write(text) == text.size();
 }
 
+// The figure `name` of /proc/self/status in kB (VmRSS: memory held now, VmHWM: the most held
+// since the last resetPeakMemory()); -1 when it cannot be had.
+qint64 memoryKb(const QByteArray &name) {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith(name + ':'))
+            return line.sliced(name.size() + 1).trimmed().split(' ').constFirst().toLongLong();
+    }
+    return -1;
+}
+
+bool resetPeakMemory() {
+    return writeProcFile("/proc/self/clear_refs", "5");
+}
+
 // Mounts are private to a mount namespace of its own; a user who is not root gets one inside a
 // user namespace of its own, where it is root of nothing but its own files.
 bool enterPrivateMountNamespace() {
@@ -105,41 +129,16 @@ bool enterPrivateMountNamespace() {
                          QByteArray::number(gid) + ' ' + QByteArray::number(gid) + " 1");
 }
 
-// Writes `quote` to the quote file in `folder` while another file is mounted over it, as an
-// administrator or a sandbox may do: nothing can be renamed over a mount point. It runs in a
-// child process with a mount namespace of its own, so the mount never outlives it. The reason
-// writeQuote() gives, or nothing when no private mount could be made here.
-std::optional<QString> writeQuoteOverMountedFile(const QString &folder, const QString &quote,
-                                                 const QString &mounted) {
-    int channel[2];
-    if (pipe(channel) != 0)
-        return std::nullopt;
-    const pid_t child = fork();
-    if (child == 0) {
-        close(channel[0]);
-        const QByteArray target = QFile::encodeName(QDir(folder).filePath("quote.txt"));
-        if (!enterPrivateMountNamespace() ||
-            mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
-            mount(QFile::encodeName(mounted).constData(), target.constData(), nullptr, MS_BIND,
-                  nullptr) != 0) {
-            _exit(77);
-        }
-        const QByteArray reason = writeQuote(folder, quote).value_or(QString()).toUtf8();
-        const bool told = write(channel[1], reason.constData(), reason.size()) == reason.size();
-        _exit(told ? 0 : 1);
-    }
-    close(channel[1]);
-    QByteArray reason;
-    char buffer[4096];
-    for (ssize_t count; (count = read(channel[0], buffer, sizeof buffer)) > 0;)
-        reason.append(buffer, count);
-    close(channel[0]);
-    int status = 0;
-    waitpid(child, &status, 0);
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
-        return std::nullopt;
-    return QString::fromUtf8(reason);
+// Another file mounted over the quote file, as an administrator or a sandbox may do: nothing can
+// be renamed over a mount point.
+bool mountOverQuoteFile(const QString &folder, const QString &mounted) {
+    const QByteArray target = QFile::encodeName(QDir(folder).filePath("quote.txt"));
+    return enterPrivateMountNamespace() &&
+           mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0 &&
+           mount(QFile::encodeName(mounted).constData(), target.constData(), nullptr, MS_BIND,
+                 nullptr) == 0;
 }
+
 #endif
 
 } // namespace
@@ -155,7 +154,10 @@ private Q_SLOTS:
     void newQuoteKeepsHistory();
     void failureLeavesFileIntact_data();
     void failureLeavesFileIntact();
+    void foreignFileIsNotHeldInMemory();
     void twoCopiesTakeTurns();
+    void lockFileOfAnotherUserStillLocks();
+    void fileSystemWithoutLocksIsToldAtOnce();
 };
 
 void QuoteFileTest::replacedContent_data() {
@@ -171,9 +173,15 @@ void QuoteFileTest::replacedContent_data() {
     }
 
     QTest::newRow("no old file") << QByteArray() << QByteArray();
+    QTest::newRow("empty old file") << QByteArray("") << QByteArray("");
     QTest::newRow("old quote alone") << quote << QByteArray();
     QTest::newRow("old quote with two records") << quote + history + history << history + history;
     QTest::newRow("old unusual quote with a record") << unusualQuote() + history << history;
+    QTest::newRow("old quote of over 64 KB with a record")
+        << longNamedQuote(100'000) + history << history;
+    QTest::newRow("old quote longer than a quote is read, kept whole")
+        << longNamedQuote(kMaxQuoteTextSize) + history
+        << longNamedQuote(kMaxQuoteTextSize) + history;
     QTest::newRow("old quote with empty names")
         << withLine(withLine(quote, 3, "Product:      "), 4, "Client:       ") << QByteArray();
     QTest::newRow("records alone") << history + history << history + history;
@@ -204,10 +212,16 @@ void QuoteFileTest::replacedContent_data() {
 void QuoteFileTest::replacedContent() {
     QFETCH(QByteArray, oldContent);
     QFETCH(QByteArray, kept);
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const QString path = folder.filePath("quote.txt");
+    if (!oldContent.isNull())
+        QVERIFY(writeFile(path, oldContent));
 
     const QString newQuote = quoteText(jonesChair());
+    QCOMPARE(writeQuote(folder.path(), newQuote), std::nullopt);
 
-    QCOMPARE(replacedQuoteFileContent(newQuote, oldContent), newQuote.toUtf8() + kept);
+    QCOMPARE(readFile(path), newQuote.toUtf8() + kept);
 }
 
 void QuoteFileTest::quoteThenHistoryMakesOneFile() {
@@ -328,7 +342,8 @@ void QuoteFileTest::failureLeavesFileIntact() {
     std::optional<QString> reason;
     if (obstacle == Obstacle::QuoteFileMountedOver) {
 #ifdef Q_OS_UNIX
-        reason = writeQuoteOverMountedFile(folder.path(), quoteText(report), mounted);
+        reason = reasonInChild([&] { return mountOverQuoteFile(folder.path(), mounted); },
+                               [&] { return writeQuote(folder.path(), quoteText(report)); });
         if (!reason) {
             QSKIP("no mount namespace can be made here (user namespaces are off), so no file can "
                   "be mounted over quote.txt");
@@ -372,6 +387,27 @@ void QuoteFileTest::failureLeavesFileIntact() {
              QStringList{"quote.txt"});
 }
 
+// A large quote.txt that does not begin with a quote (an editor changed its line ends) is never
+// read whole: only its head is looked at, and the rest goes into the new file in the kernel.
+void QuoteFileTest::foreignFileIsNotHeldInMemory() {
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const QString path = folder.filePath("quote.txt");
+    constexpr qint64 kOldSize = qint64(64) << 20;
+    QFile old(path);
+    QVERIFY(old.open(QIODevice::WriteOnly) && old.resize(kOldSize));
+    old.close();
+    QVERIFY2(resetPeakMemory(), "the peak of the memory held cannot be reset here");
+    const qint64 before = memoryKb("VmRSS");
+
+    const QByteArray newQuote = quoteText(jonesChair()).toUtf8();
+    QCOMPARE(writeQuote(folder.path(), QString::fromUtf8(newQuote)), std::nullopt);
+
+    const qint64 grown = memoryKb("VmHWM") - before;
+    QVERIFY2(before > 0 && grown < 16 * 1024, qPrintable(QString::number(grown) + " kB"));
+    QCOMPARE(QFileInfo(path).size(), newQuote.size() + kOldSize);
+}
+
 // Two running copies: while one of them replaces the quote file, the other's Save to File waits
 // for its turn and then adds its record to the new file, not to the old one the replace throws
 // away; a copy that does not get its turn in time changes nothing and says why.
@@ -406,6 +442,51 @@ void QuoteFileTest::twoCopiesTakeTurns() {
     QVERIFY2(reason->contains(QLatin1String("another copy")), qPrintable(*reason));
     QCOMPARE(readFile(path), newQuote + examples::smithDeskHistory());
     close(otherCopy);
+}
+
+// A lock file that another user made, which this user may read but not write, still makes this
+// copy wait for the other copy's turn.
+void QuoteFileTest::lockFileOfAnotherUserStillLocks() {
+    if (geteuid() == 0) {
+        QSKIP("running as root, where file permissions do not bite; scripts/test.sh --thorough "
+              "runs this test again as an unprivileged user");
+    }
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const QString path = folder.filePath("quote.txt");
+    QCOMPARE(writeQuote(folder.path(), quoteText(examples::smithDesk())), std::nullopt);
+    const QByteArray lockPath = QFile::encodeName(path + QStringLiteral(".lock"));
+    const int otherCopy = open(lockPath.constData(), O_RDONLY | O_CREAT, 0444);
+    QVERIFY(otherCopy >= 0);
+    QCOMPARE(flock(otherCopy, LOCK_EX | LOCK_NB), 0);
+
+    const std::optional<QString> reason =
+        appendHistory(folder.path(), historyRecord(examples::smithDesk()));
+    close(otherCopy);
+
+    QVERIFY(reason.has_value());
+    QVERIFY2(reason->contains(QLatin1String("another copy")), qPrintable(*reason));
+    QCOMPARE(readFile(path), examples::smithDeskQuote());
+}
+
+// Where no lock can be had at all, waiting cannot help and no other copy is to blame: the copy
+// says so at once and changes nothing.
+void QuoteFileTest::fileSystemWithoutLocksIsToldAtOnce() {
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const QString path = folder.filePath("quote.txt");
+    QCOMPARE(writeQuote(folder.path(), quoteText(examples::smithDesk())), std::nullopt);
+
+    // As on a network file system without its lock service.
+    const std::optional<QString> reason = reasonInChild(
+        [] { return failSystemCalls({__NR_flock}, ENOLCK); },
+        [&folder] { return appendHistory(folder.path(), historyRecord(examples::smithDesk())); });
+
+    QVERIFY2(reason.has_value(), "no system-call filter can be set here");
+    QVERIFY2(reason->contains(QDir::toNativeSeparators(path)), qPrintable(*reason));
+    QVERIFY2(reason->contains(QString::fromLocal8Bit(std::strerror(ENOLCK))), qPrintable(*reason));
+    QVERIFY2(!reason->contains(QLatin1String("another copy")), qPrintable(*reason));
+    QCOMPARE(readFile(path), examples::smithDeskQuote());
 }
 
 QTEST_GUILESS_MAIN(QuoteFileTest)
