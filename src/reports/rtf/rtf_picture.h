@@ -20,7 +20,14 @@ public:
     // Images whose pixels would take more memory than this are not decoded.
     static constexpr qint64 maxDecodedBytes = qint64(256) * 1024 * 1024;
 
-    void handleWord(QByteArrayView word, int parameter);
+    // "png", "jpeg", or the RTF word naming another format (\wmetafile, \emfblip, ...).
+    void setType(const QByteArray &type) { m_type = type; }
+    // The size the file asks for, in twips (\picwgoal, \pichgoal), and the scale in percent
+    // (\picscalex, \picscaley).
+    void setWidthGoal(int twips);
+    void setHeightGoal(int twips);
+    void setScaleX(int percent);
+    void setScaleY(int percent);
     void appendHex(QByteArrayView digits);
     void appendBinary(QByteArrayView bytes);
 
