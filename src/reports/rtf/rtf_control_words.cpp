@@ -182,7 +182,11 @@ std::array<DestinationRules, size_t(Destination::Count)> RtfDocumentBuilder::des
                  b.m_state.chars.halfPoints = std::clamp(halfPoints, minHalfPoints, maxHalfPoints);
              }},
             {"i", 1, [](Builder &b, Word, int on) { b.m_state.chars.italic = on != 0; }},
-            {"plain", 0, [](Builder &b, Word, int) { b.m_state.chars = CharState(); }},
+            {"plain", 0,
+             [](Builder &b, Word, int) {
+                 // A link is no character format: its shown text may reset the formats.
+                 b.m_state.chars = CharState{.link = b.m_state.chars.link};
+             }},
             {"v", 1, [](Builder &b, Word, int on) { b.m_state.chars.hidden = on != 0; }},
             // \ul and its styled forms
             {"ul", 1, underline},
@@ -238,12 +242,7 @@ std::array<DestinationRules, size_t(Destination::Count)> RtfDocumentBuilder::des
     });
     // Destinations that only the document's text holds.
     static const auto textDestinations = std::to_array<WordRule>({
-        {"fldinst", 0,
-         [](Builder &b, Word, int) {
-             b.enterDestination(Destination::FieldInstruction);
-             b.m_fieldInstruction.clear();
-         },
-         true},
+        {"fldinst", 0, [](Builder &b, Word, int) { b.startFieldInstruction(); }, true},
         {"nesttableprops", 0,
          [](Builder &b, Word, int) { b.enterDestination(Destination::TableProperties); }, true},
         {"pict", 0,
@@ -309,9 +308,13 @@ std::array<DestinationRules, size_t(Destination::Count)> RtfDocumentBuilder::des
     set(Destination::Skip, {});
     set(Destination::Picture,
         {wordTable({pictureWords}), nullptr, nullptr, [](Builder &b) { b.insertPicture(); }});
+    static const auto fieldInstructionWords = std::to_array<WordRule>({
+        {"fldrslt", 0, [](Builder &b, Word, int) { b.showFieldResult(); }},
+    });
     set(Destination::FieldInstruction,
-        {wordTable({documentWords, skippedWords, characterWords, paragraphWords}), fieldText,
-         nullptr, [](Builder &b) { b.endFieldInstruction(); }});
+        {wordTable(
+             {documentWords, skippedWords, characterWords, paragraphWords, fieldInstructionWords}),
+         fieldText, nullptr, [](Builder &b) { b.endFieldInstruction(); }});
     set(Destination::TableProperties,
         {wordTable({documentWords, skippedWords, characterWords, paragraphWords})});
     return rules;

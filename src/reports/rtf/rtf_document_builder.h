@@ -51,6 +51,8 @@ struct CharState {
     int color = 0;
     int link = -1;       // index of the hyperlink target, -1 outside links
     bool hidden = false; // \v: kept out of the document
+    // A sign of Symbol or Wingdings that Unicode lacks (isUnmappedSymbol()), shown in that font.
+    bool unmappedSymbol = false;
 
     bool operator==(const CharState &) const = default;
 };
@@ -97,10 +99,11 @@ struct DestinationRules {
 // of one format and inserted a run at a time, which keeps large files fast.
 class RtfDocumentBuilder {
 public:
-    RtfDocumentBuilder(QTextDocument *document, QStringList *lost)
+    RtfDocumentBuilder(QTextDocument *document, QStringList *lost, qint64 maxPictureBytes)
         : m_document(document)
         , m_cursor(document)
-        , m_lost(lost) {}
+        , m_lost(lost)
+        , m_pictureBytesLeft(maxPictureBytes) {}
 
     // The reason on failure.
     std::optional<QString> build(QByteArrayView data);
@@ -119,7 +122,10 @@ private:
     void endRow(QByteArrayView word);
     int rowDefinitionLevel() const;
     bool isOutsideTables() const;
+    void startFieldInstruction();
+    void showFieldResult();
     void endFieldInstruction();
+    int linkOfInstruction();
     void placeContent(int tableLevel);
     void applyAlignment();
     void finishDocument();
@@ -161,7 +167,14 @@ private:
     Qt::Alignment m_blockAlignment = Qt::AlignLeft; // of the block the cursor is in
     RtfPicture m_picture;
     int m_pictureCount = 0;
+    qint64 m_pictureBytesLeft; // of the memory the document's pictures may take
     QString m_fieldInstruction;
+    // The instruction began inside the field's group, not in a group of its own, so it ends
+    // where the field's result begins and gives only that result its link.
+    bool m_instructionInline = false;
+    // The token being read is the first of its group, \* aside, as a destination's word is.
+    bool m_firstInGroup = false;
+    bool m_groupOpened = false;
     QStringList m_links;
 };
 

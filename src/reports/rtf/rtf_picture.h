@@ -17,7 +17,8 @@ constexpr int pictureTypeProperty = QTextFormat::UserProperty + 0x5202;
 // One {\pict ...} group as read: its properties, then its data as hex digits or \bin bytes.
 class RtfPicture {
 public:
-    // Images whose pixels would take more memory than this are not decoded.
+    // A document's pictures together may take this much memory in pixels; a small file can claim
+    // many huge pictures.
     static constexpr qint64 maxDecodedBytes = qint64(256) * 1024 * 1024;
 
     // "png", "jpeg", or the RTF word naming another format (\wmetafile, \emfblip, ...).
@@ -31,8 +32,9 @@ public:
     void appendHex(QByteArrayView digits);
     void appendBinary(QByteArrayView bytes);
 
-    // The decoded PNG or JPEG picture; null for other formats and for data that does not decode.
-    QImage decode() const;
+    // The decoded PNG or JPEG picture; null for other formats, for data that does not decode and
+    // for a picture whose pixels would take more than `maxBytes`.
+    QImage decode(qint64 maxBytes = maxDecodedBytes) const;
     QByteArray data() const { return m_data; }
     QByteArray type() const { return m_type; }
     // The size to show it at in document units, from the sizes the file asks for (\picwgoal,
