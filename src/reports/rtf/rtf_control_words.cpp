@@ -113,6 +113,7 @@ char16_t specialCharacter(QByteArrayView word) {
     }
     return 0;
 }
+
 // One table of the words in `lists`; a word can be in only one of them, so that no order among
 // them can matter.
 std::map<Word, WordRule> wordTable(std::initializer_list<WordRules> lists) {
@@ -126,6 +127,7 @@ std::map<Word, WordRule> wordTable(std::initializer_list<WordRules> lists) {
     }
     return table;
 }
+
 } // namespace
 
 const DestinationRules &RtfDocumentBuilder::rulesOf(Destination destination) {
@@ -253,6 +255,10 @@ std::array<DestinationRules, size_t(Destination::Count)> RtfDocumentBuilder::des
         // The picture inside is read as it comes.
         {"shppict", 0, [](Builder &, Word, int) {}, true},
     });
+    // Where an instruction without a group of its own ends.
+    static const auto fieldInstructionWords = std::to_array<WordRule>({
+        {"fldrslt", 0, [](Builder &b, Word, int) { b.showFieldResult(); }},
+    });
     static const auto fontTableWords = std::to_array<WordRule>({
         {"f", 0, [](Builder &b, Word, int number) { b.m_fonts.startEntry(number); }},
         {"fcharset", 0, [](Builder &b, Word, int charset) { b.m_fonts.setCharset(charset); }},
@@ -308,9 +314,6 @@ std::array<DestinationRules, size_t(Destination::Count)> RtfDocumentBuilder::des
     set(Destination::Skip, {});
     set(Destination::Picture,
         {wordTable({pictureWords}), nullptr, nullptr, [](Builder &b) { b.insertPicture(); }});
-    static const auto fieldInstructionWords = std::to_array<WordRule>({
-        {"fldrslt", 0, [](Builder &b, Word, int) { b.showFieldResult(); }},
-    });
     set(Destination::FieldInstruction,
         {wordTable(
              {documentWords, skippedWords, characterWords, paragraphWords, fieldInstructionWords}),
@@ -319,6 +322,7 @@ std::array<DestinationRules, size_t(Destination::Count)> RtfDocumentBuilder::des
         {wordTable({documentWords, skippedWords, characterWords, paragraphWords})});
     return rules;
 }
+
 void RtfDocumentBuilder::handleWord(const RtfToken &token) {
     const QByteArrayView word = token.word;
     const std::optional<Destination> starredFrom = std::exchange(m_starredFrom, std::nullopt);
@@ -346,4 +350,5 @@ void RtfDocumentBuilder::skipDestination(QByteArrayView word) {
         noteLost(lostContentName(word));
     m_state.destination = Destination::Skip;
 }
+
 } // namespace quillon

@@ -25,6 +25,7 @@ void replaceLoneSurrogates(QString &text) {
             text[i] = QChar::ReplacementCharacter;
     }
 }
+
 } // namespace
 
 std::optional<QString> RtfDocumentBuilder::build(QByteArrayView data) {
@@ -105,6 +106,7 @@ std::optional<QString> RtfDocumentBuilder::build(QByteArrayView data) {
     finishDocument();
     return std::nullopt;
 }
+
 void RtfDocumentBuilder::appendUnicode(int value) {
     // \u takes a signed 16-bit value; negative values stand for the upper half.
     if (value >= -0x8000 && value < 0)
