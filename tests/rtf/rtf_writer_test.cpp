@@ -408,10 +408,11 @@ void RtfWriterTest::readRoundTrip_data() {
         << QByteArray(R"({\rtf1{\field\fldinst HYPERLINK "https://example.com"{\fldrslt link}})"
                       R"( after{\field\fldinst HYPERLINK "https://example.org"} end\par})")
         << QStringList{"link||https://example.com", " after end||", "<par>"};
-    QTest::newRow("Wingdings blank is a blank; a sign Unicode lacks keeps the font")
+    QTest::newRow("Wingdings: a blank is a blank, a sign read as such when written as its "
+                  "private-use code, and one Unicode lacks keeps the font")
         << QByteArray(R"({\rtf1{\fonttbl{\f0 Arial;}{\f3\fcharset2 Wingdings;}})"
-                      R"(\f3\'fc \'22\f0  x\par})")
-        << QStringList{QStringLiteral("\u2714 ||"), QStringLiteral("\uF022|Wingdings|"),
+                      R"(\f3\u-3844?\'fc \'22\f0  x\par})")
+        << QStringList{QStringLiteral("\u2714\u2714 ||"), QStringLiteral("\uF022|Wingdings|"),
                        " x|Arial|", "<par>"};
 }
 

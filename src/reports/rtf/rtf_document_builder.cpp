@@ -374,10 +374,12 @@ void RtfDocumentBuilder::appendDocumentText(const QString &text) {
     const RtfFont *font = m_fonts.font(m_state.chars.font);
     const bool symbols =
         font && (font->symbols == SymbolFont::Symbol || font->symbols == SymbolFont::Wingdings);
-    for (const QChar c : text) {
+    for (QChar c : text) {
         if (isUnwantedCharacter(c.unicode()))
             continue;
         if (symbols) {
+            // The file may write the sign as its private-use code (\uN) rather than as its byte.
+            c = symbolFontCharacter(font->symbols, c);
             CharState chars = m_state.chars;
             chars.unmappedSymbol = isUnmappedSymbol(c);
             if (chars != m_textChars && !m_text.isEmpty())

@@ -65,6 +65,13 @@ bool isUnmappedSymbol(QChar c) {
     return c.unicode() >= privateUseBase && c.unicode() <= privateUseBase + 0xFF;
 }
 
+QChar symbolFontCharacter(SymbolFont font, QChar c) {
+    if (!isUnmappedSymbol(c))
+        return c;
+    const char byte = static_cast<char>(c.unicode() - privateUseBase);
+    return decodeSymbolFont(font, QByteArrayView(&byte, 1)).at(0);
+}
+
 SymbolFont symbolFontOf(const QString &name, int charset) {
     if (name.compare(QLatin1String("Symbol"), Qt::CaseInsensitive) == 0)
         return SymbolFont::Symbol;

@@ -26,4 +26,9 @@ QString decodeSymbolFont(SymbolFont font, QByteArrayView bytes);
 // Whether `c` is such a private-use code, which only the symbol font shows as meant.
 bool isUnmappedSymbol(QChar c);
 
+// The character a private-use code stands for in the font where Unicode has one, as
+// decodeSymbolFont() reads the byte (Word writes Symbol's bullet as \u61623, U+F0B7, which is
+// U+2022); any other character as it is.
+QChar symbolFontCharacter(SymbolFont font, QChar c);
+
 } // namespace quillon
