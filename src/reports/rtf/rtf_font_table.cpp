@@ -18,7 +18,9 @@ void RtfFontTable::setCharset(int charset) {
 void RtfFontTable::appendText(const QString &text) {
     for (const QChar c : text) {
         if (c != u';') {
-            if (!isUnwantedCharacter(c.unicode()))
+            // No font is named with a tab; RtfWriter drops it too, and the name decides how the
+            // font's text reads.
+            if (!isUnwantedCharacter(c.unicode()) && c != u'\t')
                 m_name += c;
             continue;
         }
