@@ -1,4 +1,5 @@
 #include "layout.h"
+#include "loaded_report.h"
 #include "rich_text_box.h"
 #include "test_files.h"
 
@@ -98,7 +99,7 @@ void RichTextBoxTest::failedLoadKeepsTheContent_data() {
         << "deep.rtf" << QByteArray("{\\rtf1" + QByteArray(200'000, '{')) << qint64(-1)
         << "nested deeper";
     QTest::newRow("larger than the limit")
-        << "huge.rtf" << QByteArray("{\\rtf1 x}") << RichTextBox::maxFileSize + 1 << "too large";
+        << "huge.rtf" << QByteArray("{\\rtf1 x}") << quillon::maxReportFileSize + 1 << "too large";
 }
 
 void RichTextBoxTest::failedLoadKeepsTheContent() {

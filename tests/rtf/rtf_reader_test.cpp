@@ -59,6 +59,7 @@ private Q_SLOTS:
     void nestingUpToTheLimit();
     void readingReplacesTheContent();
     void lostContentIsNamed();
+    void picturesShareOneMemoryLimit();
     void fiftyMegabyteFile();
     void libreOfficeFormatted();
     void libreOfficePlainText();
@@ -389,6 +390,22 @@ void RtfReaderTest::lostContentIsNamed() {
     QCOMPARE(reader.lostContent(), QStringList({QStringLiteral("a picture that could not be read"),
                                                 QStringLiteral("a WMF picture")}));
     QCOMPARE(document.toPlainText(), QString(QChar::ObjectReplacementCharacter));
+}
+
+void RtfReaderTest::picturesShareOneMemoryLimit() {
+    // A small file can hold many small pictures that each claim a large one's memory.
+    QImage image(10, 10, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    QByteArray png;
+    QBuffer buffer(&png);
+    QVERIFY(buffer.open(QIODevice::WriteOnly) && image.save(&buffer, "PNG"));
+    const QByteArray picture = "{\\pict\\pngblip " + png.toHex() + "}";
+    RtfReader reader;
+    reader.setMaxPictureBytes(2 * image.sizeInBytes());
+    QTextDocument document;
+    QVERIFY(reader.read("{\\rtf1 " + picture + picture + picture + "}", &document));
+    QCOMPARE(document.toPlainText(), QString(2, QChar::ObjectReplacementCharacter));
+    QCOMPARE(reader.lostContent(), QStringList(QStringLiteral("a picture that could not be read")));
 }
 
 void RtfReaderTest::fiftyMegabyteFile() {

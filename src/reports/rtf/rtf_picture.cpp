@@ -10,22 +10,20 @@
 
 namespace quillon {
 
-void RtfPicture::handleWord(QByteArrayView word, int parameter) {
-    if (word == "pngblip")
-        m_type = "png";
-    else if (word == "jpegblip")
-        m_type = "jpeg";
-    else if (word == "emfblip" || word == "wmetafile" || word == "macpict" || word == "dibitmap" ||
-             word == "wbitmap" || word == "pmmetafile")
-        m_type = word.toByteArray();
-    else if (word == "picwgoal")
-        m_widthGoal = std::max(0, parameter);
-    else if (word == "pichgoal")
-        m_heightGoal = std::max(0, parameter);
-    else if (word == "picscalex")
-        m_scaleX = std::clamp(parameter, 1, 10000);
-    else if (word == "picscaley")
-        m_scaleY = std::clamp(parameter, 1, 10000);
+void RtfPicture::setWidthGoal(int twips) {
+    m_widthGoal = std::max(0, twips);
+}
+
+void RtfPicture::setHeightGoal(int twips) {
+    m_heightGoal = std::max(0, twips);
+}
+
+void RtfPicture::setScaleX(int percent) {
+    m_scaleX = std::clamp(percent, 1, 10000);
+}
+
+void RtfPicture::setScaleY(int percent) {
+    m_scaleY = std::clamp(percent, 1, 10000);
 }
 
 void RtfPicture::appendHex(QByteArrayView digits) {
@@ -46,7 +44,7 @@ void RtfPicture::appendBinary(QByteArrayView bytes) {
     m_data.append(bytes);
 }
 
-QImage RtfPicture::decode() const {
+QImage RtfPicture::decode(qint64 maxBytes) const {
     // Data that does not start as its format says is not handed to a decoder, which would warn.
     const bool png = m_type == "png" && m_data.startsWith("\x89PNG");
     const bool jpeg = m_type == "jpeg" && m_data.startsWith("\xff\xd8");
@@ -59,7 +57,7 @@ QImage RtfPicture::decode() const {
     reader.setAutoDetectImageFormat(false);
     // The header tells the size; a small file can claim a huge picture.
     const QSize size = reader.size();
-    if (!size.isValid() || qint64(size.width()) * size.height() * 4 > maxDecodedBytes)
+    if (!size.isValid() || qint64(size.width()) * size.height() * 4 > maxBytes)
         return {};
     return reader.read();
 }

@@ -17,15 +17,24 @@ constexpr int pictureTypeProperty = QTextFormat::UserProperty + 0x5202;
 // One {\pict ...} group as read: its properties, then its data as hex digits or \bin bytes.
 class RtfPicture {
 public:
-    // Images whose pixels would take more memory than this are not decoded.
+    // A document's pictures together may take this much memory in pixels; a small file can claim
+    // many huge pictures.
     static constexpr qint64 maxDecodedBytes = qint64(256) * 1024 * 1024;
 
-    void handleWord(QByteArrayView word, int parameter);
+    // "png", "jpeg", or the RTF word naming another format (\wmetafile, \emfblip, ...).
+    void setType(const QByteArray &type) { m_type = type; }
+    // The size the file asks for, in twips (\picwgoal, \pichgoal), and the scale in percent
+    // (\picscalex, \picscaley).
+    void setWidthGoal(int twips);
+    void setHeightGoal(int twips);
+    void setScaleX(int percent);
+    void setScaleY(int percent);
     void appendHex(QByteArrayView digits);
     void appendBinary(QByteArrayView bytes);
 
-    // The decoded PNG or JPEG picture; null for other formats and for data that does not decode.
-    QImage decode() const;
+    // The decoded PNG or JPEG picture; null for other formats, for data that does not decode and
+    // for a picture whose pixels would take more than `maxBytes`.
+    QImage decode(qint64 maxBytes = maxDecodedBytes) const;
     QByteArray data() const { return m_data; }
     QByteArray type() const { return m_type; }
     // The size to show it at in document units, from the sizes the file asks for (\picwgoal,
