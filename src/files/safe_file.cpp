@@ -1,16 +1,11 @@
 #include "safe_file.h"
 
+#include "safe_file_system.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
-
-#ifdef Q_OS_UNIX
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
-
-#include <cerrno>
 
 namespace quillon {
 
@@ -20,20 +15,6 @@ QString cannot(const char *what, const QString &path, const QString &cause) {
     return QStringLiteral("Cannot %1 %2: %3")
         .arg(QLatin1String(what), QDir::toNativeSeparators(path), cause);
 }
-
-#ifdef Q_OS_UNIX
-// QSaveFile gives the new file the old one's read and write bits; the rest of the mode and, for
-// root, who owns it are carried over here, so that a root-run program does not take a user's
-// file from them.
-bool keepModeAndOwner(const QString &target, int handle) {
-    struct stat old {};
-    if (::stat(QFile::encodeName(target).constData(), &old) != 0)
-        return true; // a new file: the umask decides
-    if (geteuid() == 0 && ::fchown(handle, old.st_uid, old.st_gid) != 0)
-        return false;
-    return ::fchmod(handle, old.st_mode & 07777) == 0;
-}
-#endif
 
 } // namespace
 
@@ -50,27 +31,11 @@ std::optional<QString> writeWhole(QIODevice &device, QByteArrayView bytes) {
 
 std::optional<QString> copyFileTail(QFileDevice &from, qint64 offset, QIODevice &to) {
     const qint64 size = from.size();
-#ifdef Q_OS_LINUX
-    auto *target = qobject_cast<QFileDevice *>(&to);
-    if (target && target->handle() >= 0 && from.handle() >= 0) {
-        loff_t position = offset;
-        while (position < size) {
-            const ssize_t copied = ::copy_file_range(from.handle(), &position, target->handle(),
-                                                     nullptr, size_t(size - position), 0);
-            if (copied > 0)
-                continue;
-            if (copied == 0)
-                return QStringLiteral("the file grew shorter while it was copied");
-            // Some file systems cannot copy between these two files; copy through memory then.
-            if (position == offset &&
-                (errno == EXDEV || errno == EINVAL || errno == ENOSYS || errno == EOPNOTSUPP))
-                break;
-            return qt_error_string(errno);
-        }
-        if (position >= size)
-            return std::nullopt;
-    }
-#endif
+    const file_system::KernelCopy kernel = file_system::copyInKernel(from, offset, size, to);
+    if (kernel.error)
+        return kernel.error;
+    if (kernel.done)
+        return std::nullopt;
     if (!from.seek(offset))
         return from.errorString();
     constexpr qint64 kBlock = 1 << 20;
@@ -109,12 +74,10 @@ std::optional<QString> replaceFile(const QString &path, const ContentWriter &wri
     // flush inside commit(), which then renames the cut-off file over the old one all the same.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return cannot("write", path, file.errorString());
-#ifdef Q_OS_UNIX
-    if (!keepModeAndOwner(target, file.handle())) {
+    if (auto failed = file_system::keepModeAndOwner(target, file)) {
         file.cancelWriting();
-        return cannot("write", path, qt_error_string(errno));
+        return cannot("write", path, *failed);
     }
-#endif
     if (auto failed = write(file)) {
         file.cancelWriting();
         return cannot("write", path, *failed);
