@@ -14,7 +14,8 @@ inline constexpr int kQuoteFileLockWaitMs = 3000;
 
 // Holds the quote file's lock while it lives, or tells why it could not be had. The system lets
 // go of the lock when its holder ends, even in a crash, so no lock is ever left stale, and taking
-// it writes nothing to the disk. The holder removes the lock file when done.
+// it writes nothing to the disk. The holder removes the lock file when done, where the system lets
+// a waiting copy tell a removed lock file from a new one.
 //
 //   const QuoteFileLock lock(quoteFilePath(folder));
 //   if (lock.busy())
