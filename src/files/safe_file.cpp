@@ -1,16 +1,10 @@
 #include "safe_file.h"
 
+#include "safe_file_system.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
-
-#ifdef Q_OS_UNIX
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
-
-#include <cerrno>
 
 namespace quillon {
 
@@ -20,20 +14,6 @@ QString cannot(const char *what, const QString &path, const QString &cause) {
     return QStringLiteral("Cannot %1 %2: %3")
         .arg(QLatin1String(what), QDir::toNativeSeparators(path), cause);
 }
-
-#ifdef Q_OS_UNIX
-// QSaveFile gives the new file the old one's read and write bits; the rest of the mode and, for
-// root, who owns it are carried over here, so that a root-run program does not take a user's
-// file from them.
-bool keepModeAndOwner(const QString &target, int handle) {
-    struct stat old {};
-    if (::stat(QFile::encodeName(target).constData(), &old) != 0)
-        return true; // a new file: the umask decides
-    if (geteuid() == 0 && ::fchown(handle, old.st_uid, old.st_gid) != 0)
-        return false;
-    return ::fchmod(handle, old.st_mode & 07777) == 0;
-}
-#endif
 
 } // namespace
 
@@ -50,27 +30,11 @@ std::optional<QString> writeWhole(QIODevice &device, QByteArrayView bytes) {
 
 std::optional<QString> copyFileTail(QFileDevice &from, qint64 offset, QIODevice &to) {
     const qint64 size = from.size();
-#ifdef Q_OS_LINUX
-    auto *target = qobject_cast<QFileDevice *>(&to);
-    if (target && target->handle() >= 0 && from.handle() >= 0) {
-        loff_t position = offset;
-        while (position < size) {
-            const ssize_t copied = ::copy_file_range(from.handle(), &position, target->handle(),
-                                                     nullptr, size_t(size - position), 0);
-            if (copied > 0)
-                continue;
-            if (copied == 0)
-                return QStringLiteral("the file grew shorter while it was copied");
-            // Some file systems cannot copy between these two files; copy through memory then.
-            if (position == offset &&
-                (errno == EXDEV || errno == EINVAL || errno == ENOSYS || errno == EOPNOTSUPP))
-                break;
-            return qt_error_string(errno);
-        }
-        if (position >= size)
-            return std::nullopt;
-    }
-#endif
+    const file_system::KernelCopy kernel = file_system::copyInKernel(from, offset, size, to);
+    if (kernel.error)
+        return kernel.error;
+    if (kernel.done)
+        return std::nullopt;
     if (!from.seek(offset))
         return from.errorString();
     constexpr qint64 kBlock = 1 << 20;
@@ -103,26 +67,8 @@ QString linkTarget(const QString &path) {
 std::optional<QString> replaceFile(const QString &path, const ContentWriter &write) {
     if (auto refused = refuseIrregularFile(path))
         return refused;
-    const QString target = linkTarget(path);
-    QSaveFile file(target);
-    // Unbuffered, so that a full disk fails the write itself: a buffered write fails only in the
-    // flush inside commit(), which then renames the cut-off file over the old one all the same.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return cannot("write", path, file.errorString());
-#ifdef Q_OS_UNIX
-    if (!keepModeAndOwner(target, file.handle())) {
-        file.cancelWriting();
-        return cannot("write", path, qt_error_string(errno));
-    }
-#endif
-    if (auto failed = write(file)) {
-        file.cancelWriting();
+    if (auto failed = file_system::replaceWithNewFile(linkTarget(path), write))
         return cannot("write", path, *failed);
-    }
-    // commit() flushes the new file to the disk before the rename, and removes it when the rename
-    // fails.
-    if (!file.commit())
-        return cannot("write", path, file.errorString());
     return std::nullopt;
 }
 
@@ -157,6 +103,8 @@ FileContent readRegularFile(const QString &path, qint64 maxSize) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {{}, cannot("open", path, file.errorString())};
+    if (auto refused = file_system::refuseIrregularOpenFile(file))
+        return {{}, cannot("use", path, *refused)};
     const QString tooLarge = QStringLiteral("%1 is too large to open (more than %2 MB)")
                                  .arg(QDir::toNativeSeparators(path))
                                  .arg(maxSize >> 20);

@@ -18,12 +18,6 @@ QString quoteFilePath(const QString &folder);
 // whole old content when it does not begin with one). Text is written in UTF-8.
 QByteArray replacedQuoteFileContent(const QString &newQuoteText, const QByteArray &oldContent);
 
-// Two running copies take turns at the quote file through a lock on the file "quote.txt.lock"
-// beside it, so that a record one copy appends is never lost to the other copy's replace. A copy
-// waits this long for its turn and then gives up, changing nothing; a copy that crashed holds no
-// lock.
-inline constexpr int kQuoteFileLockWaitMs = 3000;
-
 // Replaces the quote file in `folder` with `newQuoteText`, keeping its history records, which
 // are copied from the old file into the new one as they stand. The file is replaced safely (see
 // replaceFile()), so a failure leaves the old file as it was. The reason on failure, nothing on

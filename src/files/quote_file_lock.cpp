@@ -1,0 +1,19 @@
+#include "quote_file_lock.h"
+
+#include "safe_file.h"
+
+#include <QDir>
+
+namespace quillon {
+
+QString QuoteFileLock::lockFilePath(const QString &quoteFilePath) {
+    return linkTarget(quoteFilePath) + QStringLiteral(".lock");
+}
+
+QString QuoteFileLock::busyMessage(const QString &quoteFilePath) {
+    return QStringLiteral("%1 is in use by another copy of the program; nothing was changed. "
+                          "Try again in a moment.")
+        .arg(QDir::toNativeSeparators(quoteFilePath));
+}
+
+} // namespace quillon
