@@ -25,7 +25,7 @@ constexpr char kHoldOption[] = "--hold-lock";
 // input ends or it is killed.
 int holdLock(const QString &path) {
     const QuoteFileLock lock(path);
-    if (lock.busy())
+    if (lock.error())
         return 1;
     std::puts("held");
     std::fflush(stdout);
