@@ -47,7 +47,7 @@ QuoteFileLock::QuoteFileLock(const QString &quoteFilePath)
             return;
         }
         const DWORD cause = GetLastError();
-        if (cause != ERROR_LOCK_VIOLATION && cause != ERROR_IO_PENDING) {
+        if (cause != ERROR_LOCK_VIOLATION) {
             // No waiting makes a lock possible where the system has none to give.
             m_error = cannotLockMessage(quoteFilePath, qt_error_string(int(cause)));
             CloseHandle(handle);
