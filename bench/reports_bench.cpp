@@ -50,21 +50,6 @@ void benchHistoryRecord(benchmark::State &state) {
 }
 BENCHMARK(benchHistoryRecord);
 
-// The new file content alone, without the disk: shows the cost of carrying the history over.
-void benchReplacedContent(benchmark::State &state) {
-    const QuoteReport report = sampleReport();
-    const QString text = quoteText(report);
-    QByteArray old = text.toUtf8();
-    const QByteArray record = historyRecord(report).toUtf8();
-    for (int64_t i = 0; i < state.range(0); ++i)
-        old += record;
-    for (auto _ : state)
-        benchmark::DoNotOptimize(replacedQuoteFileContent(text, old));
-    state.SetBytesProcessed(state.iterations() * old.size());
-    state.SetComplexityN(state.range(0));
-}
-BENCHMARK(benchReplacedContent)->RangeMultiplier(10)->Range(10, 10'000)->Complexity(benchmark::oN);
-
 // View Report's file write: read the old file, replace its quote text, write and rename.
 void benchWriteQuote(benchmark::State &state) {
     const QuoteFolder quotes(state.range(0));

@@ -13,17 +13,13 @@ QString quoteFilePath(const QString &folder) {
     return QDir(folder).filePath(QString::fromLatin1(kQuoteFileName));
 }
 
-QByteArray replacedQuoteFileContent(const QString &newQuoteText, const QByteArray &oldContent) {
-    return newQuoteText.toUtf8() + oldContent.sliced(leadingQuoteTextSize(oldContent));
-}
-
 std::optional<QString> writeQuote(const QString &folder, const QString &newQuoteText) {
     const QString path = quoteFilePath(folder);
     if (auto refused = refuseIrregularFile(path))
         return refused;
     const QuoteFileLock lock(path);
-    if (lock.busy())
-        return lock.busy();
+    if (lock.error())
+        return lock.error();
 
     // The history goes from the old file into the new one in the kernel, never through memory;
     // only the head of the old file, where its quote text is, is read. An old file that cannot
@@ -38,14 +34,15 @@ std::optional<QString> writeQuote(const QString &folder, const QString &newQuote
         if (!oldFile.open(QIODevice::ReadOnly))
             return cannotRead();
         // The first block holds the quote text unless its names are very long; a longer head is
-        // read only then, or when the file holds no quote text at all.
+        // read only then, and never more than kMaxQuoteTextSize of a file that holds no quote
+        // text at all.
         QByteArray head;
-        for (qint64 wanted = qint64(64) * 1024;; wanted *= 2) {
+        for (qint64 wanted = qint64(64) * 1024;; wanted = qMin(2 * wanted, kMaxQuoteTextSize)) {
             head += oldFile.read(wanted - head.size());
             if (oldFile.error() != QFileDevice::NoError)
                 return cannotRead();
             historyStart = leadingQuoteTextSize(head);
-            if (historyStart > 0 || oldFile.atEnd())
+            if (historyStart > 0 || oldFile.atEnd() || head.size() >= kMaxQuoteTextSize)
                 break;
         }
     }
@@ -63,8 +60,8 @@ std::optional<QString> writeQuote(const QString &folder, const QString &newQuote
 std::optional<QString> appendHistory(const QString &folder, const QString &record) {
     const QString path = quoteFilePath(folder);
     const QuoteFileLock lock(path);
-    if (lock.busy())
-        return lock.busy();
+    if (lock.error())
+        return lock.error();
     return appendWhole(path, record.toUtf8());
 }
 

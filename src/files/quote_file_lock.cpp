@@ -16,4 +16,10 @@ QString QuoteFileLock::busyMessage(const QString &quoteFilePath) {
         .arg(QDir::toNativeSeparators(quoteFilePath));
 }
 
+QString QuoteFileLock::cannotLockMessage(const QString &quoteFilePath, const QString &cause) {
+    return QStringLiteral("%1 cannot be locked against other copies of the program (%2); "
+                          "nothing was changed.")
+        .arg(QDir::toNativeSeparators(quoteFilePath), cause);
+}
+
 } // namespace quillon

@@ -15,11 +15,12 @@ inline constexpr int kQuoteFileLockWaitMs = 3000;
 // Holds the quote file's lock while it lives, or tells why it could not be had. The system lets
 // go of the lock when its holder ends, even in a crash, so no lock is ever left stale, and taking
 // it writes nothing to the disk. The holder removes the lock file when done, where the system lets
-// a waiting copy tell a removed lock file from a new one.
+// a waiting copy tell a removed lock file from a new one. A lock file that another user made is
+// locked all the same when this user may read it. Every wait ends within kQuoteFileLockWaitMs.
 //
 //   const QuoteFileLock lock(quoteFilePath(folder));
-//   if (lock.busy())
-//       return lock.busy();
+//   if (lock.error())
+//       return lock.error();
 class QuoteFileLock {
 public:
     explicit QuoteFileLock(const QString &quoteFilePath);
@@ -27,20 +28,22 @@ public:
     QuoteFileLock(const QuoteFileLock &) = delete;
     QuoteFileLock &operator=(const QuoteFileLock &) = delete;
 
-    // The message for the user when another copy kept the lock for the whole wait; nothing when
-    // the lock is held, or when no lock file can be made in the folder at all.
-    const std::optional<QString> &busy() const { return m_busy; }
+    // The message for the user when another copy kept the lock for the whole wait, or when the
+    // file system cannot lock at all (a network file system without a lock service); nothing
+    // when the lock is held, or when no lock file can be made in the folder.
+    const std::optional<QString> &error() const { return m_error; }
 
 private:
     // The lock file of the quote file at `quoteFilePath`: beside the file a link leads to, so
     // that every copy that writes the same file takes the same lock.
     static QString lockFilePath(const QString &quoteFilePath);
     static QString busyMessage(const QString &quoteFilePath);
+    static QString cannotLockMessage(const QString &quoteFilePath, const QString &cause);
 
     QString m_lockPath;
     // The system's handle of the open lock file; -1 while none is held.
     qintptr m_handle = -1;
-    std::optional<QString> m_busy;
+    std::optional<QString> m_error;
 };
 
 } // namespace quillon

@@ -6,18 +6,34 @@
 
 #include <windows.h>
 
+#include <string>
+
 namespace quillon {
 
-// The lock is a LockFileEx() on the first byte of the lock file, which every copy opens shared.
-// The file stays when the holder is done: Windows keeps a removed file that is still open in the
-// way of anyone opening it anew until the last copy closes it, so removing it would turn a copy
-// that is only waiting its turn into one that finds no lock file at all.
+namespace {
+
+// Every copy opens the lock file shared. LockFileEx() works on a handle open for reading alone,
+// so a lock file that another user made and this user may only read still gives this copy its
+// turn.
+HANDLE openLockFile(const std::wstring &path) {
+    constexpr DWORD shared = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+    const HANDLE handle = CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, shared, nullptr,
+                                      OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle != INVALID_HANDLE_VALUE || GetLastError() != ERROR_ACCESS_DENIED)
+        return handle;
+    return CreateFileW(path.c_str(), GENERIC_READ, shared, nullptr, OPEN_EXISTING,
+                       FILE_ATTRIBUTE_NORMAL, nullptr);
+}
+
+} // namespace
+
+// The lock is a LockFileEx() on the first byte of the lock file. The file stays when the holder
+// is done: Windows keeps a removed file that is still open out of the way of anyone opening it
+// anew until its last handle is closed, so removing it would make a copy that is only waiting for
+// its turn look like one in a folder where no lock file can be made.
 QuoteFileLock::QuoteFileLock(const QString &quoteFilePath)
     : m_lockPath(lockFilePath(quoteFilePath)) {
-    const HANDLE handle = CreateFileW(QDir::toNativeSeparators(m_lockPath).toStdWString().c_str(),
-                                      GENERIC_READ | GENERIC_WRITE,
-                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                      nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    const HANDLE handle = openLockFile(QDir::toNativeSeparators(m_lockPath).toStdWString());
     // A folder where no lock can be made is one where no other copy can replace the file either;
     // appending to a writable file there is still safe, and a replace fails by itself.
     if (handle == INVALID_HANDLE_VALUE)
@@ -30,9 +46,16 @@ QuoteFileLock::QuoteFileLock(const QString &quoteFilePath)
             m_handle = qintptr(handle);
             return;
         }
-        if (deadline.hasExpired()) {
+        const DWORD cause = GetLastError();
+        if (cause != ERROR_LOCK_VIOLATION) {
+            // No waiting makes a lock possible where the system has none to give.
+            m_error = cannotLockMessage(quoteFilePath, qt_error_string(int(cause)));
             CloseHandle(handle);
-            m_busy = busyMessage(quoteFilePath);
+            return;
+        }
+        if (deadline.hasExpired()) {
+            m_error = busyMessage(quoteFilePath);
+            CloseHandle(handle);
             return;
         }
         QThread::msleep(20);

@@ -110,13 +110,22 @@ FileContent readRegularFile(const QString &path, qint64 maxSize) {
                                  .arg(maxSize >> 20);
     if (file.size() > maxSize)
         return {{}, tooLarge};
-    // The file may grow between the size check and the read.
-    QByteArray bytes = file.read(maxSize + 1);
-    if (file.error() != QFileDevice::NoError)
-        return {{}, cannot("read", path, file.errorString())};
-    if (bytes.size() > maxSize)
-        return {{}, tooLarge};
-    return {bytes, std::nullopt};
+    // Read what the file holds, never the whole limit at once: a read of maxSize bytes reserves
+    // them first, which under a memory limit fails for a file of a few bytes. The file may grow
+    // between the size check and the read, so the reading goes on to its end or past the limit.
+    constexpr qint64 kBlock = 1 << 20;
+    QByteArray bytes;
+    bytes.reserve(file.size());
+    while (true) {
+        const QByteArray block = file.read(qMin(kBlock, maxSize + 1 - bytes.size()));
+        if (file.error() != QFileDevice::NoError)
+            return {{}, cannot("read", path, file.errorString())};
+        if (block.isEmpty())
+            return {bytes, std::nullopt};
+        bytes += block;
+        if (bytes.size() > maxSize)
+            return {{}, tooLarge};
+    }
 }
 
 } // namespace quillon

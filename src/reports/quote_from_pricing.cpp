@@ -17,7 +17,7 @@ QuoteReport quoteFromPricing(const PricingState &state, const QuoteRequest &requ
     report.purchasePrice = amount(state.purchasePrice);
     report.gstPaid = amount(state.gstPaid);
     report.purchaseExGst = amount(state.purchaseExGst);
-    report.markup = state.markupTextUsed.value_or(request.selectedMarkup);
+    report.markup = oneLineName(state.markupTextUsed.value_or(request.selectedMarkup));
     report.totalWithMarkup = amount(state.totalWithMarkup);
     report.customerGst = amount(state.customerGst);
     report.salesPrice = amount(state.salesPrice);

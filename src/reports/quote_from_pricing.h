@@ -21,7 +21,7 @@ struct QuoteRequest {
 };
 
 // The quote of the last calculation: every amount in the amount format of `locale`, the markup
-// the total was worked out with, and the two names on one line each.
+// the total was worked out with, and the two names on one line each, the markup too.
 //
 //   quoteFromPricing(state, {"15/07/2005", "2:05:09 PM", "Smith", "Desk", "10%"}, english)
 //       .purchasePrice == "110.00"

@@ -9,6 +9,7 @@
 #include <QTest>
 
 #include <chrono>
+#include <functional>
 #include <future>
 
 #ifdef Q_OS_UNIX
@@ -16,10 +17,14 @@
 #include <csignal>
 #include <cstring>
 #include <fcntl.h>
+#include <linux/filter.h>
+#include <linux/seccomp.h>
 #include <sched.h>
 #include <sys/file.h>
 #include <sys/mount.h>
+#include <sys/prctl.h>
 #include <sys/resource.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #endif
@@ -42,6 +47,13 @@ QByteArray unusualQuote() {
     report.product = QStringLiteral("Schreibtisch für Jürgen 🪑");
     report.client = QStringLiteral("x").repeated(10000);
     report.netGstOwing = QStringLiteral("-1.00");
+    return quoteText(report).toUtf8();
+}
+
+// A quote whose client's name alone is `size` bytes long.
+QByteArray longNamedQuote(qint64 size) {
+    QuoteReport report = examples::smithDesk();
+    report.client = QString(size, QLatin1Char('c'));
     return quoteText(report).toUtf8();
 }
 
@@ -90,6 +102,23 @@ bool writeProcFile(const char *name, const QByteArray &text) {
            file.write(text) == text.size();
 }
 
+// The figure `name` of /proc/self/status in kB (VmRSS: memory held now, VmHWM: the most held
+// since the last resetPeakMemory()); -1 when it cannot be had.
+qint64 memoryKb(const QByteArray &name) {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith(name + ':'))
+            return line.sliced(name.size() + 1).trimmed().split(' ').constFirst().toLongLong();
+    }
+    return -1;
+}
+
+bool resetPeakMemory() {
+    return writeProcFile("/proc/self/clear_refs", "5");
+}
+
 // Mounts are private to a mount namespace of its own; a user who is not root gets one inside a
 // user namespace of its own, where it is root of nothing but its own files.
 bool enterPrivateMountNamespace() {
@@ -105,26 +134,20 @@ bool enterPrivateMountNamespace() {
                          QByteArray::number(gid) + ' ' + QByteArray::number(gid) + " 1");
 }
 
-// Writes `quote` to the quote file in `folder` while another file is mounted over it, as an
-// administrator or a sandbox may do: nothing can be renamed over a mount point. It runs in a
-// child process with a mount namespace of its own, so the mount never outlives it. The reason
-// writeQuote() gives, or nothing when no private mount could be made here.
-std::optional<QString> writeQuoteOverMountedFile(const QString &folder, const QString &quote,
-                                                 const QString &mounted) {
+// Runs `command` in a child process once `prepare` has set the child up, so that what it changes
+// (mounts, system-call filters) never outlives it. The reason the command gave, empty when it
+// succeeded, or nothing when `prepare` could not be done here.
+std::optional<QString> reasonInChild(const std::function<bool()> &prepare,
+                                     const std::function<std::optional<QString>()> &command) {
     int channel[2];
     if (pipe(channel) != 0)
         return std::nullopt;
     const pid_t child = fork();
     if (child == 0) {
         close(channel[0]);
-        const QByteArray target = QFile::encodeName(QDir(folder).filePath("quote.txt"));
-        if (!enterPrivateMountNamespace() ||
-            mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
-            mount(QFile::encodeName(mounted).constData(), target.constData(), nullptr, MS_BIND,
-                  nullptr) != 0) {
+        if (!prepare())
             _exit(77);
-        }
-        const QByteArray reason = writeQuote(folder, quote).value_or(QString()).toUtf8();
+        const QByteArray reason = command().value_or(QString()).toUtf8();
         const bool told = write(channel[1], reason.constData(), reason.size()) == reason.size();
         _exit(told ? 0 : 1);
     }
@@ -139,6 +162,30 @@ std::optional<QString> writeQuoteOverMountedFile(const QString &folder, const QS
     if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
         return std::nullopt;
     return QString::fromUtf8(reason);
+}
+
+// Another file mounted over the quote file, as an administrator or a sandbox may do: nothing can
+// be renamed over a mount point.
+bool mountOverQuoteFile(const QString &folder, const QString &mounted) {
+    const QByteArray target = QFile::encodeName(QDir(folder).filePath("quote.txt"));
+    return enterPrivateMountNamespace() &&
+           mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0 &&
+           mount(QFile::encodeName(mounted).constData(), target.constData(), nullptr, MS_BIND,
+                 nullptr) == 0;
+}
+
+// A file system without a lock service, as a network file system may be: every flock() fails
+// with ENOLCK.
+bool failEveryLock() {
+    sock_filter filter[] = {
+        BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, nr)),
+        BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, __NR_flock, 0, 1),
+        BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ERRNO | (ENOLCK & SECCOMP_RET_DATA)),
+        BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW),
+    };
+    const sock_fprog program{static_cast<unsigned short>(std::size(filter)), filter};
+    return prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) == 0 &&
+           prctl(PR_SET_SECCOMP, SECCOMP_MODE_FILTER, &program) == 0;
 }
 #endif
 
@@ -155,7 +202,10 @@ private Q_SLOTS:
     void newQuoteKeepsHistory();
     void failureLeavesFileIntact_data();
     void failureLeavesFileIntact();
+    void foreignFileIsNotHeldInMemory();
     void twoCopiesTakeTurns();
+    void lockFileOfAnotherUserStillLocks();
+    void fileSystemWithoutLocksIsToldAtOnce();
 };
 
 void QuoteFileTest::replacedContent_data() {
@@ -171,9 +221,15 @@ void QuoteFileTest::replacedContent_data() {
     }
 
     QTest::newRow("no old file") << QByteArray() << QByteArray();
+    QTest::newRow("empty old file") << QByteArray("") << QByteArray("");
     QTest::newRow("old quote alone") << quote << QByteArray();
     QTest::newRow("old quote with two records") << quote + history + history << history + history;
     QTest::newRow("old unusual quote with a record") << unusualQuote() + history << history;
+    QTest::newRow("old quote of over 64 KB with a record")
+        << longNamedQuote(100'000) + history << history;
+    QTest::newRow("old quote longer than a quote is read, kept whole")
+        << longNamedQuote(kMaxQuoteTextSize) + history
+        << longNamedQuote(kMaxQuoteTextSize) + history;
     QTest::newRow("old quote with empty names")
         << withLine(withLine(quote, 3, "Product:      "), 4, "Client:       ") << QByteArray();
     QTest::newRow("records alone") << history + history << history + history;
@@ -204,10 +260,16 @@ void QuoteFileTest::replacedContent_data() {
 void QuoteFileTest::replacedContent() {
     QFETCH(QByteArray, oldContent);
     QFETCH(QByteArray, kept);
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const QString path = folder.filePath("quote.txt");
+    if (!oldContent.isNull())
+        QVERIFY(writeFile(path, oldContent));
 
     const QString newQuote = quoteText(jonesChair());
+    QCOMPARE(writeQuote(folder.path(), newQuote), std::nullopt);
 
-    QCOMPARE(replacedQuoteFileContent(newQuote, oldContent), newQuote.toUtf8() + kept);
+    QCOMPARE(readFile(path), newQuote.toUtf8() + kept);
 }
 
 void QuoteFileTest::quoteThenHistoryMakesOneFile() {
@@ -328,7 +390,8 @@ void QuoteFileTest::failureLeavesFileIntact() {
     std::optional<QString> reason;
     if (obstacle == Obstacle::QuoteFileMountedOver) {
 #ifdef Q_OS_UNIX
-        reason = writeQuoteOverMountedFile(folder.path(), quoteText(report), mounted);
+        reason = reasonInChild([&] { return mountOverQuoteFile(folder.path(), mounted); },
+                               [&] { return writeQuote(folder.path(), quoteText(report)); });
         if (!reason) {
             QSKIP("no mount namespace can be made here (user namespaces are off), so no file can "
                   "be mounted over quote.txt");
@@ -372,6 +435,27 @@ void QuoteFileTest::failureLeavesFileIntact() {
              QStringList{"quote.txt"});
 }
 
+// A large quote.txt that does not begin with a quote (an editor changed its line ends) is never
+// read whole: only its head is looked at, and the rest goes into the new file in the kernel.
+void QuoteFileTest::foreignFileIsNotHeldInMemory() {
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const QString path = folder.filePath("quote.txt");
+    constexpr qint64 kOldSize = qint64(64) << 20;
+    QFile old(path);
+    QVERIFY(old.open(QIODevice::WriteOnly) && old.resize(kOldSize));
+    old.close();
+    QVERIFY2(resetPeakMemory(), "the peak of the memory held cannot be reset here");
+    const qint64 before = memoryKb("VmRSS");
+
+    const QByteArray newQuote = quoteText(jonesChair()).toUtf8();
+    QCOMPARE(writeQuote(folder.path(), QString::fromUtf8(newQuote)), std::nullopt);
+
+    const qint64 grown = memoryKb("VmHWM") - before;
+    QVERIFY2(before > 0 && grown < 16 * 1024, qPrintable(QString::number(grown) + " kB"));
+    QCOMPARE(QFileInfo(path).size(), newQuote.size() + kOldSize);
+}
+
 // Two running copies: while one of them replaces the quote file, the other's Save to File waits
 // for its turn and then adds its record to the new file, not to the old one the replace throws
 // away; a copy that does not get its turn in time changes nothing and says why.
@@ -406,6 +490,50 @@ void QuoteFileTest::twoCopiesTakeTurns() {
     QVERIFY2(reason->contains(QLatin1String("another copy")), qPrintable(*reason));
     QCOMPARE(readFile(path), newQuote + examples::smithDeskHistory());
     close(otherCopy);
+}
+
+// A lock file that another user made, which this user may read but not write, still makes this
+// copy wait for the other copy's turn.
+void QuoteFileTest::lockFileOfAnotherUserStillLocks() {
+    if (geteuid() == 0) {
+        QSKIP("running as root, where file permissions do not bite; scripts/test.sh --thorough "
+              "runs this test again as an unprivileged user");
+    }
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const QString path = folder.filePath("quote.txt");
+    QCOMPARE(writeQuote(folder.path(), quoteText(examples::smithDesk())), std::nullopt);
+    const QByteArray lockPath = QFile::encodeName(path + QStringLiteral(".lock"));
+    const int otherCopy = open(lockPath.constData(), O_RDONLY | O_CREAT, 0444);
+    QVERIFY(otherCopy >= 0);
+    QCOMPARE(flock(otherCopy, LOCK_EX | LOCK_NB), 0);
+
+    const std::optional<QString> reason =
+        appendHistory(folder.path(), historyRecord(examples::smithDesk()));
+    close(otherCopy);
+
+    QVERIFY(reason.has_value());
+    QVERIFY2(reason->contains(QLatin1String("another copy")), qPrintable(*reason));
+    QCOMPARE(readFile(path), examples::smithDeskQuote());
+}
+
+// Where no lock can be had at all, waiting cannot help and no other copy is to blame: the copy
+// says so at once and changes nothing.
+void QuoteFileTest::fileSystemWithoutLocksIsToldAtOnce() {
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const QString path = folder.filePath("quote.txt");
+    QCOMPARE(writeQuote(folder.path(), quoteText(examples::smithDesk())), std::nullopt);
+
+    const std::optional<QString> reason = reasonInChild(failEveryLock, [&folder] {
+        return appendHistory(folder.path(), historyRecord(examples::smithDesk()));
+    });
+
+    QVERIFY2(reason.has_value(), "no system-call filter can be set here");
+    QVERIFY2(reason->contains(QDir::toNativeSeparators(path)), qPrintable(*reason));
+    QVERIFY2(reason->contains(QString::fromLocal8Bit(std::strerror(ENOLCK))), qPrintable(*reason));
+    QVERIFY2(!reason->contains(QLatin1String("another copy")), qPrintable(*reason));
+    QCOMPARE(readFile(path), examples::smithDeskQuote());
 }
 
 QTEST_GUILESS_MAIN(QuoteFileTest)
