@@ -65,7 +65,8 @@ public:
 
     // The folder that holds the program file.
     virtual QString programFolder() = 0;
-    // A folder for the user's data, used when the program folder cannot be written.
+    // A folder for the user's data, used when the program folder cannot be written; the empty
+    // text when the user has none (no home folder).
     virtual QString userDataFolder() = 0;
     virtual bool setWorkingFolder(const QString &folder) = 0;
 

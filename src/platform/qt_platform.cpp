@@ -112,7 +112,13 @@ QString QtPlatform::programFolder() {
 }
 
 QString QtPlatform::userDataFolder() {
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    // Without a home folder Qt names one under the root folder ("//.local/share/..."), which is
+    // no user's.
+    if (QDir::homePath() == QDir::rootPath() && qEnvironmentVariableIsEmpty("XDG_DATA_HOME"))
+        return QString();
+    // The local one: $XDG_DATA_HOME/<organisation>/<application> on Linux, and on Windows
+    // %LOCALAPPDATA%\<organisation>\<application>, which stays on this computer.
+    return QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
 }
 
 bool QtPlatform::setWorkingFolder(const QString &folder) {

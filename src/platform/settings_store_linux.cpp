@@ -5,6 +5,8 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
 #include <QSettings>
 
 // The settings file under the user's configuration folder ($XDG_CONFIG_HOME/<application>.conf),
@@ -44,6 +46,35 @@ QString unusedNameBeside(const QString &path) {
         .arg(++count);
 }
 
+// An empty draft of the settings file at `draft`, as private as the file itself (only its owner
+// may read a new one), so that the settings never lie open to others while they are written.
+// QSettings keeps the mode of the file it writes into. The folder is made when missing.
+bool createDraft(const QString &draft, const QString &path) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    const QFile::Permissions mode = QFileInfo::exists(path)
+                                        ? QFile::permissions(path)
+                                        : QFile::ReadOwner | QFile::WriteOwner;
+    return QFile(draft).open(QIODevice::WriteOnly | QIODevice::NewOnly, mode);
+}
+
+bool processRuns(qint64 pid) {
+    return QFileInfo::exists(QStringLiteral("/proc/%1").arg(pid));
+}
+
+// Removes the drafts that copies of the program which ended in the middle of a save left beside
+// `path`; a copy still running keeps its own.
+void removeStaleDrafts(const QString &path) {
+    const QFileInfo settingsFile(path);
+    const QRegularExpression draftName(QStringLiteral("^%1\\.(\\d+)-\\d+\\.new$")
+                                           .arg(QRegularExpression::escape(settingsFile.fileName())));
+    const QDir folder = settingsFile.dir();
+    for (const QString &name : folder.entryList(QDir::Files | QDir::Hidden)) {
+        const QRegularExpressionMatch match = draftName.match(name);
+        if (match.hasMatch() && !processRuns(match.captured(1).toLongLong()))
+            QFile::remove(folder.filePath(name));
+    }
+}
+
 // QSettings is not left to replace the file itself: given a file it could read only in part
 // (stray binary bytes), it writes back a mangled copy and only then reports an error. So the new
 // content is written under another name and read back under a third one; only when it holds
@@ -52,7 +83,13 @@ QString unusedNameBeside(const QString &path) {
 // system-wide file's keys, which QSettings reads as fallbacks, stay the administrator's.
 std::optional<QString> replaceSettingsFile(const QString &path, const QString &key,
                                            const QString &value) {
+    removeStaleDrafts(path);
     const QSettings own(path, QSettings::IniFormat);
+    // A file that could not be read is not rewritten: that would drop what it holds. Only the
+    // user's own file is judged; the status of the whole chain would also tell the faults of the
+    // system-wide file, which is never written.
+    if (std::optional<QString> error = settingsError(own.status(), path))
+        return error;
     QVariantMap expected;
     for (const QString &name : own.allKeys())
         expected.insert(name, own.value(name));
@@ -60,8 +97,8 @@ std::optional<QString> replaceSettingsFile(const QString &path, const QString &k
 
     const QString written = unusedNameBeside(path);
     const QString checked = unusedNameBeside(path);
-    bool complete = false;
-    {
+    bool complete = createDraft(written, path);
+    if (complete) {
         QSettings draft(written, QSettings::IniFormat);
         for (auto it = expected.cbegin(); it != expected.cend(); ++it)
             draft.setValue(it.key(), it.value());
@@ -98,9 +135,6 @@ QString read(const QString &application, const QString &section, const QString &
 std::optional<QString> save(const QString &application, const QString &section, const QString &key,
                             const QString &value) {
     QSettings settings = settingsFor(application);
-    // A file that could not be read is not rewritten: that would drop what it holds.
-    if (std::optional<QString> error = settingsError(settings.status(), settings.fileName()))
-        return error;
     return replaceSettingsFile(settings.fileName(), section + QLatin1Char('/') + key, value);
 }
 

@@ -3,6 +3,7 @@
 #include "layout.h"
 #include "platform.h"
 #include "quote_file.h"
+#include "quote_folder.h"
 #include "window_print.h"
 
 #include <QDir>
@@ -216,7 +217,12 @@ void ReportWindow::onCommand2Clicked() {
 }
 
 void ReportWindow::onCommand3Clicked() {
-    const QString file = quoteFilePath(m_quoteFolder());
+    const QString folder = m_quoteFolder();
+    if (folder.isEmpty()) {
+        showError(noQuoteFolderText());
+        return;
+    }
+    const QString file = quoteFilePath(folder);
     if (!QFileInfo(file).isFile()) {
         showError(tr("There is no quote history yet: %1 does not exist.")
                       .arg(QDir::toNativeSeparators(file)));
