@@ -7,7 +7,8 @@
 #                                when missing); then the whole suite again built with
 #                                AddressSanitizer and UndefinedBehaviorSanitizer (build-asan/), every
 #                                fuzz target for 30 s (QUILLON_FUZZ_SECONDS), and clang-tidy and
-#                                cppcheck
+#                                cppcheck, and the Windows build with its tests under Wine
+#                                (scripts/windows.sh, build-windows/)
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=${QUILLON_BUILD_DIR:-$root/build}
@@ -100,6 +101,7 @@ stage "Tests under ASan and UBSan" sanitized_tests
 stage "Fuzzing, ${QUILLON_FUZZ_SECONDS:-30} s per target" \
     "$root/scripts/fuzz.sh" "${QUILLON_FUZZ_SECONDS:-30}"
 stage "Static checks (clang-tidy, cppcheck)" "$root/scripts/static-checks.sh" "$asan"
+stage "Windows build and tests under Wine" "$root/scripts/windows.sh"
 
 echo
 echo "=== Summary ($((SECONDS / 60)) min $((SECONDS % 60)) s)"
