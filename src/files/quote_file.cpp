@@ -1,6 +1,7 @@
 #include "quote_file.h"
 
 #include "quote_file_lock.h"
+#include "quote_folder.h"
 #include "quote_report.h"
 #include "safe_file.h"
 
@@ -14,6 +15,8 @@ QString quoteFilePath(const QString &folder) {
 }
 
 std::optional<QString> writeQuote(const QString &folder, const QString &newQuoteText) {
+    if (!QDir::isAbsolutePath(folder))
+        return noQuoteFolderText();
     const QString path = quoteFilePath(folder);
     if (auto refused = refuseIrregularFile(path))
         return refused;
@@ -58,6 +61,8 @@ std::optional<QString> writeQuote(const QString &folder, const QString &newQuote
 }
 
 std::optional<QString> appendHistory(const QString &folder, const QString &record) {
+    if (!QDir::isAbsolutePath(folder))
+        return noQuoteFolderText();
     const QString path = quoteFilePath(folder);
     const QuoteFileLock lock(path);
     if (lock.error())

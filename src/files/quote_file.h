@@ -17,6 +17,8 @@ QString quoteFilePath(const QString &folder);
 // as history, so that replacing the quote never holds more than this in memory.
 inline constexpr qint64 kMaxQuoteTextSize = qint64(1) << 20;
 
+// Both writers refuse a `folder` that is not an absolute path (the empty text of quoteFolder()).
+
 // Replaces the quote file in `folder` with `newQuoteText`, written in UTF-8, keeping its history
 // records, which are copied from the old file into the new one as they stand: everything after
 // its leading quote text, or the whole old content when it does not begin with one. The file is

@@ -65,12 +65,17 @@ public:
 
     // The folder that holds the program file.
     virtual QString programFolder() = 0;
-    // A folder for the user's data, used when the program folder cannot be written.
+    // A folder for the user's data, used when the program folder cannot be written; the empty
+    // text when the user has none (no home folder).
     virtual QString userDataFolder() = 0;
     virtual bool setWorkingFolder(const QString &folder) = 0;
 
     // Hands an address (web, mailto:, file) to the desktop's handler without waiting.
     virtual bool openWithDesktop(const QUrl &url) = 0;
+    // Starts the system's text editor on the quote history `file` without waiting; false when no
+    // editor could be started. On Windows the editor always opens the history where an install
+    // keeps it, C:\Program Files\Quillon\quote.txt.
+    virtual bool openInTextEditor(const QString &file) = 0;
 
     virtual QDateTime now() = 0;
     // Today's date in the user's short date format; the time in the long time format without a

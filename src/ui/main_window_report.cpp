@@ -37,6 +37,10 @@ void MainWindow::onCommand3Clicked() {
     m_form2->setReport(report);
 
     const QString folder = quoteFolder();
+    if (folder.isEmpty()) {
+        showError(tr("The quote could not be written.\n%1").arg(noQuoteFolderText()));
+        return;
+    }
     const QString file = QDir::toNativeSeparators(quoteFilePath(folder));
     m_platform.setWorkingFolder(folder);
     if (folder != m_platform.programFolder() && !m_toldQuoteFolder) {

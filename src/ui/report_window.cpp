@@ -3,6 +3,7 @@
 #include "layout.h"
 #include "platform.h"
 #include "quote_file.h"
+#include "quote_folder.h"
 #include "window_print.h"
 
 #include <QDir>
@@ -216,13 +217,18 @@ void ReportWindow::onCommand2Clicked() {
 }
 
 void ReportWindow::onCommand3Clicked() {
-    const QString file = quoteFilePath(m_quoteFolder());
+    const QString folder = m_quoteFolder();
+    if (folder.isEmpty()) {
+        showError(noQuoteFolderText());
+        return;
+    }
+    const QString file = quoteFilePath(folder);
     if (!QFileInfo(file).isFile()) {
         showError(tr("There is no quote history yet: %1 does not exist.")
                       .arg(QDir::toNativeSeparators(file)));
         return;
     }
-    if (!m_platform.openWithDesktop(QUrl::fromLocalFile(file)))
+    if (!m_platform.openInTextEditor(file))
         showError(
             tr("No text editor could be started to show %1.").arg(QDir::toNativeSeparators(file)));
 }

@@ -1,10 +1,12 @@
-// Open Report through the main window with an unreadable, empty, binary and 50 MB file and a named
-// pipe: nothing crashes or waits, a file that cannot be read is told and leaves the report as it
-// was, and reading never changes the file. A missing file is tried by the report command tests.
+// Open Report through the main window with an unreadable, empty, binary, too deeply nested and
+// 50 MB file and a named pipe: nothing crashes or waits, a file that cannot be read is told and
+// leaves the report as it was, and reading never changes the file. A missing file is tried by the
+// report command tests.
 #include "fault_injection.h"
 #include "look_and_feel.h"
 #include "main_window_fixture.h"
 #include "report_tab.h"
+#include "rtf_reader.h"
 
 #include <QRandomGenerator>
 #include <QTemporaryDir>
@@ -16,7 +18,7 @@ using namespace quillon::faults;
 
 namespace {
 
-enum class Content { Unreadable, Empty, Binary, RtfThenBinary, Huge, NamedPipe };
+enum class Content { Unreadable, Empty, Binary, TooDeep, Huge, NamedPipe };
 
 // Every byte value in an order fixed by the seed, around a word that must come through.
 QByteArray binaryBytes(qsizetype size) {
@@ -51,7 +53,8 @@ void ReaderFaultsTest::openReport_data() {
     QTest::newRow("unreadable file is told") << Content::Unreadable << true;
     QTest::newRow("empty file opens as an empty report") << Content::Empty << false;
     QTest::newRow("binary file opens as text") << Content::Binary << false;
-    QTest::newRow("binary after an RTF start is told") << Content::RtfThenBinary << true;
+    QTest::newRow("groups nested deeper than the reader takes are told")
+        << Content::TooDeep << true;
     QTest::newRow("50 MB file opens") << Content::Huge << false;
     // Opening a pipe for reading waits for a writer: the program would freeze.
     QTest::newRow("named pipe is told at once") << Content::NamedPipe << true;
@@ -74,9 +77,9 @@ void ReaderFaultsTest::openReport() {
     case Content::Binary:
         bytes = binaryBytes(64 * 1024);
         break;
-    case Content::RtfThenBinary:
-        // A group nested deeper than the reader takes, whatever the random bytes hold.
-        bytes = "{\\rtf1 " + QByteArray(2000, '{') + binaryBytes(64 * 1024);
+    case Content::TooDeep:
+        // Nothing else in it is wrong: the text after the groups is plain.
+        bytes = "{\\rtf1 " + QByteArray(RtfReader::maxGroupDepth + 1, '{') + "MARKER";
         break;
     case Content::Huge:
         bytes = kHugeLine.repeated((50 << 20) / kHugeLine.size());

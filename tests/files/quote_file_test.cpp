@@ -1,3 +1,4 @@
+#include "child_process.h"
 #include "quote_examples.h"
 #include "quote_file.h"
 #include "quote_report.h"
@@ -9,7 +10,6 @@
 #include <QTest>
 
 #include <chrono>
-#include <functional>
 #include <future>
 
 #ifdef Q_OS_UNIX
@@ -17,15 +17,10 @@
 #include <csignal>
 #include <cstring>
 #include <fcntl.h>
-#include <linux/filter.h>
-#include <linux/seccomp.h>
 #include <sched.h>
 #include <sys/file.h>
 #include <sys/mount.h>
-#include <sys/prctl.h>
 #include <sys/resource.h>
-#include <sys/syscall.h>
-#include <sys/wait.h>
 #include <unistd.h>
 #endif
 
@@ -134,36 +129,6 @@ bool enterPrivateMountNamespace() {
                          QByteArray::number(gid) + ' ' + QByteArray::number(gid) + " 1");
 }
 
-// Runs `command` in a child process once `prepare` has set the child up, so that what it changes
-// (mounts, system-call filters) never outlives it. The reason the command gave, empty when it
-// succeeded, or nothing when `prepare` could not be done here.
-std::optional<QString> reasonInChild(const std::function<bool()> &prepare,
-                                     const std::function<std::optional<QString>()> &command) {
-    int channel[2];
-    if (pipe(channel) != 0)
-        return std::nullopt;
-    const pid_t child = fork();
-    if (child == 0) {
-        close(channel[0]);
-        if (!prepare())
-            _exit(77);
-        const QByteArray reason = command().value_or(QString()).toUtf8();
-        const bool told = write(channel[1], reason.constData(), reason.size()) == reason.size();
-        _exit(told ? 0 : 1);
-    }
-    close(channel[1]);
-    QByteArray reason;
-    char buffer[4096];
-    for (ssize_t count; (count = read(channel[0], buffer, sizeof buffer)) > 0;)
-        reason.append(buffer, count);
-    close(channel[0]);
-    int status = 0;
-    waitpid(child, &status, 0);
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
-        return std::nullopt;
-    return QString::fromUtf8(reason);
-}
-
 // Another file mounted over the quote file, as an administrator or a sandbox may do: nothing can
 // be renamed over a mount point.
 bool mountOverQuoteFile(const QString &folder, const QString &mounted) {
@@ -174,19 +139,6 @@ bool mountOverQuoteFile(const QString &folder, const QString &mounted) {
                  nullptr) == 0;
 }
 
-// A file system without a lock service, as a network file system may be: every flock() fails
-// with ENOLCK.
-bool failEveryLock() {
-    sock_filter filter[] = {
-        BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, nr)),
-        BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, __NR_flock, 0, 1),
-        BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ERRNO | (ENOLCK & SECCOMP_RET_DATA)),
-        BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW),
-    };
-    const sock_fprog program{static_cast<unsigned short>(std::size(filter)), filter};
-    return prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) == 0 &&
-           prctl(PR_SET_SECCOMP, SECCOMP_MODE_FILTER, &program) == 0;
-}
 #endif
 
 } // namespace
@@ -525,9 +477,10 @@ void QuoteFileTest::fileSystemWithoutLocksIsToldAtOnce() {
     const QString path = folder.filePath("quote.txt");
     QCOMPARE(writeQuote(folder.path(), quoteText(examples::smithDesk())), std::nullopt);
 
-    const std::optional<QString> reason = reasonInChild(failEveryLock, [&folder] {
-        return appendHistory(folder.path(), historyRecord(examples::smithDesk()));
-    });
+    // As on a network file system without its lock service.
+    const std::optional<QString> reason = reasonInChild(
+        [] { return failSystemCalls({__NR_flock}, ENOLCK); },
+        [&folder] { return appendHistory(folder.path(), historyRecord(examples::smithDesk())); });
 
     QVERIFY2(reason.has_value(), "no system-call filter can be set here");
     QVERIFY2(reason->contains(QDir::toNativeSeparators(path)), qPrintable(*reason));

@@ -32,6 +32,11 @@ int main(int argc, char **argv) {
     int count = 0;
     for (int i = 1; i < argc; ++i) {
         const std::filesystem::path path(argv[i]);
+        // A mistyped folder would otherwise be replayed as one empty input and counted.
+        if (!std::filesystem::exists(path)) {
+            std::fprintf(stderr, "No such input: %s\n", path.c_str());
+            return 1;
+        }
         if (std::filesystem::is_directory(path)) {
             for (const auto &entry : std::filesystem::recursive_directory_iterator(path)) {
                 if (entry.is_regular_file()) {

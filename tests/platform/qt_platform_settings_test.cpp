@@ -1,5 +1,6 @@
 // The real per-user settings store: texts come back exactly as saved, also after being read
 // again from the file, and a store that cannot be written reports it.
+#include "child_process.h"
 #include "qt_platform.h"
 
 #include <QDateTime>
@@ -9,6 +10,8 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <cerrno>
 
 using namespace quillon;
 
@@ -115,6 +118,51 @@ private Q_SLOTS:
         const QByteArray content = saved.readAll();
         QVERIFY2(content.contains("gst=12.5"), content.constData());
         QVERIFY2(!content.contains("printer"), content.constData());
+    }
+
+    // The administrator's system-wide file is read as defaults only: a damaged one neither stops
+    // the user's rate from being saved nor is blamed on the user's file.
+    void damagedSystemFileDoesNotStopTheSave() {
+        const QString system = m_store->filePath(QStringLiteral("system"));
+        QVERIFY(QDir().mkpath(system));
+        QSettings::setPath(QSettings::NativeFormat, QSettings::SystemScope, system);
+        const QString damaged = QDir(system).filePath(QStringLiteral("Myapp.conf"));
+        writeText(damaged, "[Site\nprinter=office\n");
+
+        QCOMPARE(QtPlatform().saveSetting(kApplication, kSection, kKey, QStringLiteral("12.5")),
+                 std::nullopt);
+
+        QCOMPARE(QtPlatform().readSetting(kApplication, kSection, kKey, QStringLiteral("none")),
+                 QStringLiteral("12.5"));
+    }
+
+    // The drafts a save writes beside the settings file are as private as the file itself, and
+    // the drafts of a copy that ended in the middle of a save are cleared by the next save.
+    void draftsArePrivateAndNeverPileUp() {
+        const QString file = QDir(m_store->path()).filePath(QStringLiteral("Myapp.conf"));
+        writeText(file, "[Controls]\ngst=10\n");
+        QVERIFY(QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner));
+        const QStringList draftNames{QStringLiteral("Myapp.conf.*.new")};
+
+        // A copy that can remove nothing leaves its drafts behind, as one that dies does.
+        const std::optional<QString> reason = reasonInChild(
+            [] {
+                return failSystemCalls({__NR_unlink, __NR_unlinkat}, EPERM);
+            },
+            [] {
+                return QtPlatform().saveSetting(kApplication, kSection, kKey,
+                                                QStringLiteral("12.5"));
+            });
+        QVERIFY2(reason.has_value(), "no system-call filter can be set here");
+        const QDir store(m_store->path());
+        const QStringList left = store.entryList(draftNames, QDir::Files | QDir::Hidden);
+        QVERIFY(!left.isEmpty());
+        for (const QString &draft : left)
+            QCOMPARE(QFile::permissions(store.filePath(draft)), QFile::permissions(file));
+
+        QCOMPARE(QtPlatform().saveSetting(kApplication, kSection, kKey, QStringLiteral("15")),
+                 std::nullopt);
+        QCOMPARE(store.entryList(draftNames, QDir::Files | QDir::Hidden), QStringList());
     }
 
     void unwritableStoreReportsError() {

@@ -47,6 +47,7 @@ public:
     QList<FileDialog> fileDialogs;
     QList<PrintRange> printDialogsPreselected;
     QList<QUrl> openedUrls;
+    QStringList editedFiles;  // openInTextEditor
     QStringList printedFiles; // PDF files written by the printers handed out
 
     // The world the program sees.
@@ -54,6 +55,7 @@ public:
     std::optional<QString> settingSaveError;
     bool hasDefaultPrinter = true;
     bool desktopOpens = true;
+    bool editorStarts = true;
     QString programFolderPath;  // a fresh temporary folder unless a test sets another
     QString userDataFolderPath; // likewise
     QString workingFolder;
@@ -83,6 +85,7 @@ public:
     QString userDataFolder() override { return userDataFolderPath; }
     bool setWorkingFolder(const QString &folder) override;
     bool openWithDesktop(const QUrl &url) override;
+    bool openInTextEditor(const QString &file) override;
     QDateTime now() override { return clock; }
     QString dateText() override { return date; }
     QString timeText() override { return time; }

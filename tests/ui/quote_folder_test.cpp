@@ -69,11 +69,34 @@ private Q_SLOTS:
         QCOMPARE(file.size(), 827 + 626);
 
         QTest::mouseClick(tab.reportControl<QPushButton>("Command3"), Qt::LeftButton);
-        QCOMPARE(fixture.platform.openedUrls, QList<QUrl>{QUrl::fromLocalFile(quoteFile)});
+        QCOMPARE(fixture.platform.editedFiles, QStringList{quoteFile});
 
         // The user is told once a run, not at every quote.
         tab.viewReport(QStringLiteral("Jones"), QStringLiteral("Chair"));
         QCOMPARE(fixture.platform.messages.size(), 2); // the first note and "Quote Saved"
+    }
+
+    // With the program's folder not writable and no home folder, nothing is written relative to
+    // the working folder; the user is told why instead.
+    void noFolderAtAllIsTold() {
+        MainWindowFixture fixture;
+        QFile blocker(fixture.platform.userDataFolderPath + QStringLiteral("-blocker"));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        fixture.platform.programFolderPath = blocker.fileName() + QStringLiteral("/bin");
+        fixture.platform.userDataFolderPath.clear();
+        QTemporaryDir working;
+        QVERIFY(QDir::setCurrent(working.path()));
+        fixture.start();
+        ReportTab tab(fixture);
+        tab.open();
+
+        tab.viewReport(QStringLiteral("Smith"), QStringLiteral("Desk"));
+
+        QCOMPARE(QDir(working.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+                 QStringList());
+        QCOMPARE(fixture.platform.messages.size(), 1);
+        QVERIFY2(fixture.platform.messages.constFirst().text.contains(QLatin1String("home folder")),
+                 qPrintable(fixture.platform.messages.constFirst().text));
     }
 };
 
