@@ -42,15 +42,14 @@ done
 export DISPLAY=:$(cat "$scratch/display")
 export WINEPREFIX=$scratch/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 wineboot -i >/dev/null 2>&1
-wineserver -w
 
 drive_c=$WINEPREFIX/drive_c
 folder="$drive_c/Program Files/Quillon"
 win_folder='C:\Program Files\Quillon'
 rate_key='HKCU\Software\VB and VBA Program Settings\Myapp\Controls'
 
+# wine returns when the program it started has ended.
 wine "$installer" /S
-wineserver -w
 for file in quillon.exe Uninstall.exe Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll Qt6PrintSupport.dll \
             libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll platforms/qwindows.dll \
             styles/qwindowsvistastyle.dll imageformats/qjpeg.dll; do
@@ -75,15 +74,16 @@ click() { # window x y
     xdotool mousemove --window "$1" "$2" "$3" click 1
     sleep 0.3
 }
-answer() { # prompt-title text
-    local prompt
-    prompt=$(window "$1") || { fail "no prompt '$1'"; return; }
-    xdotool windowfocus --sync "$prompt" type --delay 20 "$2"
-    xdotool key --delay 50 Return
-    sleep 0.5
+# The prompts take the keyboard focus when they open; the typing goes to the one that is open.
+answer() { # text
+    sleep 2
+    xdotool type --delay 20 "$1"
+    xdotool key Return
+    sleep 1
 }
 
 (cd "$folder" && wine "$win_folder\\quillon.exe") &
+program=$!
 main=$(window 'Vellan Price Calculator') || { echo "FAIL: the installed program shows no window" >&2; exit 1; }
 sleep 2
 xdotool windowfocus --sync "$main"
@@ -93,11 +93,16 @@ xdotool key ctrl+a
 xdotool type --delay 20 12.5
 click "$main" 130 10
 click "$main" 52 396
-answer Customer Smith
-answer Product Desk
-xdotool key --window "$main" alt+F4 2>/dev/null || true
-xdotool windowfocus --sync "$main" key alt+F4
-wineserver -w
+answer Smith
+answer Desk
+# Alt held down on its own first, as a user presses it: Wine misses the two sent at once.
+xdotool windowfocus --sync "$main"
+xdotool keydown alt
+sleep 0.2
+xdotool key F4
+sleep 0.2
+xdotool keyup alt
+wait "$program" || fail "the program did not end well after its window was closed"
 
 if [ -f "$folder/quote.txt" ]; then
     grep -q $'^Client:       Smith\r$' "$folder/quote.txt" ||
@@ -108,8 +113,12 @@ fi
 rate=$(wine reg query "$rate_key" /v gst 2>/dev/null | tr -d '\r' | awk '$1 == "gst" { print $3 }')
 [ "$rate" = 12.5 ] || fail "the rate in the registry is '$rate', not 12.5"
 
+# The uninstaller runs on from a copy of itself, so its work is waited for by what it removes.
 wine "$win_folder\\Uninstall.exe" /S
-wineserver -w
+for _ in $(seq 300); do
+    [ -e "$folder/Uninstall.exe" ] || break
+    sleep 0.1
+done
 [ ! -e "$folder/quillon.exe" ] || fail "the uninstaller left quillon.exe"
 [ ! -e "$folder/Qt6Core.dll" ] || fail "the uninstaller left Qt6Core.dll"
 [ ! -e "$shortcut" ] || fail "the uninstaller left the Start-menu shortcut"
