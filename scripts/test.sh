@@ -8,7 +8,8 @@
 #                                AddressSanitizer and UndefinedBehaviorSanitizer (build-asan/), every
 #                                fuzz target for 30 s (QUILLON_FUZZ_SECONDS), and clang-tidy and
 #                                cppcheck; as root also both Print Report commands on a CUPS
-#                                queue of its own (scripts/cups-print-check.sh)
+#                                queue of its own (scripts/cups-print-check.sh); and the Windows
+#                                build with its tests under Wine (scripts/windows.sh, build-windows/)
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=${QUILLON_BUILD_DIR:-$root/build}
@@ -111,6 +112,7 @@ stage "Fuzzing, ${QUILLON_FUZZ_SECONDS:-30} s per target" \
     "$root/scripts/fuzz.sh" "${QUILLON_FUZZ_SECONDS:-30}"
 stage "Static checks (clang-tidy, cppcheck)" "$root/scripts/static-checks.sh" "$asan"
 stage "Printing on a CUPS queue" cups_printing
+stage "Windows build and tests under Wine" "$root/scripts/windows.sh"
 
 echo
 echo "=== Summary ($((SECONDS / 60)) min $((SECONDS % 60)) s)"

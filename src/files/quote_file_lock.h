@@ -14,9 +14,9 @@ inline constexpr int kQuoteFileLockWaitMs = 3000;
 
 // Holds the quote file's lock while it lives, or tells why it could not be had. The system lets
 // go of the lock when its holder ends, even in a crash, so no lock is ever left stale, and taking
-// it writes nothing to the disk. The holder removes the lock file when done. A lock file that
-// another user made is locked all the same when this user may read it. Every wait ends within
-// kQuoteFileLockWaitMs.
+// it writes nothing to the disk. The holder removes the lock file when done, where the system lets
+// a waiting copy tell a removed lock file from a new one. A lock file that another user made is
+// locked all the same when this user may read it. Every wait ends within kQuoteFileLockWaitMs.
 //
 //   const QuoteFileLock lock(quoteFilePath(folder));
 //   if (lock.error())

@@ -5,7 +5,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace quillon {
 
@@ -68,24 +67,8 @@ QString linkTarget(const QString &path) {
 std::optional<QString> replaceFile(const QString &path, const ContentWriter &write) {
     if (auto refused = refuseIrregularFile(path))
         return refused;
-    const QString target = linkTarget(path);
-    QSaveFile file(target);
-    // Unbuffered, so that a full disk fails the write itself: a buffered write fails only in the
-    // flush inside commit(), which then renames the cut-off file over the old one all the same.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return cannot("write", path, file.errorString());
-    if (auto failed = file_system::keepModeAndOwner(target, file)) {
-        file.cancelWriting();
+    if (auto failed = file_system::replaceWithNewFile(linkTarget(path), write))
         return cannot("write", path, *failed);
-    }
-    if (auto failed = write(file)) {
-        file.cancelWriting();
-        return cannot("write", path, *failed);
-    }
-    // commit() flushes the new file to the disk before the rename, and removes it when the rename
-    // fails.
-    if (!file.commit())
-        return cannot("write", path, file.errorString());
     return std::nullopt;
 }
 
@@ -120,6 +103,8 @@ FileContent readRegularFile(const QString &path, qint64 maxSize) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {{}, cannot("open", path, file.errorString())};
+    if (auto refused = file_system::refuseIrregularOpenFile(file))
+        return {{}, cannot("use", path, *refused)};
     const QString tooLarge = QStringLiteral("%1 is too large to open (more than %2 MB)")
                                  .arg(QDir::toNativeSeparators(path))
                                  .arg(maxSize >> 20);

@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QFileDevice>
+#include <QSaveFile>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -9,6 +10,8 @@
 #include <cerrno>
 
 namespace quillon::file_system {
+
+namespace {
 
 // QSaveFile gives the new file the old one's read and write bits; the rest of the mode and, for
 // root, who owns it are carried over here, so that a root-run program does not take a user's
@@ -22,6 +25,40 @@ std::optional<QString> keepModeAndOwner(const QString &target, QFileDevice &draf
         return qt_error_string(errno);
     if (::fchmod(handle, old.st_mode & 07777) != 0)
         return qt_error_string(errno);
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<QString> replaceWithNewFile(const QString &target, const ContentWriter &write) {
+    QSaveFile file(target);
+    // Unbuffered, so that a full disk fails the write itself: a buffered write fails only in the
+    // flush inside commit(), which then renames the cut-off file over the old one all the same.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return file.errorString();
+    if (auto failed = keepModeAndOwner(target, file)) {
+        file.cancelWriting();
+        return failed;
+    }
+    if (auto failed = write(file)) {
+        file.cancelWriting();
+        return failed;
+    }
+    // commit() flushes the new file to the disk before the rename, and removes it when the rename
+    // fails.
+    if (!file.commit())
+        return file.errorString();
+    return std::nullopt;
+}
+
+// The path was looked at before it was opened, so that a pipe is never waited on; this catches
+// one put in the file's place in between.
+std::optional<QString> refuseIrregularOpenFile(QFileDevice &file) {
+    struct stat opened {};
+    if (::fstat(file.handle(), &opened) != 0)
+        return qt_error_string(errno);
+    if (!S_ISREG(opened.st_mode))
+        return QStringLiteral("it is not a regular file");
     return std::nullopt;
 }
 

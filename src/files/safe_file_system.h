@@ -1,5 +1,7 @@
 #pragma once
 
+#include "safe_file.h"
+
 #include <QString>
 
 #include <optional>
@@ -11,10 +13,15 @@ class QIODevice;
 // (safe_file_posix.cpp, ...) implements these; nothing outside this folder includes this header.
 namespace quillon::file_system {
 
-// Gives `draft`, the new file that is about to replace `target`, what the system keeps of the old
-// file beyond what QSaveFile carries over (the whole mode and, for an administrator, the owner).
-// A missing target is no failure. The system's reason on failure.
-std::optional<QString> keepModeAndOwner(const QString &target, QFileDevice &draft);
+// Writes what `write` produces into a new file in the folder of `target` and, once it is on the
+// disk, puts it in the old file's place, giving it what the system keeps of the old file (on
+// POSIX systems the whole mode and, for an administrator, the owner). A failure at any step leaves
+// `target` as it was and no new file behind. The device's or the system's reason on failure.
+std::optional<QString> replaceWithNewFile(const QString &target, const ContentWriter &write);
+
+// Refuses an open `file` that is not a regular file after all (a device or a pipe that a name
+// led to): the system's reason, or nothing.
+std::optional<QString> refuseIrregularOpenFile(QFileDevice &file);
 
 // The outcome of a copy in the kernel: done, failed with a reason, or not possible between these
 // two files, when the caller copies through memory instead.

@@ -75,6 +75,10 @@ public:
 
     // Hands an address (web, mailto:, file) to the desktop's handler without waiting.
     virtual bool openWithDesktop(const QUrl &url) = 0;
+    // Starts the system's text editor on the quote history `file` without waiting; false when no
+    // editor could be started. On Windows the editor always opens the history where an install
+    // keeps it, C:\Program Files\Quillon\quote.txt.
+    virtual bool openInTextEditor(const QString &file) = 0;
 
     virtual QDateTime now() = 0;
     // The date of `moment` in the user's short date format; its time in the long time format

@@ -1,13 +1,13 @@
 #include "qt_platform.h"
 
-#include "safe_file.h"
+#include "settings_store.h"
 #include "system_queries.h"
+#include "text_editor.h"
 #include "time_text.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
-#include <QFileInfo>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QLocale>
@@ -15,135 +15,14 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QRegularExpression>
-#include <QSettings>
 #include <QStandardPaths>
 
 namespace quillon {
 
 namespace {
 
-QSettings settingsFor(const QString &application)
-{
-    return QSettings(QSettings::NativeFormat, QSettings::UserScope, application);
-}
-
-std::optional<QString> settingsError(QSettings::Status status, const QString &fileName)
-{
-    switch (status) {
-    case QSettings::NoError:
-        return std::nullopt;
-    case QSettings::AccessError:
-        return QCoreApplication::translate("QtPlatform", "%1 cannot be written.")
-            .arg(QDir::toNativeSeparators(fileName));
-    case QSettings::FormatError:
-        break;
-    }
-    return QCoreApplication::translate("QtPlatform", "%1 is not a valid settings file.")
-        .arg(QDir::toNativeSeparators(fileName));
-}
-
-#ifndef Q_OS_WIN
-// Far more than the program ever writes; the draft is read back whole.
-constexpr qint64 kMaxSettingsFileSize = qint64(256) * 1024 * 1024;
-
-// A name beside `path` that no QSettings of this process has used, so that reading it parses
-// the file on disk rather than the copy QSettings keeps of every file it wrote.
-QString unusedNameBeside(const QString &path)
-{
-    static int count = 0;
-    return QStringLiteral("%1.%2-%3.new")
-        .arg(path)
-        .arg(QCoreApplication::applicationPid())
-        .arg(++count);
-}
-
-// An empty draft of the settings file at `draft`, as private as the file itself (only its owner
-// may read a new one), so that the settings never lie open to others while they are written.
-// QSettings keeps the mode of the file it writes into. The folder is made when missing.
-bool createDraft(const QString &draft, const QString &path)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    const QFile::Permissions mode = QFileInfo::exists(path)
-                                        ? QFile::permissions(path)
-                                        : QFile::ReadOwner | QFile::WriteOwner;
-    return QFile(draft).open(QIODevice::WriteOnly | QIODevice::NewOnly, mode);
-}
-
-bool processRuns(qint64 pid)
-{
-    return QFileInfo::exists(QStringLiteral("/proc/%1").arg(pid));
-}
-
-// Removes the drafts that copies of the program which ended in the middle of a save left beside
-// `path`; a copy still running keeps its own.
-void removeStaleDrafts(const QString &path)
-{
-    const QFileInfo settingsFile(path);
-    const QRegularExpression draftName(QStringLiteral("^%1\\.(\\d+)-\\d+\\.new$")
-                                           .arg(QRegularExpression::escape(settingsFile.fileName())));
-    const QDir folder = settingsFile.dir();
-    for (const QString &name : folder.entryList(QDir::Files | QDir::Hidden)) {
-        const QRegularExpressionMatch match = draftName.match(name);
-        if (match.hasMatch() && !processRuns(match.captured(1).toLongLong()))
-            QFile::remove(folder.filePath(name));
-    }
-}
-
-// QSettings is not left to replace the file itself: given a file it could read only in part
-// (stray binary bytes), it writes back a mangled copy and only then reports an error. So the new
-// content is written under another name and read back under a third one; only when it holds
-// every setting does it replace the settings file, through replaceFile(), which keeps a link to
-// the file and the file's mode. Only the keys of the user's own file are written: the
-// system-wide file's keys, which QSettings reads as fallbacks, stay the administrator's.
-std::optional<QString> replaceSettingsFile(const QString &path, const QString &key,
-                                           const QString &value)
-{
-    removeStaleDrafts(path);
-    const QSettings own(path, QSettings::IniFormat);
-    // A file that could not be read is not rewritten: that would drop what it holds. Only the
-    // user's own file is judged; the status of the whole chain would also tell the faults of the
-    // system-wide file, which is never written.
-    if (std::optional<QString> error = settingsError(own.status(), path))
-        return error;
-    QVariantMap expected;
-    for (const QString &name : own.allKeys())
-        expected.insert(name, own.value(name));
-    expected.insert(key, value);
-
-    const QString written = unusedNameBeside(path);
-    const QString checked = unusedNameBeside(path);
-    bool complete = createDraft(written, path);
-    if (complete) {
-        QSettings draft(written, QSettings::IniFormat);
-        for (auto it = expected.cbegin(); it != expected.cend(); ++it)
-            draft.setValue(it.key(), it.value());
-        draft.sync();
-        complete = draft.status() == QSettings::NoError;
-    }
-    if (complete && QFile::rename(written, checked)) {
-        const QSettings reread(checked, QSettings::IniFormat);
-        complete =
-            reread.status() == QSettings::NoError && reread.allKeys().size() == expected.size();
-        for (auto it = expected.cbegin(); complete && it != expected.cend(); ++it)
-            complete = reread.value(it.key()) == it.value();
-    } else {
-        complete = false;
-    }
-    std::optional<QString> error = settingsError(QSettings::AccessError, path);
-    if (complete) {
-        const FileContent content = readRegularFile(checked, kMaxSettingsFileSize);
-        error = content.error ? content.error : replaceFile(path, content.bytes);
-    }
-    QFile::remove(written);
-    QFile::remove(checked);
-    return error;
-}
-#endif
-
 std::optional<QString> chooseFile(QWidget *parent, const FileDialogRequest &request,
-                                  QFileDialog::AcceptMode mode)
-{
+                                  QFileDialog::AcceptMode mode) {
     QFileDialog dialog(parent);
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
@@ -161,15 +40,13 @@ std::optional<QString> chooseFile(QWidget *parent, const FileDialogRequest &requ
 } // namespace
 
 void QtPlatform::showMessage(QWidget *parent, const QString &text, const QString &title,
-                             MessageIcon icon)
-{
+                             MessageIcon icon) {
     QMessageBox box(icon == MessageIcon::Warning ? QMessageBox::Warning : QMessageBox::NoIcon,
                     title, text, QMessageBox::Ok, parent);
     box.exec();
 }
 
-QString QtPlatform::askText(QWidget *parent, const QString &prompt, const QString &title)
-{
+QString QtPlatform::askText(QWidget *parent, const QString &prompt, const QString &title) {
     bool accepted = false;
     QString answer =
         QInputDialog::getText(parent, title, prompt, QLineEdit::Normal, QString(), &accepted);
@@ -180,26 +57,22 @@ QString QtPlatform::askText(QWidget *parent, const QString &prompt, const QStrin
     return answer;
 }
 
-bool QtPlatform::askYesNo(QWidget *parent, const QString &question, const QString &title)
-{
+bool QtPlatform::askYesNo(QWidget *parent, const QString &question, const QString &title) {
     return QMessageBox::question(parent, title, question, QMessageBox::Yes | QMessageBox::No,
                                  QMessageBox::No) == QMessageBox::Yes;
 }
 
 std::optional<QString> QtPlatform::chooseSaveFile(QWidget *parent,
-                                                  const FileDialogRequest &request)
-{
+                                                  const FileDialogRequest &request) {
     return chooseFile(parent, request, QFileDialog::AcceptSave);
 }
 
 std::optional<QString> QtPlatform::chooseOpenFile(QWidget *parent,
-                                                  const FileDialogRequest &request)
-{
+                                                  const FileDialogRequest &request) {
     return chooseFile(parent, request, QFileDialog::AcceptOpen);
 }
 
-std::unique_ptr<QPrinter> QtPlatform::choosePrinter(QWidget *parent, PrintRange preselected)
-{
+std::unique_ptr<QPrinter> QtPlatform::choosePrinter(QWidget *parent, PrintRange preselected) {
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     QPrintDialog dialog(printer.get(), parent);
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
@@ -217,8 +90,7 @@ std::unique_ptr<QPrinter> QtPlatform::choosePrinter(QWidget *parent, PrintRange 
     return printer;
 }
 
-std::unique_ptr<QPrinter> QtPlatform::defaultPrinter()
-{
+std::unique_ptr<QPrinter> QtPlatform::defaultPrinter() {
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
     if (info.isNull())
         return nullptr;
@@ -231,81 +103,66 @@ QStringList QtPlatform::installedPrinters()
 }
 
 QString QtPlatform::readSetting(const QString &application, const QString &section,
-                                const QString &key, const QString &defaultValue)
-{
-    QSettings settings = settingsFor(application);
-    return settings.value(section + QLatin1Char('/') + key, defaultValue).toString();
+                                const QString &key, const QString &defaultValue) {
+    return settings_store::read(application, section, key, defaultValue);
 }
 
 std::optional<QString> QtPlatform::saveSetting(const QString &application, const QString &section,
-                                               const QString &key, const QString &value)
-{
-    QSettings settings = settingsFor(application);
-#ifdef Q_OS_WIN
-    settings.setValue(section + QLatin1Char('/') + key, value);
-    settings.sync();
-    return settingsError(settings.status(), settings.fileName());
-#else
-    return replaceSettingsFile(settings.fileName(), section + QLatin1Char('/') + key, value);
-#endif
+                                               const QString &key, const QString &value) {
+    return settings_store::save(application, section, key, value);
 }
 
-QString QtPlatform::programFolder()
-{
+QString QtPlatform::programFolder() {
     return QCoreApplication::applicationDirPath();
 }
 
-QString QtPlatform::userDataFolder()
-{
+QString QtPlatform::userDataFolder() {
     // Without a home folder Qt names one under the root folder ("//.local/share/..."), which is
     // no user's.
     if (QDir::homePath() == QDir::rootPath() && qEnvironmentVariableIsEmpty("XDG_DATA_HOME"))
         return QString();
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    // The local one: $XDG_DATA_HOME/<organisation>/<application> on Linux, and on Windows
+    // %LOCALAPPDATA%\<organisation>\<application>, which stays on this computer.
+    return QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
 }
 
-bool QtPlatform::setWorkingFolder(const QString &folder)
-{
+bool QtPlatform::setWorkingFolder(const QString &folder) {
     return QDir::setCurrent(folder);
 }
 
-bool QtPlatform::openWithDesktop(const QUrl &url)
-{
+bool QtPlatform::openWithDesktop(const QUrl &url) {
     return QDesktopServices::openUrl(url);
 }
 
-QDateTime QtPlatform::now()
-{
+bool QtPlatform::openInTextEditor(const QString &file) {
+    return text_editor::start(file);
+}
+
+QDateTime QtPlatform::now() {
     return QDateTime::currentDateTime();
 }
 
-QString QtPlatform::dateText(const QDateTime &moment)
-{
+QString QtPlatform::dateText(const QDateTime &moment) {
     return QLocale::system().toString(moment.date(), QLocale::ShortFormat);
 }
 
-QString QtPlatform::timeText(const QDateTime &moment)
-{
+QString QtPlatform::timeText(const QDateTime &moment) {
     return longTimeText(QLocale::system(), moment.time());
 }
 
-MemoryFigures QtPlatform::memoryStatus()
-{
+MemoryFigures QtPlatform::memoryStatus() {
     return system_queries::memoryFigures();
 }
 
-QStringList QtPlatform::dialUpConnections()
-{
+QStringList QtPlatform::dialUpConnections() {
     return system_queries::dialUpConnections();
 }
 
-std::optional<QString> QtPlatform::userName()
-{
+std::optional<QString> QtPlatform::userName() {
     return system_queries::userName();
 }
 
-quint32 QtPlatform::tickCount()
-{
+quint32 QtPlatform::tickCount() {
     return system_queries::tickCount();
 }
 

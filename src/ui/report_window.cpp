@@ -238,7 +238,7 @@ void ReportWindow::onCommand3Clicked() {
                       .arg(QDir::toNativeSeparators(file)));
         return;
     }
-    if (!m_platform.openWithDesktop(QUrl::fromLocalFile(file)))
+    if (!m_platform.openInTextEditor(file))
         showError(
             tr("No text editor could be started to show %1.").arg(QDir::toNativeSeparators(file)));
 }

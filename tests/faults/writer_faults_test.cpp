@@ -216,7 +216,7 @@ void WriterFaultsTest::earlierFileSurvives() {
         QCOMPARE(message.text, QStringLiteral("Quote Saved"));
         QVERIFY(moved.contains("Client:       Smith"));
         QTest::mouseClick(tab.reportControl<QPushButton>("Command3"), Qt::LeftButton);
-        QCOMPARE(fixture.platform.openedUrls, QList<QUrl>{QUrl::fromLocalFile(movedFile)});
+        QCOMPARE(fixture.platform.editedFiles, QStringList{movedFile});
     }
 }
 

@@ -192,7 +192,7 @@ void ReportWindowTest::escapePressesNothing() {
         QTest::keyClick(button(name), Qt::Key_Escape);
     QVERIFY(m_fake->messages.isEmpty());
     QVERIFY(m_fake->printedFiles.isEmpty());
-    QVERIFY(m_fake->openedUrls.isEmpty());
+    QVERIFY(m_fake->editedFiles.isEmpty());
     QVERIFY(!QFile::exists(quoteFile()));
 }
 
@@ -307,13 +307,12 @@ void ReportWindowTest::viewHistory() {
         QFile file(quoteFile());
         QVERIFY(file.open(QIODevice::WriteOnly));
     }
-    m_fake->desktopOpens = editorStarts;
+    m_fake->editorStarts = editorStarts;
     m_window->present();
 
     QTest::mouseClick(button("Command3"), Qt::LeftButton);
 
-    QCOMPARE(m_fake->openedUrls,
-             opened ? QList<QUrl>{QUrl::fromLocalFile(quoteFile())} : QList<QUrl>());
+    QCOMPARE(m_fake->editedFiles, opened ? QStringList{quoteFile()} : QStringList());
     if (error.isEmpty()) {
         QVERIFY(m_fake->messages.isEmpty());
     } else {

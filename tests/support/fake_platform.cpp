@@ -135,4 +135,9 @@ bool FakePlatform::openWithDesktop(const QUrl &url) {
     return desktopOpens;
 }
 
+bool FakePlatform::openInTextEditor(const QString &file) {
+    editedFiles.append(file);
+    return editorStarts;
+}
+
 } // namespace quillon

@@ -48,6 +48,7 @@ public:
     QList<FileDialog> fileDialogs;
     QList<PrintRange> printDialogsPreselected;
     QList<QUrl> openedUrls;
+    QStringList editedFiles;  // openInTextEditor
     QStringList printedFiles; // PDF files written by the printers handed out
 
     // The world the program sees.
@@ -59,6 +60,7 @@ public:
     std::function<std::unique_ptr<QPrinter>()> printerSource;
     QStringList printers = {QStringLiteral("Fake printer")};
     bool desktopOpens = true;
+    bool editorStarts = true;
     QString programFolderPath;  // a fresh temporary folder unless a test sets another
     QString userDataFolderPath; // likewise
     QString workingFolder;
@@ -89,6 +91,7 @@ public:
     QString userDataFolder() override { return userDataFolderPath; }
     bool setWorkingFolder(const QString &folder) override;
     bool openWithDesktop(const QUrl &url) override;
+    bool openInTextEditor(const QString &file) override;
     QDateTime now() override;
     // Like the real ones, texts of the moment given: "15/07/2005" and "2:05:09 PM" for the
     // clock's start.

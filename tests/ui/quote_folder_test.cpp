@@ -69,7 +69,7 @@ private Q_SLOTS:
         QCOMPARE(file.size(), 827 + 626);
 
         QTest::mouseClick(tab.reportControl<QPushButton>("Command3"), Qt::LeftButton);
-        QCOMPARE(fixture.platform.openedUrls, QList<QUrl>{QUrl::fromLocalFile(quoteFile)});
+        QCOMPARE(fixture.platform.editedFiles, QStringList{quoteFile});
 
         // The user is told once a run, not at every quote.
         tab.viewReport(QStringLiteral("Jones"), QStringLiteral("Chair"));

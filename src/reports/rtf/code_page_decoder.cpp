@@ -1,6 +1,6 @@
 #include "code_page_decoder.h"
 
-#include <utility>
+#include "system_code_page.h"
 
 namespace quillon {
 
@@ -8,63 +8,6 @@ namespace {
 
 constexpr int utf8CodePage = 65001;
 constexpr int fallbackCodePage = 1252;
-
-// The names the system converters (ICU) know the Windows code pages by. ICU has the single-byte
-// Mac code pages but not the double-byte ones (Japanese, Chinese, Korean, from TextEdit); those
-// are read as the Windows code page of the same script, as both are built on the same national
-// standard (JIS X 0208, GB 2312, Big5, KS C 5601) and differ only in a few vendor additions.
-QByteArray converterName(int codePage) {
-    switch (codePage) {
-    case 437:
-        return "IBM437";
-    case 850:
-        return "IBM850";
-    case 932:
-    case 10001: // Mac Japanese
-        return "windows-932";
-    case 936:
-    case 10008: // Mac Simplified Chinese
-        return "windows-936";
-    case 949:
-    case 10003: // Mac Korean
-        return "windows-949";
-    case 950:
-    case 10002: // Mac Traditional Chinese
-        return "windows-950";
-    case 10000:
-        return "macintosh";
-    case 10006:
-        return "x-mac-greek";
-    case 10007:
-        return "x-mac-cyrillic";
-    case 10029:
-        return "x-mac-centraleurroman";
-    case 10081:
-        return "x-mac-turkish";
-    case utf8CodePage:
-        return "UTF-8";
-    default:
-        return "windows-" + QByteArray::number(codePage);
-    }
-}
-
-// Code pages where one character may take more than one byte, so that a run can end inside one.
-bool isMultiByte(int codePage) {
-    switch (codePage) {
-    case 932:
-    case 936:
-    case 949:
-    case 950:
-    case 10001:
-    case 10002:
-    case 10003:
-    case 10008:
-    case utf8CodePage:
-        return true;
-    default:
-        return false;
-    }
-}
 
 bool isKnownCodePage(int codePage) {
     switch (codePage) {
@@ -91,7 +34,47 @@ bool isKnownCodePage(int codePage) {
     }
 }
 
+// The Windows code page of the same script as a Mac double-byte code page (from TextEdit): both
+// are built on the same national standard (JIS X 0208, GB 2312, Big5, KS C 5601) and differ only
+// in a few vendor additions, so a system without the Mac table reads the text with this one.
+int windowsRelative(int codePage) {
+    switch (codePage) {
+    case 10001:
+        return 932;
+    case 10002:
+        return 950;
+    case 10003:
+        return 949;
+    case 10008:
+        return 936;
+    default:
+        return 0;
+    }
+}
+
+// Latin-1, which every system has: the last resort, so that text is never dropped.
+QString decodeLatin1(QByteArrayView bytes) {
+    return QString::fromLatin1(bytes.data(), bytes.size());
+}
+
 } // namespace
+
+bool isMultiByteCodePage(int codePage) {
+    switch (codePage) {
+    case 932:
+    case 936:
+    case 949:
+    case 950:
+    case 10001:
+    case 10002:
+    case 10003:
+    case 10008:
+    case utf8CodePage:
+        return true;
+    default:
+        return false;
+    }
+}
 
 int knownCodePageOr1252(int codePage) {
     return isKnownCodePage(codePage) ? codePage : fallbackCodePage;
@@ -99,31 +82,22 @@ int knownCodePageOr1252(int codePage) {
 
 CodePageDecoder::CodePageDecoder(int codePage) {
     if (isKnownCodePage(codePage)) {
-        QStringDecoder decoder(converterName(codePage).constData());
-        if (decoder.isValid()) {
+        m_decode = systemCodePageDecoder(codePage);
+        if (!m_decode && windowsRelative(codePage) != 0)
+            m_decode = systemCodePageDecoder(windowsRelative(codePage));
+        if (m_decode) {
             m_codePage = codePage;
-            m_decoder = std::move(decoder);
             return;
         }
     }
     m_codePage = fallbackCodePage;
-    m_decoder = QStringDecoder(converterName(fallbackCodePage).constData());
-    if (!m_decoder.isValid())
-        m_decoder = QStringDecoder(QStringDecoder::Latin1);
+    m_decode = systemCodePageDecoder(fallbackCodePage);
+    if (!m_decode)
+        m_decode = decodeLatin1;
 }
 
 QString CodePageDecoder::decode(QByteArrayView bytes) {
-    QString text = m_decoder.decode(bytes);
-    if (!isMultiByte(m_codePage))
-        return text;
-    // A line feed is never the second byte of a character in these code pages, so it ends what is
-    // pending: the converter turns a lone lead byte into U+FFFD (or into U+001A, the substitute
-    // character some of ICU's tables use instead; a control character never reaches the document
-    // anyway).
-    QString rest = m_decoder.decode(QByteArrayView("\n", 1));
-    rest.chop(1);
-    rest.replace(QChar(0x1A), QChar::ReplacementCharacter);
-    return text + rest;
+    return m_decode(bytes);
 }
 
 int codePageOfCharset(int charset) {

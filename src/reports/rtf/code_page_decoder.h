@@ -2,16 +2,17 @@
 
 #include <QByteArrayView>
 #include <QString>
-#include <QStringDecoder>
+
+#include <functional>
 
 namespace quillon {
 
 // Turns the 8-bit text of an RTF file into Unicode for a Windows code page number (the parameter
 // of \ansicpg, or the code page of a font's \fcharset), through the system's converters. The Mac
-// code pages that Apple's programs write are read with their nearest relative the converters
-// know. A code page that is unknown, invalid or not available here falls back to 1252, and where
-// the system has no converter for 1252 either (Qt promises none), to Latin-1, so that text is
-// never dropped.
+// code pages that Apple's programs write are read with their nearest Windows relative where the
+// system has no table of its own for them. A code page that is unknown, invalid or not available
+// here falls back to 1252, and where the system has no converter for 1252 either (Qt promises
+// none), to Latin-1, so that text is never dropped.
 //
 // Each call decodes a whole run of text: a character left incomplete at its end (a lone lead byte
 // of a double-byte code page before a paragraph mark or a group's end) becomes U+FFFD and never
@@ -27,7 +28,7 @@ public:
 
 private:
     int m_codePage = 1252;
-    QStringDecoder m_decoder;
+    std::function<QString(QByteArrayView)> m_decode;
 };
 
 // `codePage` when it is one the decoder knows, otherwise 1252, its fallback: a file can name any

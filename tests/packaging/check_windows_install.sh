@@ -1,0 +1,132 @@
+#!/usr/bin/env bash
+# The Windows installer from end to end, under Wine in a prefix of its own and on a private Xvfb:
+# installs silently, checks the installed folder, its Start-menu shortcut and its entry in the
+# installed programs, starts the installed program, types a rate, makes a quote with View Report
+# (answering the two prompts as a user would), closes the window and checks that the quote file
+# stands beside the program and the rate in the registry; then uninstalls silently and checks
+# that the program went and the quote file and the rate stayed.
+#   check_windows_install.sh CPACK BUILD_DIR
+set -euo pipefail
+cpack=$1 build=$2
+
+for tool in wine wineserver Xvfb xdotool makensis; do
+    command -v "$tool" >/dev/null || { echo "FAIL: $tool is missing" >&2; exit 1; }
+done
+
+failures=0
+fail() {
+    echo "FAIL: $*" >&2
+    failures=$((failures + 1))
+}
+
+scratch=$(mktemp -d)
+xvfb_pid=
+cleanup() {
+    WINEPREFIX=$scratch/prefix wineserver -k 2>/dev/null || true
+    [ -z "$xvfb_pid" ] || kill "$xvfb_pid" 2>/dev/null || true
+    rm -rf "$scratch"
+}
+trap cleanup EXIT
+
+"$cpack" --config "$build/CPackConfig.cmake" -G NSIS -B "$scratch/out" >/dev/null
+installer=$(find "$scratch/out" -maxdepth 1 -name '*.exe')
+[ -f "$installer" ] || { echo "FAIL: no installer in: $(ls "$scratch/out")" >&2; exit 1; }
+
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$scratch/display" 2>/dev/null &
+xvfb_pid=$!
+for _ in $(seq 500); do
+    [ -s "$scratch/display" ] && break
+    sleep 0.01
+done
+[ -s "$scratch/display" ] || { echo "FAIL: Xvfb did not start" >&2; exit 1; }
+export DISPLAY=:$(cat "$scratch/display")
+export WINEPREFIX=$scratch/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+wineboot -i >/dev/null 2>&1
+
+drive_c=$WINEPREFIX/drive_c
+folder="$drive_c/Program Files/Quillon"
+win_folder='C:\Program Files\Quillon'
+rate_key='HKCU\Software\VB and VBA Program Settings\Myapp\Controls'
+
+# wine returns when the program it started has ended.
+wine "$installer" /S
+for file in quillon.exe Uninstall.exe Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll Qt6PrintSupport.dll \
+            libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll platforms/qwindows.dll \
+            styles/qwindowsvistastyle.dll imageformats/qjpeg.dll; do
+    [ -f "$folder/$file" ] || fail "the installer put no $file in $win_folder"
+done
+shortcut=$(find "$drive_c/ProgramData/Microsoft/Windows/Start Menu" -name 'Vellan Price Calculator.lnk')
+[ -n "$shortcut" ] || fail "no Start-menu shortcut 'Vellan Price Calculator'"
+uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\quillon'
+wine reg query "$uninstall_key" /v DisplayName 2>/dev/null | grep -q 'Vellan Price Calculator' ||
+    fail "no entry 'Vellan Price Calculator' among the installed programs"
+
+# The main window and the prompts are found by their titles, as Wine names its X windows.
+window() { # title -> the X window, once it is shown
+    for _ in $(seq 300); do
+        xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1 && return
+        sleep 0.1
+    done
+    return 1
+}
+# A click at a point of the window's client area, in pixels, as the layout places the controls.
+click() { # window x y
+    xdotool mousemove --window "$1" "$2" "$3" click 1
+    sleep 0.3
+}
+# The prompts take the keyboard focus when they open; the typing goes to the one that is open.
+answer() { # text
+    sleep 2
+    xdotool type --delay 20 "$1"
+    xdotool key Return
+    sleep 1
+}
+
+(cd "$folder" && wine "$win_folder\\quillon.exe") &
+program=$!
+main=$(window 'Vellan Price Calculator') || { echo "FAIL: the installed program shows no window" >&2; exit 1; }
+sleep 2
+xdotool windowfocus --sync "$main"
+# The rate box on the Calculator tab, then the Report tab and its View Report button.
+click "$main" 112 33
+xdotool key ctrl+a
+xdotool type --delay 20 12.5
+click "$main" 130 10
+click "$main" 52 396
+answer Smith
+answer Desk
+# Alt held down on its own first, as a user presses it: Wine misses the two sent at once.
+xdotool windowfocus --sync "$main"
+xdotool keydown alt
+sleep 0.2
+xdotool key F4
+sleep 0.2
+xdotool keyup alt
+wait "$program" || fail "the program did not end well after its window was closed"
+
+if [ -f "$folder/quote.txt" ]; then
+    grep -q $'^Client:       Smith\r$' "$folder/quote.txt" ||
+        fail "quote.txt does not hold the quote for Smith: $(head -c 300 "$folder/quote.txt")"
+else
+    fail "View Report wrote no quote.txt beside the program"
+fi
+rate=$(wine reg query "$rate_key" /v gst 2>/dev/null | tr -d '\r' | awk '$1 == "gst" { print $3 }')
+[ "$rate" = 12.5 ] || fail "the rate in the registry is '$rate', not 12.5"
+
+# The uninstaller runs on from a copy of itself, so its work is waited for by what it removes.
+wine "$win_folder\\Uninstall.exe" /S
+for _ in $(seq 300); do
+    [ -e "$folder/Uninstall.exe" ] || break
+    sleep 0.1
+done
+[ ! -e "$folder/quillon.exe" ] || fail "the uninstaller left quillon.exe"
+[ ! -e "$folder/Qt6Core.dll" ] || fail "the uninstaller left Qt6Core.dll"
+[ ! -e "$shortcut" ] || fail "the uninstaller left the Start-menu shortcut"
+[ -f "$folder/quote.txt" ] || fail "the uninstaller removed the user's quote.txt"
+wine reg query "$rate_key" /v gst >/dev/null 2>&1 || fail "the uninstaller removed the rate"
+
+if ((failures)); then
+    echo "$failures check(s) failed" >&2
+    exit 1
+fi
+echo "installed silently, quoted, kept the rate, uninstalled"
