@@ -12,27 +12,25 @@
 
 namespace quillon {
 
-void RtfPicture::handleWord(QByteArrayView word, int parameter) {
-    if (word == "pngblip")
-        m_type = "png";
-    else if (word == "jpegblip")
-        m_type = "jpeg";
-    else if (word == "emfblip" || word == "wmetafile" || word == "macpict" || word == "dibitmap" ||
-             word == "wbitmap" || word == "pmmetafile") {
-        m_type = word.toByteArray();
-        m_typeParameter = parameter;
-    } else if (word == "picw")
-        m_width = parameter;
-    else if (word == "pich")
-        m_height = parameter;
-    else if (word == "picwgoal")
-        m_widthGoal = std::max(0, parameter);
-    else if (word == "pichgoal")
-        m_heightGoal = std::max(0, parameter);
-    else if (word == "picscalex")
-        m_scaleX = std::clamp(parameter, 1, 10000);
-    else if (word == "picscaley")
-        m_scaleY = std::clamp(parameter, 1, 10000);
+void RtfPicture::setType(const QByteArray &type, int parameter) {
+    m_type = type;
+    m_typeParameter = parameter;
+}
+
+void RtfPicture::setWidthGoal(int twips) {
+    m_widthGoal = std::max(0, twips);
+}
+
+void RtfPicture::setHeightGoal(int twips) {
+    m_heightGoal = std::max(0, twips);
+}
+
+void RtfPicture::setScaleX(int percent) {
+    m_scaleX = std::clamp(percent, 1, 10000);
+}
+
+void RtfPicture::setScaleY(int percent) {
+    m_scaleY = std::clamp(percent, 1, 10000);
 }
 
 void RtfPicture::appendHex(QByteArrayView digits) {

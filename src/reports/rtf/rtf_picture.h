@@ -23,7 +23,18 @@ public:
     // Images whose pixels would take more memory than this are not decoded.
     static constexpr qint64 maxDecodedBytes = qint64(256) * 1024 * 1024;
 
-    void handleWord(QByteArrayView word, int parameter);
+    // "png", "jpeg", or the RTF word naming another format (\wmetafile, \emfblip, ...) and its
+    // parameter (the mapping mode of \wmetafile8).
+    void setType(const QByteArray &type, int parameter = 0);
+    // \picw and \pich: the picture's size in its format's own units.
+    void setSourceWidth(int width) { m_width = width; }
+    void setSourceHeight(int height) { m_height = height; }
+    // The size the file asks for, in twips (\picwgoal, \pichgoal), and the scale in percent
+    // (\picscalex, \picscaley).
+    void setWidthGoal(int twips);
+    void setHeightGoal(int twips);
+    void setScaleX(int percent);
+    void setScaleY(int percent);
     void appendHex(QByteArrayView digits);
     void appendBinary(QByteArrayView bytes);
 
@@ -45,7 +56,7 @@ public:
 
 private:
     QByteArray m_type; // "png", "jpeg", or the RTF word naming another format
-    int m_typeParameter = -1;
+    int m_typeParameter = 0;
     int m_width = 0;
     int m_height = 0;
     QByteArray m_data;

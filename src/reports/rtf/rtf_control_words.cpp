@@ -1,0 +1,348 @@
+#include "rtf_document_builder.h"
+
+#include "rtf_colour_table.h"
+#include "rtf_picture.h"
+
+#include <algorithm>
+#include <initializer_list>
+#include <span>
+#include <utility>
+
+// Which control word does what in each destination.
+
+namespace quillon {
+
+namespace {
+
+using Builder = RtfDocumentBuilder;
+using Word = QByteArrayView;
+using WordRules = std::span<const WordRule>;
+
+// Word's own limits for \fs, which keep QFont away from absurd sizes.
+constexpr int minHalfPoints = 2;
+constexpr int maxHalfPoints = 3276;
+
+// Destinations whose content is not part of the visible text (\nonesttables: the text that
+// readers without nested tables show in their place), with how to name what a user sees of them
+// in other editors when it is lost. Those written with \* are skipped whatever their name.
+constexpr auto skippedDestinations = std::to_array<std::pair<std::string_view, const char *>>({
+    {"annotation", "comments"},
+    {"atnauthor", nullptr},
+    {"atndate", nullptr},
+    {"atnid", nullptr},
+    {"author", nullptr},
+    {"bkmkend", nullptr},
+    {"bkmkstart", nullptr},
+    {"buptim", nullptr},
+    {"comment", nullptr},
+    {"creatim", nullptr},
+    {"datastore", nullptr},
+    {"doccomm", nullptr},
+    {"falt", nullptr},
+    {"filetbl", nullptr},
+    {"footer", "headers or footers"},
+    {"footerf", "headers or footers"},
+    {"footerl", "headers or footers"},
+    {"footerr", "headers or footers"},
+    {"footnote", "footnotes"},
+    {"ftncn", nullptr},
+    {"ftnsep", nullptr},
+    {"ftnsepc", nullptr},
+    {"header", "headers or footers"},
+    {"headerf", "headers or footers"},
+    {"headerl", "headers or footers"},
+    {"headerr", "headers or footers"},
+    {"info", nullptr},
+    {"keywords", nullptr},
+    {"listoverridetable", nullptr},
+    {"listtable", nullptr},
+    {"nonesttables", nullptr},
+    {"nonshppict", nullptr},
+    {"object", "an embedded object"},
+    {"operator", nullptr},
+    {"printim", nullptr},
+    {"private", nullptr},
+    {"revtbl", nullptr},
+    {"revtim", nullptr},
+    {"rsidtbl", nullptr},
+    {"shp", nullptr},
+    {"shpinst", nullptr},
+    {"stylesheet", nullptr},
+    {"subject", nullptr},
+    {"tc", "index or contents entries"},
+    {"tcn", "index or contents entries"},
+    {"template", nullptr},
+    {"themedata", nullptr},
+    {"title", nullptr},
+    {"txe", nullptr},
+    {"xe", "index or contents entries"},
+    {"xmlnstbl", nullptr},
+});
+
+// How to name the content of a skipped destination when it is lost; empty for one that holds
+// nothing a user sees.
+QString lostContentName(QByteArrayView word) {
+    const std::string_view name(word.data(), static_cast<size_t>(word.size()));
+    const auto found =
+        std::find_if(skippedDestinations.begin(), skippedDestinations.end(),
+                     [name](const auto &destination) { return destination.first == name; });
+    return found == skippedDestinations.end() ? QString() : QString::fromLatin1(found->second);
+}
+
+// Control words that stand for one character.
+constexpr auto specialCharacters = std::to_array<std::pair<std::string_view, char16_t>>({
+    {"bullet", 0x2022},
+    {"emdash", 0x2014},
+    {"emspace", 0x2003},
+    {"endash", 0x2013},
+    {"enspace", 0x2002},
+    {"ldblquote", 0x201C},
+    {"line", 0x2028},
+    {"lquote", 0x2018},
+    {"qmspace", 0x2005},
+    {"rdblquote", 0x201D},
+    {"rquote", 0x2019},
+    {"tab", u'\t'},
+});
+
+char16_t specialCharacter(QByteArrayView word) {
+    const std::string_view name(word.data(), static_cast<size_t>(word.size()));
+    for (const auto &[characterWord, character] : specialCharacters) {
+        if (characterWord == name)
+            return character;
+    }
+    return 0;
+}
+// One table of the words in `lists`; a word can be in only one of them, so that no order among
+// them can matter.
+std::map<Word, WordRule> wordTable(std::initializer_list<WordRules> lists) {
+    std::map<Word, WordRule> table;
+    for (const WordRules list : lists) {
+        for (const WordRule &rule : list) {
+            [[maybe_unused]] const bool added =
+                table.emplace(Word(rule.word.data(), qsizetype(rule.word.size())), rule).second;
+            Q_ASSERT_X(added, "wordTable", rule.word.data());
+        }
+    }
+    return table;
+}
+} // namespace
+
+const DestinationRules &RtfDocumentBuilder::rulesOf(Destination destination) {
+    static const auto rules = destinationRules();
+    return rules[static_cast<size_t>(destination)];
+}
+
+// Each destination's control words. A word not in its destination's table does nothing there.
+std::array<DestinationRules, size_t(Destination::Count)> RtfDocumentBuilder::destinationRules() {
+    // Words that act alike in every destination read here but pictures: the document's code page,
+    // default font and tables, Unicode characters, and the destinations skipped whole.
+    static const auto documentWords = std::to_array<WordRule>({
+        {"ansicpg", 0, [](Builder &b, Word, int codePage) { b.m_documentCodePage = codePage; }},
+        {"colortbl", 0,
+         [](Builder &b, Word, int) {
+             b.enterDestination(Destination::ColorTable);
+             b.m_colours.clear();
+         }},
+        {"deff", 0, [](Builder &b, Word, int font) { b.m_fonts.setDefaultFont(font); }},
+        {"fonttbl", 0, [](Builder &b, Word, int) { b.enterDestination(Destination::FontTable); }},
+        {"mac", 0, [](Builder &b, Word, int) { b.m_documentCodePage = 10000; }},
+        {"pc", 0, [](Builder &b, Word, int) { b.m_documentCodePage = 437; }},
+        {"pca", 0, [](Builder &b, Word, int) { b.m_documentCodePage = 850; }},
+        {"u", 0, [](Builder &b, Word, int value) { b.appendUnicode(value); }},
+        {"uc", 0, [](Builder &b, Word, int skip) { b.m_state.unicodeSkip = std::max(0, skip); }},
+    });
+    static const auto skippedWords = [] {
+        std::array<WordRule, skippedDestinations.size()> words{};
+        std::transform(skippedDestinations.begin(), skippedDestinations.end(), words.begin(),
+                       [](const auto &destination) {
+                           return WordRule{destination.first, 0, [](Builder &b, Word word, int) {
+                                               b.skipDestination(word);
+                                           }};
+                       });
+        return words;
+    }();
+    // Character formatting and the words that stand for characters.
+    static const auto characterWords = [] {
+        const auto underline = [](Builder &b, Word, int on) {
+            b.m_state.chars.underline = on != 0;
+        };
+        auto words = std::to_array<WordRule>({
+            {"b", 1, [](Builder &b, Word, int on) { b.m_state.chars.bold = on != 0; }},
+            {"cf", 0, [](Builder &b, Word, int colour) { b.m_state.chars.color = colour; }},
+            {"chftn", 0,
+             [](Builder &b, Word, int) {
+                 // The footnote's own text is skipped with its destination; its mark stays,
+                 // numbered as Word numbers automatic footnotes.
+                 b.appendText(QString::number(++b.m_footnoteMarks));
+             }},
+            {"f", 0, [](Builder &b, Word, int font) { b.m_state.chars.font = font; }},
+            {"fs", defaultHalfPoints,
+             [](Builder &b, Word, int halfPoints) {
+                 b.m_state.chars.halfPoints = std::clamp(halfPoints, minHalfPoints, maxHalfPoints);
+             }},
+            {"i", 1, [](Builder &b, Word, int on) { b.m_state.chars.italic = on != 0; }},
+            {"plain", 0, [](Builder &b, Word, int) { b.m_state.chars = CharState(); }},
+            {"v", 1, [](Builder &b, Word, int on) { b.m_state.chars.hidden = on != 0; }},
+            // \ul and its styled forms
+            {"ul", 1, underline},
+            {"uld", 1, underline},
+            {"uldash", 1, underline},
+            {"uldashd", 1, underline},
+            {"uldashdd", 1, underline},
+            {"uldb", 1, underline},
+            {"ulhair", 1, underline},
+            {"ulhwave", 1, underline},
+            {"ulldash", 1, underline},
+            {"ulnone", 0, [](Builder &b, Word, int) { b.m_state.chars.underline = false; }},
+            {"ulth", 1, underline},
+            {"ulthd", 1, underline},
+            {"ulthdash", 1, underline},
+            {"ulthdashd", 1, underline},
+            {"ulthdashdd", 1, underline},
+            {"ulthldash", 1, underline},
+            {"ululdbwave", 1, underline},
+            {"ulw", 1, underline},
+            {"ulwave", 1, underline},
+        });
+        std::vector<WordRule> all(words.begin(), words.end());
+        for (const auto &[word, character] : specialCharacters) {
+            all.push_back({word, 0, [](Builder &b, Word name, int) {
+                               b.appendText(QString(QChar(specialCharacter(name))));
+                           }});
+        }
+        return all;
+    }();
+    // Paragraphs, alignment and tables.
+    static const auto paragraphWords = std::to_array<WordRule>({
+        {"cell", 0, [](Builder &b, Word word, int) { b.endCell(word); }},
+        {"cellx", 0,
+         [](Builder &b, Word, int edge) { b.m_tables.addCellEdge(b.rowDefinitionLevel(), edge); }},
+        {"intbl", 1, [](Builder &b, Word, int on) { b.m_state.paragraph.inTable = on != 0; }},
+        {"itap", 0,
+         [](Builder &b, Word, int level) { b.m_state.paragraph.nesting = std::max(0, level); }},
+        {"nestcell", 0, [](Builder &b, Word word, int) { b.endCell(word); }},
+        {"nestrow", 0, [](Builder &b, Word word, int) { b.endRow(word); }},
+        {"page", 0, [](Builder &b, Word, int) { b.breakParagraph(); }},
+        {"par", 0, [](Builder &b, Word, int) { b.breakParagraph(); }},
+        {"pard", 0, [](Builder &b, Word, int) { b.m_state.paragraph = ParagraphState(); }},
+        {"qc", 0, [](Builder &b, Word, int) { b.m_state.paragraph.alignment = Qt::AlignHCenter; }},
+        {"qd", 0, [](Builder &b, Word, int) { b.m_state.paragraph.alignment = Qt::AlignJustify; }},
+        {"qj", 0, [](Builder &b, Word, int) { b.m_state.paragraph.alignment = Qt::AlignJustify; }},
+        {"ql", 0, [](Builder &b, Word, int) { b.m_state.paragraph.alignment = Qt::AlignLeft; }},
+        {"qr", 0, [](Builder &b, Word, int) { b.m_state.paragraph.alignment = Qt::AlignRight; }},
+        {"row", 0, [](Builder &b, Word word, int) { b.endRow(word); }},
+        {"sect", 0, [](Builder &b, Word, int) { b.breakParagraph(); }},
+        {"trowd", 0,
+         [](Builder &b, Word, int) { b.m_tables.startRowDefinition(b.rowDefinitionLevel()); }},
+    });
+    // Destinations that only the document's text holds.
+    static const auto textDestinations = std::to_array<WordRule>({
+        {"fldinst", 0,
+         [](Builder &b, Word, int) {
+             b.enterDestination(Destination::FieldInstruction);
+             b.m_fieldInstruction.clear();
+         },
+         true},
+        {"nesttableprops", 0,
+         [](Builder &b, Word, int) { b.enterDestination(Destination::TableProperties); }, true},
+        {"pict", 0,
+         [](Builder &b, Word, int) {
+             b.enterDestination(Destination::Picture);
+             b.m_picture = RtfPicture();
+         }},
+        // The picture inside is read as it comes.
+        {"shppict", 0, [](Builder &, Word, int) {}, true},
+    });
+    static const auto fontTableWords = std::to_array<WordRule>({
+        {"f", 0, [](Builder &b, Word, int number) { b.m_fonts.startEntry(number); }},
+        {"fcharset", 0, [](Builder &b, Word, int charset) { b.m_fonts.setCharset(charset); }},
+    });
+    static const auto colourTableWords = std::to_array<WordRule>({
+        {"blue", 0,
+         [](Builder &b, Word, int value) {
+             b.m_colours.setComponent(RtfColourTable::Blue, value);
+         }},
+        {"green", 0,
+         [](Builder &b, Word, int value) {
+             b.m_colours.setComponent(RtfColourTable::Green, value);
+         }},
+        {"red", 0,
+         [](Builder &b, Word, int value) { b.m_colours.setComponent(RtfColourTable::Red, value); }},
+    });
+    static const auto pictureWords = [] {
+        const auto format = [](Builder &b, Word word, int parameter) {
+            b.m_picture.setType(word.toByteArray(), parameter);
+        };
+        return std::to_array<WordRule>({
+            {"dibitmap", 0, format},
+            {"emfblip", 0, format},
+            {"jpegblip", 0, [](Builder &b, Word, int) { b.m_picture.setType("jpeg"); }},
+            {"macpict", 0, format},
+            {"pichgoal", 0, [](Builder &b, Word, int twips) { b.m_picture.setHeightGoal(twips); }},
+            {"pich", 0, [](Builder &b, Word, int height) { b.m_picture.setSourceHeight(height); }},
+            {"picscalex", 0, [](Builder &b, Word, int percent) { b.m_picture.setScaleX(percent); }},
+            {"picscaley", 0, [](Builder &b, Word, int percent) { b.m_picture.setScaleY(percent); }},
+            {"picw", 0, [](Builder &b, Word, int width) { b.m_picture.setSourceWidth(width); }},
+            {"picwgoal", 0, [](Builder &b, Word, int twips) { b.m_picture.setWidthGoal(twips); }},
+            {"pmmetafile", 0, format},
+            {"pngblip", 0, [](Builder &b, Word, int) { b.m_picture.setType("png"); }},
+            {"wbitmap", 0, format},
+            {"wmetafile", 0, format},
+        });
+    }();
+
+    const auto fieldText = [](Builder &b, const QString &text) { b.m_fieldInstruction += text; };
+    std::array<DestinationRules, size_t(Destination::Count)> rules;
+    const auto set = [&rules](Destination destination, DestinationRules destinationRules) {
+        rules[static_cast<size_t>(destination)] = std::move(destinationRules);
+    };
+    set(Destination::Text,
+        {wordTable({documentWords, skippedWords, characterWords, paragraphWords, textDestinations}),
+         [](Builder &b, const QString &text) { b.appendDocumentText(text); }});
+    set(Destination::FontTable,
+        {wordTable({documentWords, skippedWords, fontTableWords}),
+         [](Builder &b, const QString &text) { b.m_fonts.appendText(text); },
+         // An entry closed without its ';'.
+         [](Builder &b) { b.m_fonts.endGroup(); }});
+    set(Destination::ColorTable,
+        {wordTable({documentWords, skippedWords, colourTableWords}),
+         [](Builder &b, const QString &text) { b.m_colours.appendText(text); }});
+    set(Destination::Skip, {});
+    set(Destination::Picture,
+        {wordTable({pictureWords}), nullptr, nullptr, [](Builder &b) { b.insertPicture(); }});
+    set(Destination::FieldInstruction,
+        {wordTable({documentWords, skippedWords, characterWords, paragraphWords}), fieldText,
+         nullptr, [](Builder &b) { b.endFieldInstruction(); }});
+    set(Destination::TableProperties,
+        {wordTable({documentWords, skippedWords, characterWords, paragraphWords})});
+    return rules;
+}
+void RtfDocumentBuilder::handleWord(const RtfToken &token) {
+    const QByteArrayView word = token.word;
+    const std::optional<Destination> starredFrom = std::exchange(m_starredFrom, std::nullopt);
+    if (starredFrom) {
+        const auto &words = rulesOf(*starredFrom).words;
+        const auto rule = words.find(word);
+        if (rule != words.end() && rule->second.keptWhenStarred)
+            m_state.destination = *starredFrom;
+    }
+    if (m_state.destination == Destination::Skip) {
+        // Destinations written with \* are skipped whatever they are; some still hold content.
+        if (starredFrom == Destination::Text)
+            noteLost(lostContentName(word));
+        return;
+    }
+    const auto &words = rulesOf(m_state.destination).words;
+    const auto rule = words.find(word);
+    if (rule != words.end())
+        rule->second.handle(*this, word,
+                            token.hasParameter ? token.parameter : rule->second.defaultValue);
+}
+
+void RtfDocumentBuilder::skipDestination(QByteArrayView word) {
+    if (m_state.destination == Destination::Text)
+        noteLost(lostContentName(word));
+    m_state.destination = Destination::Skip;
+}
+} // namespace quillon
