@@ -103,6 +103,12 @@ RtfListDefinition RtfListDefinition::fromVariant(const QVariant &value) {
 
 QString RtfListDefinition::label(int level, const std::array<int, levelCount> &numbers) const {
     const RtfListLevel &own = levels[size_t(std::clamp(level, 0, levelCount - 1))];
+    // A bullet level's text is its bullet; one that asks for numbers or gives none shows the
+    // common bullet, as Word and LibreOffice show it.
+    if (own.format == bulletFormat &&
+        (own.text.isEmpty() || std::any_of(own.text.begin(), own.text.end(),
+                                           [](QChar c) { return c.unicode() < levelCount; })))
+        return QString(QChar(0x2022));
     QString label;
     for (const QChar c : own.text) {
         if (c.unicode() < levelCount) {

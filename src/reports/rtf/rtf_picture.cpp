@@ -138,7 +138,9 @@ QString RtfPicture::kindName() const {
         return QStringLiteral("bitmap picture");
     if (m_type == "pmmetafile")
         return QStringLiteral("OS/2 metafile picture");
-    return QStringLiteral("picture");
+    if (m_type == "png" || m_type == "jpeg")
+        return m_type.toUpper() + QStringLiteral(" picture");
+    return {};
 }
 
 QImage placeholderPicture(QSize size, const QString &kind) {

@@ -51,7 +51,8 @@ public:
     QSizeF displaySize(const QImage &image) const;
     // How to name a picture that is not kept ("a WMF picture", ...).
     QString lostName() const;
-    // What the frame shown in place of a picture Qt cannot draw says ("WMF picture", ...).
+    // What the frame shown in place of a picture Qt cannot draw says ("WMF picture", ...); empty
+    // when the group names no format.
     QString kindName() const;
 
 private:

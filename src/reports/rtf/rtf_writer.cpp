@@ -243,6 +243,15 @@ void RtfOutput::writeHeadersAndFooters(const QTextFrame *root) {
     }
 }
 
+// Qt keeps a block before every frame; an empty one before a header or footer holds nothing of
+// the body.
+bool isBlockBeforeHeaderFooter(QTextFrame::iterator it) {
+    if (it.currentBlock().length() > 1)
+        return false;
+    ++it;
+    return !it.atEnd() && it.currentFrame() && !headerFooterKind(it.currentFrame()).isEmpty();
+}
+
 void RtfOutput::writeFrame(const QTextFrame *frame, int level) {
     for (auto it = frame->begin(); !it.atEnd(); ++it) {
         if (const auto *table = qobject_cast<const QTextTable *>(it.currentFrame()))
@@ -251,7 +260,7 @@ void RtfOutput::writeFrame(const QTextFrame *frame, int level) {
             continue; // written before the body
         else if (it.currentFrame())
             writeFrame(it.currentFrame(), level);
-        else
+        else if (!isBlockBeforeHeaderFooter(it))
             writeBlock(it.currentBlock(), level, "par");
     }
 }
