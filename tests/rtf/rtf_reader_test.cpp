@@ -166,7 +166,7 @@ void RtfReaderTest::text_data() {
         << QString::fromUtf8("—–•‘’“”‑");
     QTest::newRow("destinations skipped")
         << QByteArray(R"({\rtf1{\*\generator Foo;}{\info{\title T}{\author A}})"
-                      R"({\stylesheet{\s0 Normal;}}{\footnote N})"
+                      R"({\stylesheet{\s0 Normal;}})"
                       R"({\*\unknown {x}}seen})")
         << "seen";
     QTest::newRow("field result shown, instruction skipped")
@@ -182,10 +182,10 @@ void RtfReaderTest::text_data() {
         << QByteArray(R"({\rtf1 a{\v secret}b\v c\v0 d})") << "abd";
     QTest::newRow("index and contents entries kept out")
         << QByteArray(R"({\rtf1 a{\tc Entry}{\tcn Other}{\xe Index}b})") << "ab";
-    QTest::newRow("footnote marks numbered, their text skipped")
+    QTest::newRow("footnote marks numbered, the notes kept whole")
         << QByteArray(
                R"({\rtf1 a{\super\chftn}{\*\footnote\chftn\~ note}b{\chftn}{\footnote\chftn x}})")
-        << "a1b2";
+        << QStringLiteral("a1\uFFFCb2\uFFFC");
     QTest::newRow("unknown control words ignored")
         << QByteArray(R"({\rtf1\viewkind4\pard\sa200\sl276\slmult1 a\qc\lang9 b})") << "ab";
     QTest::newRow("text after the outermost group ignored")
@@ -367,9 +367,6 @@ void RtfReaderTest::lostContentIsNamed() {
     // Each read starts afresh, and what is skipped on purpose (document information) is no loss.
     QVERIFY(reader.read(R"({\rtf1{\info{\title T}}{\*\generator G;}a})", &document));
     QVERIFY(reader.lostContent().isEmpty());
-    // Word writes footnotes as an ignorable destination; their text is lost all the same.
-    QVERIFY(reader.read(R"({\rtf1 a{\*\footnote\chftn note}})", &document));
-    QCOMPARE(reader.lostContent(), QStringList(QStringLiteral("footnotes")));
     QVERIFY(reader.read(R"({\rtf1 a{\v hidden}{\tc entry}{\*\annotation note})"
                         R"({\*\shppict{\pict\emfblip 01}}{\nonshppict{\pict\wmetafile8 01}}})",
                         &document));

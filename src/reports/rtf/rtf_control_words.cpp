@@ -40,7 +40,6 @@ constexpr auto skippedDestinations = std::to_array<std::pair<std::string_view, c
     {"doccomm", nullptr},
     {"falt", nullptr},
     {"filetbl", nullptr},
-    {"footnote", "footnotes"},
     {"ftncn", nullptr},
     {"ftnsep", nullptr},
     {"ftnsepc", nullptr},
@@ -172,12 +171,7 @@ std::array<DestinationRules, size_t(Destination::Count)> RtfDocumentBuilder::des
         auto words = std::to_array<WordRule>({
             {"b", 1, [](Builder &b, Word, int on) { b.m_state.chars.bold = on != 0; }},
             {"cf", 0, [](Builder &b, Word, int colour) { b.m_state.chars.color = colour; }},
-            {"chftn", 0,
-             [](Builder &b, Word, int) {
-                 // The footnote's own text is skipped with its destination; its mark stays,
-                 // numbered as Word numbers automatic footnotes.
-                 b.appendText(QString::number(++b.m_footnoteMarks));
-             }},
+            {"chftn", 0, [](Builder &b, Word, int) { b.appendFootnoteMark(); }},
             {"f", 0, [](Builder &b, Word, int font) { b.m_state.chars.font = font; }},
             {"fs", defaultHalfPoints,
              [](Builder &b, Word, int halfPoints) {
@@ -268,6 +262,12 @@ std::array<DestinationRules, size_t(Destination::Count)> RtfDocumentBuilder::des
          }},
         // Groups kept whole.
         {"do", 0, [](Builder &b, Word, int) { b.startKeptGroup(QStringLiteral("drawing")); }, true},
+        {"footnote", 0,
+         [](Builder &b, Word, int) {
+             b.startKeptGroup(QStringLiteral("footnote"));
+             b.m_kept.showsText = true;
+         },
+         true},
         {"object", 0,
          [](Builder &b, Word, int) { b.startKeptGroup(QStringLiteral("embedded object")); }},
         {"shp", 0, [](Builder &b, Word, int) { b.startKeptGroup(QStringLiteral("shape")); }, true},
@@ -390,8 +390,12 @@ std::array<DestinationRules, size_t(Destination::Count)> RtfDocumentBuilder::des
     set(Destination::ListText,
         {wordTable({documentWords, skippedWords, headerFooterWords, characterWords}),
          [](Builder &b, const QString &text) { b.m_listText += text; }});
-    set(Destination::Kept,
-        {wordTable({keptWords}), nullptr, nullptr, [](Builder &b) { b.endKeptGroup(); }});
+    set(Destination::Kept, {wordTable({documentWords, keptWords}),
+                            [](Builder &b, const QString &text) {
+                                if (b.m_kept.showsText)
+                                    b.m_kept.text += text;
+                            },
+                            nullptr, [](Builder &b) { b.endKeptGroup(); }});
     return rules;
 }
 void RtfDocumentBuilder::handleWord(const RtfToken &token) {

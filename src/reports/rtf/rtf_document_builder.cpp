@@ -283,8 +283,17 @@ void RtfDocumentBuilder::endKeptGroup() {
         format.setProperty(pictureTypeProperty, m_kept.picture->type());
         size = m_kept.picture->displaySize(image);
     }
-    if (image.isNull())
+    if (m_kept.showsText) {
+        // A frame wide enough for a line of the note.
+        constexpr int maxShown = 80;
+        const QString text = m_kept.text.simplified();
+        format.setProperty(placeholderKindProperty,
+                           m_kept.kind + QStringLiteral(": ") + text.left(maxShown) +
+                               (text.size() > maxShown ? QStringLiteral("…") : QString()));
+        size = QSizeF(240, 32);
+    } else if (image.isNull()) {
         format.setProperty(placeholderKindProperty, m_kept.kind);
+    }
     const double largest = maxLengthTwips / twipsPerDocumentUnit;
     size = QSizeF(std::clamp(size.width(), 8.0, largest), std::clamp(size.height(), 8.0, largest));
     insertImage(format, image, size);
@@ -441,6 +450,9 @@ void RtfDocumentBuilder::breakParagraph() {
         m_text += u'\n';
     m_paragraphPending = false;
     applyAlignment();
+    // A paragraph with no content still takes its list, or leaves the one before.
+    if (m_paragraphStartDue)
+        startParagraphContent();
     m_paragraphPending = true;
     m_paragraphStartDue = true;
     m_listText.clear(); // an empty paragraph's; the next one's label follows its mark
@@ -488,6 +500,18 @@ void RtfDocumentBuilder::endHeaderFooter() {
     m_listText.clear();
 }
 
+// An automatic footnote mark, numbered as Word numbers them; the note itself is kept whole with
+// its own mark inside.
+void RtfDocumentBuilder::appendFootnoteMark() {
+    if (m_state.destination != Destination::Text)
+        return;
+    flushText();
+    m_markingFootnote = true;
+    appendText(QString::number(++m_footnoteMarks));
+    flushText();
+    m_markingFootnote = false;
+}
+
 // The first content of a paragraph: a list paragraph takes its list and level and begins with
 // its label, numbered from the list table as Word and LibreOffice number it; a paragraph of a
 // list the table does not define keeps the label the file wrote.
@@ -495,7 +519,7 @@ void RtfDocumentBuilder::startParagraphContent() {
     m_paragraphStartDue = false;
     const ParagraphState &paragraph = m_state.paragraph;
     const std::optional<RtfListDefinition> definition =
-        paragraph.list > 0 ? m_listTable.definition(paragraph.list) : std::nullopt;
+        paragraph.list >= 0 ? m_listTable.definition(paragraph.list) : std::nullopt;
     const QString written = std::exchange(m_listText, QString());
     std::optional<std::pair<int, int>> list;
     if (definition)
@@ -534,7 +558,10 @@ void RtfDocumentBuilder::flushText() {
     if (m_text.isEmpty())
         return;
     replaceLoneSurrogates(m_text);
-    m_cursor.insertText(m_text, charFormat(m_textChars));
+    QTextCharFormat format = charFormat(m_textChars);
+    if (m_markingFootnote)
+        format.setProperty(footnoteMarkProperty, true);
+    m_cursor.insertText(m_text, format);
     m_text.clear();
 }
 

@@ -64,7 +64,7 @@ struct ParagraphState {
     Qt::Alignment alignment = Qt::AlignLeft;
     bool inTable = false;
     int nesting = 0; // \itap
-    int list = 0;    // \ls; 0 outside lists
+    int list = -1;   // \ls; -1 outside lists
     int listLevel = 0;
 
     int tableLevel() const { return std::max(inTable ? 1 : 0, nesting); }
@@ -85,6 +85,9 @@ struct KeptGroup {
     QString kind;
     int left = 0, top = 0, right = 0, bottom = 0; // in twips
     std::optional<RtfPicture> picture;
+    // A footnote's text, shown in its frame.
+    bool showsText = false;
+    QString text;
 };
 
 class RtfDocumentBuilder;
@@ -147,6 +150,7 @@ private:
     void endKeptGroup();
     void insertImage(QTextImageFormat format, const QImage &image, QSizeF size);
     void startParagraphContent();
+    void appendFootnoteMark();
     void startHeaderFooter(QByteArrayView word);
     void endHeaderFooter();
     QString decodeInFont(QByteArrayView bytes, int font);
@@ -176,6 +180,7 @@ private:
     QString m_text;
     CharState m_textChars;
     bool m_paragraphPending = false;
+    bool m_markingFootnote = false; // the text being gathered is a footnote's mark
 
     RtfFontTable m_fonts;
     RtfColourTable m_colours;

@@ -28,6 +28,10 @@ constexpr int listNumberProperty = QTextFormat::UserProperty + 0x5213;
 constexpr int listLevelProperty = QTextFormat::UserProperty + 0x5214;
 constexpr int listDefinitionProperty = QTextFormat::UserProperty + 0x5215;
 
+// Character format of an automatic footnote mark: its number as shown, written back as \chftn,
+// which readers number themselves.
+constexpr int footnoteMarkProperty = QTextFormat::UserProperty + 0x5217;
+
 // Character format of a list paragraph's label ("1.", "•") and the tab after it. The label is
 // text of the paragraph, so that the box, a plain-text copy and printing show it; the writer
 // writes it as \listtext, for readers that know no list table, instead of as text.

@@ -347,10 +347,14 @@ void RtfOutput::writeBlock(const QTextBlock &block, int level, const char *end) 
             continue; // written as \listtext
         switchLink(format.isAnchor() ? format.anchorHref() : QString());
         switchTo(runFormat(format));
-        if (format.isImageFormat())
+        if (format.isImageFormat()) {
             writePicture(format.toImageFormat());
-        else
+        } else if (format.boolProperty(footnoteMarkProperty)) {
+            m_body += "{\\super\\chftn}";
+            m_needsDelimiter = false;
+        } else {
             writeText(fragment.text());
+        }
     }
     switchLink(QString());
     word(end);
