@@ -93,6 +93,17 @@ void MainWindow::onCommand5Clicked() {
     if (const std::optional<QString> error = m_report.rich->loadFile(*path)) {
         showError(tr("The report %1 could not be opened.\n%2")
                       .arg(QDir::toNativeSeparators(*path), *error));
+        return;
+    }
+    // Told now, while the user can still keep the file as it is, and again only if saving over it.
+    const QStringList lost = m_report.rich->contentLostBySaving(*path);
+    if (!lost.isEmpty()) {
+        m_platform.showMessage(
+            this,
+            tr("%1 holds content this program cannot keep: %2.\nIt is not shown, and saving over "
+               "the file loses it.")
+                .arg(QDir::toNativeSeparators(*path), lost.join(QStringLiteral(", "))),
+            tr("Open Report"), MessageIcon::Warning);
     }
 }
 

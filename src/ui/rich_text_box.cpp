@@ -1,27 +1,14 @@
 #include "rich_text_box.h"
 
-#include "rtf_reader.h"
+#include "loaded_report.h"
 #include "rtf_writer.h"
 #include "safe_file.h"
-#include "text_decoding.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <QPrinter>
 #include <QTextDocument>
 
 namespace quillon {
-
-namespace {
-
-bool isRtf(const QByteArray &data) {
-    qsizetype start = 0;
-    while (start < data.size() && QChar::isSpace(static_cast<unsigned char>(data[start])))
-        ++start;
-    return QByteArrayView(data).sliced(start).startsWith("{\\rtf");
-}
-
-} // namespace
 
 RichTextBox::RichTextBox(QWidget *parent)
     : QTextEdit(parent) {
@@ -31,26 +18,12 @@ RichTextBox::RichTextBox(QWidget *parent)
 }
 
 std::optional<QString> RichTextBox::loadFile(const QString &path) {
-    const FileContent file = readRegularFile(path, maxFileSize);
-    if (file.error)
-        return file.error;
-    const QByteArray &content = file.bytes;
-
-    if (!isRtf(content)) {
-        setPlainText(decodeTextFile(content));
-        forgetOpenedFile();
-        return std::nullopt;
-    }
-
-    // Read into a document of our own so that a failure leaves the box as it was.
-    auto *loaded = new QTextDocument(this);
+    LoadedReport report = loadReport(path);
+    if (report.error)
+        return report.error;
+    QTextDocument *loaded = report.document.release();
+    loaded->setParent(this);
     loaded->setDefaultFont(font());
-    RtfReader reader;
-    if (!reader.read(content, loaded)) {
-        delete loaded;
-        return tr("%1 is not a readable rich text file: %2")
-            .arg(QDir::toNativeSeparators(path), reader.errorString());
-    }
     // QTextEdit deletes a document it made itself; one loaded earlier is ours to delete.
     QTextDocument *previous = document();
     const bool ownsPrevious = previous->parent() == this;
@@ -58,7 +31,7 @@ std::optional<QString> RichTextBox::loadFile(const QString &path) {
     if (ownsPrevious)
         delete previous;
     m_openedFile = QFileInfo(path).canonicalFilePath();
-    m_lostFromOpenedFile = reader.lostContent();
+    m_lostFromOpenedFile = report.lost;
     return std::nullopt;
 }
 

@@ -14,13 +14,9 @@ namespace quillon {
 class RichTextBox : public QTextEdit {
     Q_OBJECT
 public:
-    // Files larger than this are refused rather than read into memory.
-    static constexpr qint64 maxFileSize = qint64(64) * 1024 * 1024;
-
     explicit RichTextBox(QWidget *parent = nullptr);
-    // Loads `path` replacing the content: RTF when the file is RTF, plain text in whichever
-    // encoding it was saved otherwise (decodeTextFile()). Only a regular file is read, so a pipe
-    // is refused rather than waited on. The reason on failure; the content is unchanged then.
+    // Shows the report file at `path` (loadReport()) in place of the content. The reason on
+    // failure; the content is unchanged then.
     std::optional<QString> loadFile(const QString &path);
     // Saves the whole content as RTF through replaceFile(). The reason on failure.
     std::optional<QString> saveFile(const QString &path);

@@ -1,3 +1,4 @@
+#include "loaded_report.h"
 #include "rich_text_box.h"
 #include "test_files.h"
 
@@ -96,7 +97,7 @@ void RichTextBoxTest::failedLoadKeepsTheContent_data() {
         << "deep.rtf" << QByteArray("{\\rtf1" + QByteArray(200'000, '{')) << qint64(-1)
         << "nested deeper";
     QTest::newRow("larger than the limit")
-        << "huge.rtf" << QByteArray("{\\rtf1 x}") << RichTextBox::maxFileSize + 1 << "too large";
+        << "huge.rtf" << QByteArray("{\\rtf1 x}") << quillon::maxReportFileSize + 1 << "too large";
 }
 
 void RichTextBoxTest::failedLoadKeepsTheContent() {

@@ -1,3 +1,4 @@
+#include "rtf_document_properties.h"
 #include "rtf_reader.h"
 #include "rtf_writer.h"
 
@@ -59,6 +60,7 @@ private Q_SLOTS:
     void nestingUpToTheLimit();
     void readingReplacesTheContent();
     void lostContentIsNamed();
+    void picturesShareOneMemoryLimit();
     void fiftyMegabyteFile();
     void libreOfficeFormatted();
     void libreOfficePlainText();
@@ -385,6 +387,27 @@ void RtfReaderTest::lostContentIsNamed() {
                     &document));
     QCOMPARE(reader.lostContent(), QStringList(QStringLiteral("a picture that could not be read")));
     QCOMPARE(document.toPlainText(), QString(3, QChar::ObjectReplacementCharacter));
+}
+
+void RtfReaderTest::picturesShareOneMemoryLimit() {
+    // A small file can hold many small pictures that each claim a large one's memory.
+    QImage image(10, 10, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    QByteArray png;
+    QBuffer buffer(&png);
+    QVERIFY(buffer.open(QIODevice::WriteOnly) && image.save(&buffer, "PNG"));
+    const QByteArray picture = "{\\pict\\pngblip " + png.toHex() + "}";
+    RtfReader reader;
+    reader.setMaxPictureBytes(2 * image.sizeInBytes());
+    QTextDocument document;
+    QVERIFY(reader.read("{\\rtf1 " + picture + picture + picture + "}", &document));
+    // The third is not decoded: it is kept as it came and shown as a frame naming it.
+    QCOMPARE(document.toPlainText(), QString(3, QChar::ObjectReplacementCharacter));
+    QTextCursor third(&document);
+    third.setPosition(3);
+    QCOMPARE(third.charFormat().stringProperty(quillon::placeholderKindProperty),
+             QStringLiteral("PNG picture"));
+    QVERIFY(reader.lostContent().isEmpty());
 }
 
 void RtfReaderTest::fiftyMegabyteFile() {

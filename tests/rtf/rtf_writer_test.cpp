@@ -164,6 +164,24 @@ QStringList documentStructure(const QTextDocument &document) {
     return frameStructure(document.rootFrame()->begin());
 }
 
+// Every run's text with its font family, unless that is the document's default font, and its
+// link target; a paragraph ends with <par>.
+QStringList linkAndFontRuns(const QTextDocument &document) {
+    QStringList result;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextCharFormat format = it.fragment().charFormat();
+            QString family = format.fontFamilies().toStringList().value(0);
+            if (family == document.defaultFont().family())
+                family.clear();
+            result << QStringLiteral("%1|%2|%3")
+                          .arg(it.fragment().text(), family, format.anchorHref());
+        }
+        result << QStringLiteral("<par>");
+    }
+    return result;
+}
+
 std::unique_ptr<QTextDocument> writtenAndRead(const QTextDocument &document) {
     auto reread = std::make_unique<QTextDocument>();
     RtfReader reader;
@@ -189,6 +207,8 @@ private Q_SLOTS:
     void alignmentAndLinkRoundTrip();
     void keptContentRoundTrip_data();
     void keptContentRoundTrip();
+    void readRoundTrip_data();
+    void readRoundTrip();
     void writesToDevice();
     void reportsDeviceFailure();
 };
@@ -487,6 +507,44 @@ void RtfWriterTest::keptContentRoundTrip() {
     const auto reread = writtenAndRead(document);
     QCOMPARE(documentStructure(*reread), structure);
     QCOMPARE(RtfWriter::toRtf(*reread), RtfWriter::toRtf(document));
+}
+
+void RtfWriterTest::readRoundTrip_data() {
+    QTest::addColumn<QByteArray>("rtf");
+    QTest::addColumn<QStringList>("runs");
+
+    QTest::newRow("plain inside a link's text keeps the link")
+        << QByteArray(R"({\rtf1{\field{\*\fldinst HYPERLINK "https://example.com"})"
+                      R"({\fldrslt\ul our \plain prices}} today\par})")
+        << QStringList{"our ||https://example.com", "prices||https://example.com", " today||",
+                       "<par>"};
+    QTest::newRow("field instruction without a group of its own links only the result")
+        << QByteArray(R"({\rtf1{\field\fldinst HYPERLINK "https://example.com"{\fldrslt link}})"
+                      R"( after{\field\fldinst HYPERLINK "https://example.org"} end\par})")
+        << QStringList{"link||https://example.com", " after end||", "<par>"};
+    QTest::newRow("Wingdings: a blank is a blank, a sign read as such when written as its "
+                  "private-use code, and one Unicode lacks keeps the font")
+        << QByteArray(R"({\rtf1{\fonttbl{\f0 Arial;}{\f3\fcharset2 Wingdings;}})"
+                      R"(\f3\u-3844?\'fc \'22\f0  x\par})")
+        << QStringList{QStringLiteral("\u2714\u2714 ||"), QStringLiteral("\uF022|Wingdings|"),
+                       " x|Arial|", "<par>"};
+}
+
+void RtfWriterTest::readRoundTrip() {
+    // Read, written and read again, the document holds the same; written again, the same RTF.
+    // Both in one default font, which the written file names as its font 0.
+    QFETCH(QByteArray, rtf);
+    const QFont font(QStringLiteral("Times New Roman"), 12);
+    QTextDocument document;
+    document.setDefaultFont(font);
+    RtfReader reader;
+    QVERIFY2(reader.read(rtf, &document), qPrintable(reader.errorString()));
+    QTEST(linkAndFontRuns(document), "runs");
+    QTextDocument reread;
+    reread.setDefaultFont(font);
+    QVERIFY(reader.read(RtfWriter::toRtf(document), &reread));
+    QTEST(linkAndFontRuns(reread), "runs");
+    QCOMPARE(RtfWriter::toRtf(reread), RtfWriter::toRtf(document));
 }
 
 void RtfWriterTest::writesToDevice() {

@@ -158,6 +158,12 @@ void ReportCommandsTest::saveOverOpenedFileAsksBeforeLosingContent() {
     m_fixture->click("Command5");
     QCOMPARE(m_tab->rich()->toPlainText(), QStringLiteral("Dear customer"));
     FakePlatform &platform = m_fixture->platform;
+    // Told once, at the open.
+    QCOMPARE(platform.messages.size(), 1);
+    QCOMPARE(platform.messages[0].title, QStringLiteral("Open Report"));
+    QVERIFY2(
+        platform.messages[0].text.contains(QLatin1String("headers or footers, an embedded object")),
+        qPrintable(platform.messages[0].text));
 
     // The same file by another spelling; no answer scripted means No.
     answerFile(m_folder->path() + QStringLiteral("/./letter.rtf"));
@@ -188,7 +194,7 @@ void ReportCommandsTest::saveOverOpenedFileAsksBeforeLosingContent() {
     m_fixture->click("Command4");
     QCOMPARE(platform.questions.size(), 2);
     QVERIFY(readFile(path("letter.rtf")).contains("Jones"));
-    QVERIFY(platform.messages.isEmpty());
+    QCOMPARE(platform.messages.size(), 2); // one for each open
 }
 
 void ReportCommandsTest::openBringsBackSavedReport() {

@@ -99,6 +99,7 @@ char16_t specialCharacter(QByteArrayView word) {
     }
     return 0;
 }
+
 // One table of the words in `lists`; a word can be in only one of them, so that no order among
 // them can matter.
 std::map<Word, WordRule> wordTable(std::initializer_list<WordRules> lists) {
@@ -112,6 +113,7 @@ std::map<Word, WordRule> wordTable(std::initializer_list<WordRules> lists) {
     }
     return table;
 }
+
 } // namespace
 
 const DestinationRules &RtfDocumentBuilder::rulesOf(Destination destination) {
@@ -178,7 +180,11 @@ std::array<DestinationRules, size_t(Destination::Count)> RtfDocumentBuilder::des
                  b.m_state.chars.halfPoints = std::clamp(halfPoints, minHalfPoints, maxHalfPoints);
              }},
             {"i", 1, [](Builder &b, Word, int on) { b.m_state.chars.italic = on != 0; }},
-            {"plain", 0, [](Builder &b, Word, int) { b.m_state.chars = CharState(); }},
+            {"plain", 0,
+             [](Builder &b, Word, int) {
+                 // A link is no character format: its shown text may reset the formats.
+                 b.m_state.chars = CharState{.link = b.m_state.chars.link};
+             }},
             {"v", 1, [](Builder &b, Word, int on) { b.m_state.chars.hidden = on != 0; }},
             // \ul and its styled forms
             {"ul", 1, underline},
@@ -236,12 +242,7 @@ std::array<DestinationRules, size_t(Destination::Count)> RtfDocumentBuilder::des
     });
     // Destinations that only the document's text holds.
     static const auto textDestinations = std::to_array<WordRule>({
-        {"fldinst", 0,
-         [](Builder &b, Word, int) {
-             b.enterDestination(Destination::FieldInstruction);
-             b.m_fieldInstruction.clear();
-         },
-         true},
+        {"fldinst", 0, [](Builder &b, Word, int) { b.startFieldInstruction(); }, true},
         {"nesttableprops", 0,
          [](Builder &b, Word, int) { b.enterDestination(Destination::TableProperties); }, true},
         {"pict", 0,
@@ -315,6 +316,10 @@ std::array<DestinationRules, size_t(Destination::Count)> RtfDocumentBuilder::des
             {"ls", 0, listWord},
         });
     }();
+    // Where an instruction without a group of its own ends.
+    static const auto fieldInstructionWords = std::to_array<WordRule>({
+        {"fldrslt", 0, [](Builder &b, Word, int) { b.showFieldResult(); }},
+    });
     static const auto fontTableWords = std::to_array<WordRule>({
         {"f", 0, [](Builder &b, Word, int number) { b.m_fonts.startEntry(number); }},
         {"fcharset", 0, [](Builder &b, Word, int charset) { b.m_fonts.setCharset(charset); }},
@@ -373,8 +378,8 @@ std::array<DestinationRules, size_t(Destination::Count)> RtfDocumentBuilder::des
     set(Destination::Picture,
         {wordTable({pictureWords}), nullptr, nullptr, [](Builder &b) { b.insertPicture(); }});
     set(Destination::FieldInstruction,
-        {wordTable(
-             {documentWords, skippedWords, headerFooterWords, characterWords, paragraphWords}),
+        {wordTable({documentWords, skippedWords, headerFooterWords, characterWords, paragraphWords,
+                    fieldInstructionWords}),
          fieldText, nullptr, [](Builder &b) { b.endFieldInstruction(); }});
     set(Destination::TableProperties, {wordTable({documentWords, skippedWords, headerFooterWords,
                                                   characterWords, paragraphWords})});
@@ -398,6 +403,7 @@ std::array<DestinationRules, size_t(Destination::Count)> RtfDocumentBuilder::des
                             nullptr, [](Builder &b) { b.endKeptGroup(); }});
     return rules;
 }
+
 void RtfDocumentBuilder::handleWord(const RtfToken &token) {
     const QByteArrayView word = token.word;
     const std::optional<Destination> starredFrom = std::exchange(m_starredFrom, std::nullopt);
@@ -425,4 +431,5 @@ void RtfDocumentBuilder::skipDestination(QByteArrayView word) {
         noteLost(lostContentName(word));
     m_state.destination = Destination::Skip;
 }
+
 } // namespace quillon

@@ -37,6 +37,7 @@ void replaceLoneSurrogates(QString &text) {
             text[i] = QChar::ReplacementCharacter;
     }
 }
+
 } // namespace
 
 std::optional<QString> RtfDocumentBuilder::build(QByteArrayView data) {
@@ -52,6 +53,11 @@ std::optional<QString> RtfDocumentBuilder::build(QByteArrayView data) {
     m_data = data;
     for (token = tokenizer.next(); token.type != RtfToken::Type::End; token = tokenizer.next()) {
         m_position = tokenizer.position();
+        // A destination's word comes first in its group, after \* at most.
+        m_firstInGroup = m_groupOpened;
+        m_groupOpened =
+            token.type == RtfToken::Type::GroupOpen ||
+            (m_firstInGroup && token.type == RtfToken::Type::ControlSymbol && token.symbol == '*');
         if (m_fallbackToSkip > 0 && token.type != RtfToken::Type::GroupOpen &&
             token.type != RtfToken::Type::GroupClose) {
             if (token.type == RtfToken::Type::Text) {
@@ -117,6 +123,7 @@ std::optional<QString> RtfDocumentBuilder::build(QByteArrayView data) {
     finishDocument();
     return std::nullopt;
 }
+
 void RtfDocumentBuilder::appendUnicode(int value) {
     // \u takes a signed 16-bit value; negative values stand for the upper half.
     if (value >= -0x8000 && value < 0)
@@ -192,15 +199,39 @@ void RtfDocumentBuilder::closeGroup() {
         inner.end(*this);
 }
 
-// The field's result, in the rest of the field group, shows the link. Control characters are no
-// part of an address and could not be written back.
+void RtfDocumentBuilder::startFieldInstruction() {
+    enterDestination(Destination::FieldInstruction);
+    m_fieldInstruction.clear();
+    m_instructionInline = !m_firstInGroup;
+}
+
+// The result of a field whose instruction has no group of its own.
+void RtfDocumentBuilder::showFieldResult() {
+    if (!m_instructionInline)
+        return;
+    enterDestination(Destination::Text);
+    if (const int link = linkOfInstruction(); link >= 0)
+        m_state.chars.link = link;
+}
+
+// The field's result, in the rest of the field group, shows the link; the end of an instruction
+// without a group of its own is the end of its field.
 void RtfDocumentBuilder::endFieldInstruction() {
+    if (std::exchange(m_instructionInline, false))
+        return;
+    if (const int link = linkOfInstruction(); link >= 0)
+        m_state.chars.link = link;
+}
+
+// The link the instruction read makes, -1 for none. Control characters are no part of an address
+// and could not be written back.
+int RtfDocumentBuilder::linkOfInstruction() {
     QString target = hyperlinkTarget(m_fieldInstruction);
     target.removeIf([](QChar c) { return isUnwantedCharacter(c.unicode()); });
-    if (!target.isEmpty()) {
-        m_links.append(target);
-        m_state.chars.link = static_cast<int>(m_links.size()) - 1;
-    }
+    if (target.isEmpty())
+        return -1;
+    m_links.append(target);
+    return static_cast<int>(m_links.size()) - 1;
 }
 
 // Opens, closes and enters tables so that content goes where the paragraph's table level says.
@@ -244,7 +275,8 @@ void RtfDocumentBuilder::insertPicture() {
             m_kept.picture = m_picture;
         return;
     }
-    const QImage image = m_picture.decode();
+    const QImage image = m_picture.decode(m_pictureBytesLeft);
+    m_pictureBytesLeft -= image.sizeInBytes();
     // Data without a format word is no picture any reader can show.
     if (image.isNull() && (m_picture.data().isEmpty() || m_picture.kindName().isEmpty())) {
         noteLost(m_picture.lostName());
@@ -278,7 +310,8 @@ void RtfDocumentBuilder::endKeptGroup() {
     QSizeF size((m_kept.right - m_kept.left) / twipsPerDocumentUnit,
                 (m_kept.bottom - m_kept.top) / twipsPerDocumentUnit);
     if (m_kept.picture) {
-        image = m_kept.picture->decode();
+        image = m_kept.picture->decode(m_pictureBytesLeft);
+        m_pictureBytesLeft -= image.sizeInBytes();
         format.setProperty(pictureDataProperty, m_kept.picture->data());
         format.setProperty(pictureTypeProperty, m_kept.picture->type());
         size = m_kept.picture->displaySize(image);
@@ -434,9 +467,22 @@ void RtfDocumentBuilder::appendDocumentText(const QString &text) {
     }
     if (m_paragraphStartDue)
         startParagraphContent();
-    for (const QChar c : text) {
-        if (!isUnwantedCharacter(c.unicode()))
-            m_text += c;
+    const RtfFont *font = m_fonts.font(m_state.chars.font);
+    const bool symbols =
+        font && (font->symbols == SymbolFont::Symbol || font->symbols == SymbolFont::Wingdings);
+    for (QChar c : text) {
+        if (isUnwantedCharacter(c.unicode()))
+            continue;
+        if (symbols) {
+            // The file may write the sign as its private-use code (\uN) rather than as its byte.
+            c = symbolFontCharacter(font->symbols, c);
+            CharState chars = m_state.chars;
+            chars.unmappedSymbol = isUnmappedSymbol(c);
+            if (chars != m_textChars && !m_text.isEmpty())
+                flushText();
+            m_textChars = chars;
+        }
+        m_text += c;
     }
 }
 
@@ -579,9 +625,11 @@ QTextCharFormat RtfDocumentBuilder::charFormat(const CharState &chars) const {
     const RtfFont *font = m_fonts.font(chars.font);
     // Text read from Symbol or Wingdings is Unicode now, which an ordinary font shows; in the
     // symbol font itself it would show other signs, and written back under that font's name it
-    // would read back as other characters.
-    if (font && !font->name.isEmpty() && font->symbols != SymbolFont::Symbol &&
-        font->symbols != SymbolFont::Wingdings)
+    // would read back as other characters. Only the signs Unicode lacks keep the font, which
+    // alone shows them.
+    if (font && !font->name.isEmpty() &&
+        (chars.unmappedSymbol ||
+         (font->symbols != SymbolFont::Symbol && font->symbols != SymbolFont::Wingdings)))
         format.setFontFamilies({font->name});
     if (const std::optional<QColor> colour = m_colours.colour(chars.color))
         format.setForeground(*colour);

@@ -56,6 +56,8 @@ struct CharState {
     int color = 0;
     int link = -1;       // index of the hyperlink target, -1 outside links
     bool hidden = false; // \v: kept out of the document
+    // A sign of Symbol or Wingdings that Unicode lacks (isUnmappedSymbol()), shown in that font.
+    bool unmappedSymbol = false;
 
     bool operator==(const CharState &) const = default;
 };
@@ -119,10 +121,11 @@ struct DestinationRules {
 // of one format and inserted a run at a time, which keeps large files fast.
 class RtfDocumentBuilder {
 public:
-    RtfDocumentBuilder(QTextDocument *document, QStringList *lost)
+    RtfDocumentBuilder(QTextDocument *document, QStringList *lost, qint64 maxPictureBytes)
         : m_document(document)
         , m_cursor(document)
-        , m_lost(lost) {}
+        , m_lost(lost)
+        , m_pictureBytesLeft(maxPictureBytes) {}
 
     // The reason on failure.
     std::optional<QString> build(QByteArrayView data);
@@ -141,7 +144,10 @@ private:
     void endRow(QByteArrayView word);
     int rowDefinitionLevel() const;
     bool isOutsideTables() const;
+    void startFieldInstruction();
+    void showFieldResult();
     void endFieldInstruction();
+    int linkOfInstruction();
     void placeContent(int tableLevel);
     void applyAlignment();
     void finishDocument();
@@ -215,7 +221,14 @@ private:
         std::optional<std::pair<int, int>> blockList;
     };
     std::optional<HeaderFooter> m_headerFooter;
+    qint64 m_pictureBytesLeft; // of the memory the document's pictures may take
     QString m_fieldInstruction;
+    // The instruction began inside the field's group, not in a group of its own, so it ends
+    // where the field's result begins and gives only that result its link.
+    bool m_instructionInline = false;
+    // The token being read is the first of its group, \* aside, as a destination's word is.
+    bool m_firstInGroup = false;
+    bool m_groupOpened = false;
     QStringList m_links;
 };
 

@@ -98,7 +98,7 @@ QByteArray RtfPicture::type() const {
     return m_type + QByteArray::number(std::max(0, parameter));
 }
 
-QImage RtfPicture::decode() const {
+QImage RtfPicture::decode(qint64 maxBytes) const {
     // Data that does not start as its format says is not handed to a decoder, which would warn.
     const bool png = m_type == "png" && m_data.startsWith("\x89PNG");
     const bool jpeg = m_type == "jpeg" && m_data.startsWith("\xff\xd8");
@@ -112,7 +112,7 @@ QImage RtfPicture::decode() const {
     reader.setAutoDetectImageFormat(false);
     // The header tells the size; a small file can claim a huge picture.
     const QSize size = reader.size();
-    if (!size.isValid() || qint64(size.width()) * size.height() * 4 > maxDecodedBytes)
+    if (!size.isValid() || qint64(size.width()) * size.height() * 4 > maxBytes)
         return {};
     return reader.read();
 }

@@ -20,7 +20,8 @@ constexpr int pictureSizeProperty = QTextFormat::UserProperty + 0x5203;
 // One {\pict ...} group as read: its properties, then its data as hex digits or \bin bytes.
 class RtfPicture {
 public:
-    // Images whose pixels would take more memory than this are not decoded.
+    // A document's pictures together may take this much memory in pixels; a small file can claim
+    // many huge pictures.
     static constexpr qint64 maxDecodedBytes = qint64(256) * 1024 * 1024;
 
     // "png", "jpeg", or the RTF word naming another format (\wmetafile, \emfblip, ...) and its
@@ -38,9 +39,10 @@ public:
     void appendHex(QByteArrayView digits);
     void appendBinary(QByteArrayView bytes);
 
-    // The decoded PNG, JPEG or device-independent bitmap (DIB) picture; null for other formats and
-    // for data that does not decode.
-    QImage decode() const;
+    // The decoded PNG, JPEG or device-independent bitmap (DIB) picture; null for other formats,
+    // for data that does not decode and for a picture whose pixels would take more than
+    // `maxBytes`.
+    QImage decode(qint64 maxBytes = maxDecodedBytes) const;
     QByteArray data() const { return m_data; }
     // As pictureTypeProperty holds it.
     QByteArray type() const;

@@ -16,7 +16,8 @@ bool RtfReader::read(QByteArrayView data, QTextDocument *document) {
     const bool undo = document->isUndoRedoEnabled();
     document->setUndoRedoEnabled(false);
     document->clear();
-    const auto error = RtfDocumentBuilder(document, &m_lost).build(data.sliced(start));
+    const auto error =
+        RtfDocumentBuilder(document, &m_lost, m_maxPictureBytes).build(data.sliced(start));
     document->setUndoRedoEnabled(undo);
     if (error)
         m_error = *error;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "rtf_picture.h"
+
 #include <QByteArrayView>
 #include <QString>
 #include <QStringList>
@@ -29,13 +31,17 @@ namespace quillon {
 //   callers read into a document of their own and keep it only on success.
 //
 // Time is linear in the input and memory is bounded by it, but for what Qt's tables cost (see
-// RtfTableBuilder) and for pictures, which are decoded only when their pixels would fit in
-// RtfPicture::maxDecodedBytes.
+// RtfTableBuilder) and for pictures, which are decoded only while the pixels of all the
+// document's pictures together fit in setMaxPictureBytes(); the others are named as lost.
 class RtfReader {
 public:
     // Deep enough for every real file (an e-mail program's HTML carried in RTF nests some thousands
     // deep); the limit only keeps the group stack in proportion to the file.
     static constexpr int maxGroupDepth = 100'000;
+
+    // How much memory the pixels of one document's pictures may take together;
+    // RtfPicture::maxDecodedBytes unless set.
+    void setMaxPictureBytes(qint64 bytes) { m_maxPictureBytes = bytes; }
 
     // Replaces the content of `document`. True on success.
     bool read(QByteArrayView data, QTextDocument *document);
@@ -49,6 +55,7 @@ public:
     QStringList lostContent() const { return m_lost; }
 
 private:
+    qint64 m_maxPictureBytes = RtfPicture::maxDecodedBytes;
     QString m_error;
     QStringList m_lost;
 };

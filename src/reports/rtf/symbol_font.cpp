@@ -61,6 +61,17 @@ char16_t wingdingsCharacter(unsigned char byte) {
 
 } // namespace
 
+bool isUnmappedSymbol(QChar c) {
+    return c.unicode() >= privateUseBase && c.unicode() <= privateUseBase + 0xFF;
+}
+
+QChar symbolFontCharacter(SymbolFont font, QChar c) {
+    if (!isUnmappedSymbol(c))
+        return c;
+    const char byte = static_cast<char>(c.unicode() - privateUseBase);
+    return decodeSymbolFont(font, QByteArrayView(&byte, 1)).at(0);
+}
+
 SymbolFont symbolFontOf(const QString &name, int charset) {
     if (name.compare(QLatin1String("Symbol"), Qt::CaseInsensitive) == 0)
         return SymbolFont::Symbol;
@@ -74,11 +85,13 @@ QString decodeSymbolFont(SymbolFont font, QByteArrayView bytes) {
     text.reserve(bytes.size());
     for (const char c : bytes) {
         const auto byte = static_cast<unsigned char>(c);
-        char16_t character = byte == 0x20 ? u' ' : 0; // a blank in every font
+        char16_t character = 0;
         if (font == SymbolFont::Symbol)
             character = symbolCharacter(byte);
         else if (font == SymbolFont::Wingdings)
             character = wingdingsCharacter(byte);
+        if (byte == 0x20)
+            character = u' '; // a blank in every font
         text += QChar(character != 0 ? character : char16_t(privateUseBase + byte));
     }
     return text;
