@@ -53,8 +53,11 @@ public:
     // Print dialog with `preselected` as the initial range and no page-range choice; the chosen
     // printer, or null on Cancel. The printer's printRange() tells the range the user kept.
     virtual std::unique_ptr<QPrinter> choosePrinter(QWidget *parent, PrintRange preselected) = 0;
-    // The default printer without a dialog; null when no printer is installed.
+    // The default printer without a dialog; null when there is none, which may also be when
+    // printers are installed but none of them is the default.
     virtual std::unique_ptr<QPrinter> defaultPrinter() = 0;
+    // The names of the printers installed, empty when there are none.
+    virtual QStringList installedPrinters() = 0;
 
     // The per-user settings store.
     virtual QString readSetting(const QString &application, const QString &section,

@@ -185,6 +185,11 @@ std::unique_ptr<QPrinter> QtPlatform::defaultPrinter()
     return std::make_unique<QPrinter>(info, QPrinter::HighResolution);
 }
 
+QStringList QtPlatform::installedPrinters()
+{
+    return QPrinterInfo::availablePrinterNames();
+}
+
 QString QtPlatform::readSetting(const QString &application, const QString &section,
                                 const QString &key, const QString &defaultValue)
 {

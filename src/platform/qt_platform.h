@@ -17,6 +17,7 @@ public:
                                           const FileDialogRequest &request) override;
     std::unique_ptr<QPrinter> choosePrinter(QWidget *parent, PrintRange preselected) override;
     std::unique_ptr<QPrinter> defaultPrinter() override;
+    QStringList installedPrinters() override;
     QString readSetting(const QString &application, const QString &section, const QString &key,
                         const QString &defaultValue) override;
     std::optional<QString> saveSetting(const QString &application, const QString &section,

@@ -113,9 +113,7 @@ void MainWindow::onCommand6Clicked() {
     const std::unique_ptr<QPrinter> printer = m_platform.choosePrinter(this, preselected);
     if (!printer)
         return;
-    m_report.rich->printTo(printer.get());
-    // Printing itself reports nothing; a printer that could not be started says so in its state.
-    if (printer->printerState() == QPrinter::Error)
+    if (!m_report.rich->printTo(*printer))
         showError(tr("The report could not be printed: the printer could not be started."));
 }
 

@@ -1,5 +1,6 @@
 #include "report_window.h"
 
+#include "document_print.h"
 #include "layout.h"
 #include "platform.h"
 #include "quote_file.h"
@@ -195,9 +196,18 @@ void ReportWindow::showError(const QString &text) {
 void ReportWindow::onCommand1Clicked() {
     const std::unique_ptr<QPrinter> printer = m_platform.defaultPrinter();
     if (!printer) {
-        showError(tr("No printer is installed, so the report cannot be printed."));
+        const QStringList installed = m_platform.installedPrinters();
+        if (installed.isEmpty())
+            showError(tr("No printer is installed, so the report cannot be printed."));
+        else
+            showError(tr("None of the printers installed (%1) is the default printer, so the "
+                         "report cannot be printed.\nMake one of them the default in the "
+                         "system's printer settings, or print from the Report tab, where you "
+                         "choose the printer.")
+                          .arg(installed.join(QStringLiteral(", "))));
         return;
     }
+    printer->setDocName(quotePrintName());
     if (!printWidgetImage(*this, *printer))
         showError(tr("The report could not be printed: the printer could not be started."));
 }

@@ -1,5 +1,6 @@
 #include "rich_text_box.h"
 
+#include "document_print.h"
 #include "loaded_report.h"
 #include "rtf_writer.h"
 #include "safe_file.h"
@@ -7,6 +8,7 @@
 #include <QFileInfo>
 #include <QPrinter>
 #include <QTextDocument>
+#include <QTextDocumentFragment>
 
 namespace quillon {
 
@@ -31,6 +33,7 @@ std::optional<QString> RichTextBox::loadFile(const QString &path) {
     if (ownsPrevious)
         delete previous;
     m_openedFile = QFileInfo(path).canonicalFilePath();
+    m_openedFileName = QFileInfo(path).fileName();
     m_lostFromOpenedFile = report.lost;
     return std::nullopt;
 }
@@ -53,7 +56,12 @@ QStringList RichTextBox::contentLostBySaving(const QString &path) const {
 
 void RichTextBox::forgetOpenedFile() {
     m_openedFile.clear();
+    m_openedFileName.clear();
     m_lostFromOpenedFile.clear();
+}
+
+QString RichTextBox::printName() const {
+    return m_openedFileName.isEmpty() ? quotePrintName() : m_openedFileName;
 }
 
 int RichTextBox::selectionLength() const {
@@ -61,8 +69,15 @@ int RichTextBox::selectionLength() const {
     return cursor.selectionEnd() - cursor.selectionStart();
 }
 
-void RichTextBox::printTo(QPrinter *printer) {
-    print(printer);
+bool RichTextBox::printTo(QPrinter &printer) {
+    printer.setDocName(printName());
+    const QTextCursor cursor = textCursor();
+    if (printer.printRange() != QPrinter::Selection || !cursor.hasSelection())
+        return printDocument(*document(), printer);
+    QTextDocument selection;
+    selection.setDefaultFont(document()->defaultFont());
+    QTextCursor(&selection).insertFragment(cursor.selection());
+    return printDocument(selection, printer);
 }
 
 } // namespace quillon

@@ -25,14 +25,18 @@ public:
     QStringList contentLostBySaving(const QString &path) const;
     // The content no longer comes from the file opened last (it was replaced or cleared).
     void forgetOpenedFile();
+    // The name a print of the content carries: the file it was opened from, else the quote's.
+    QString printName() const;
     // Length of the current selection in characters.
     int selectionLength() const;
-    // Prints the selection when printer->printRange() is Selection, otherwise all content
-    // (QTextEdit::print honours the range).
-    void printTo(QPrinter *printer);
+    // Prints the selection when printer.printRange() is Selection and text is selected, otherwise
+    // all content, through printDocument(), as a job named printName(). False when the printer
+    // cannot be started.
+    bool printTo(QPrinter &printer);
 
 private:
-    QString m_openedFile; // canonical path
+    QString m_openedFile;     // canonical path
+    QString m_openedFileName; // as the user named it; kept for plain text too
     QStringList m_lostFromOpenedFile;
 };
 

@@ -57,6 +57,7 @@ private Q_SLOTS:
     void viewHistory();
 
     void printWritesTheWindow();
+    void printWithoutPrinterIsTold_data();
     void printWithoutPrinterIsTold();
     void printerThatCannotStartIsTold();
 
@@ -338,8 +339,19 @@ void ReportWindowTest::printWritesTheWindow() {
     QVERIFY(inkedPixels(*page) > 500);
 }
 
+void ReportWindowTest::printWithoutPrinterIsTold_data() {
+    QTest::addColumn<QStringList>("installed");
+    QTest::addColumn<QString>("told");
+    QTest::newRow("no printer") << QStringList() << "No printer is installed";
+    QTest::newRow("printers, none the default")
+        << QStringList{"Office", "PDF"} << "None of the printers installed (Office, PDF)";
+}
+
 void ReportWindowTest::printWithoutPrinterIsTold() {
+    QFETCH(QStringList, installed);
+    QFETCH(QString, told);
     m_fake->hasDefaultPrinter = false;
+    m_fake->printers = installed;
     m_window->present();
 
     QTest::mouseClick(button("Command1"), Qt::LeftButton);
@@ -348,13 +360,13 @@ void ReportWindowTest::printWithoutPrinterIsTold() {
     QCOMPARE(m_fake->messages.size(), 1);
     QCOMPARE(m_fake->messages[0].title, QStringLiteral("Error"));
     QCOMPARE(m_fake->messages[0].icon, MessageIcon::Warning);
-    QVERIFY(m_fake->messages[0].text.contains(QStringLiteral("No printer")));
+    QVERIFY2(m_fake->messages[0].text.contains(told), qPrintable(m_fake->messages[0].text));
 }
 
 void ReportWindowTest::printerThatCannotStartIsTold() {
     QTemporaryDir folder;
     const QString file = folder.filePath(QStringLiteral("missing/report.pdf"));
-    m_platform->printer = [&] {
+    m_fake->printerSource = [&] {
         auto printer = std::make_unique<QPrinter>();
         printer->setOutputFormat(QPrinter::PdfFormat);
         printer->setOutputFileName(file);

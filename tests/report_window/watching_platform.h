@@ -9,14 +9,13 @@
 namespace quillon {
 
 // Hands every request on to a FakePlatform, but lets a test look at the world at the moment a
-// message is shown, and hand out a printer of its own.
+// message is shown.
 class WatchingPlatform final : public Platform {
 public:
     explicit WatchingPlatform(FakePlatform &fake)
         : m_fake(fake) {}
 
     std::function<void(const QString &text)> onMessage;
-    std::function<std::unique_ptr<QPrinter>()> printer; // when set, replaces the default printer
 
     void showMessage(QWidget *parent, const QString &text, const QString &title,
                      MessageIcon icon) override {
@@ -24,9 +23,8 @@ public:
             onMessage(text);
         m_fake.showMessage(parent, text, title, icon);
     }
-    std::unique_ptr<QPrinter> defaultPrinter() override {
-        return printer ? printer() : m_fake.defaultPrinter();
-    }
+    std::unique_ptr<QPrinter> defaultPrinter() override { return m_fake.defaultPrinter(); }
+    QStringList installedPrinters() override { return m_fake.installedPrinters(); }
 
     QString askText(QWidget *parent, const QString &prompt, const QString &title) override {
         return m_fake.askText(parent, prompt, title);

@@ -1,3 +1,4 @@
+#include "layout.h"
 #include "loaded_report.h"
 #include "rich_text_box.h"
 #include "test_files.h"
@@ -6,6 +7,7 @@
 #include <QFile>
 #include <QPrinter>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -207,42 +209,70 @@ void RichTextBoxTest::printsOnlyTheSelection_data() {
     QTest::addColumn<bool>("selectionOnly");
     QTest::addColumn<QStringList>("printed");
     QTest::addColumn<QStringList>("notPrinted");
+    QTest::addColumn<int>("moreLines"); // "Line1" to "LineN" after the last line
+    QTest::addColumn<int>("pages");
 
     QTest::newRow("selection") << true << QStringList{"Selectedword"}
-                               << QStringList{"Firstline", "Lastline"};
+                               << QStringList{"Firstline", "Lastline"} << 0 << 1;
     QTest::newRow("all pages") << false << QStringList{"Firstline", "Selectedword", "Lastline"}
-                               << QStringList();
+                               << QStringList() << 0 << 1;
+    // 76 lines of 9.5 pt fill a page of A4 or Letter less 2 cm at each edge.
+    QTest::newRow("a long text flows onto further pages, no line lost")
+        << false << QStringList{"Firstline", "Lastline"} << QStringList() << 200 << 3;
 }
 
+// Prints at a printer's resolution, with the windows' font sized in pixels, and reads every
+// word back with the height pdftotext gives it, in points.
 void RichTextBoxTest::printsOnlyTheSelection() {
     const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
     if (pdftotext.isEmpty())
         QSKIP("pdftotext (poppler-utils) is not installed");
 
     RichTextBox box;
-    box.setPlainText(QStringLiteral("Firstline\nSome Selectedword here\nLastline"));
+    box.setFont(quillon::layout::font(8.25));
+    QFETCH(int, moreLines);
+    QString content = QStringLiteral("Firstline\nSome Selectedword here\nLastline");
+    for (int line = 1; line <= moreLines; ++line)
+        content += QStringLiteral("\nLine%1").arg(line);
+    box.setPlainText(content);
     QTextCursor cursor = box.document()->find(QStringLiteral("Selectedword"));
     box.setTextCursor(cursor);
 
     QFETCH(bool, selectionOnly);
     const QString pdf = m_dir->filePath(QStringLiteral("print.pdf"));
-    QPrinter printer;
+    QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(pdf);
     printer.setPrintRange(selectionOnly ? QPrinter::Selection : QPrinter::AllPages);
-    box.printTo(&printer);
+    QVERIFY(box.printTo(printer));
 
     QProcess process;
-    process.start(pdftotext, {pdf, QStringLiteral("-")});
+    process.start(pdftotext, {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
     QVERIFY(process.waitForFinished());
     QCOMPARE(process.exitCode(), 0);
     const QString text = QString::fromUtf8(process.readAllStandardOutput());
     QFETCH(QStringList, printed);
     QFETCH(QStringList, notPrinted);
-    for (const QString &word : printed)
-        QVERIFY2(text.contains(word), qPrintable(text));
+    for (const QString &word : printed) {
+        const QRegularExpressionMatch bounds =
+            QRegularExpression(
+                QStringLiteral(R"re(yMin="([\d.]+)" xMax="[\d.]+" yMax="([\d.]+)">%1<)re")
+                    .arg(word))
+                .match(text);
+        QVERIFY2(bounds.hasMatch(), qPrintable(text));
+        // Letters of 8.25 pt stand about 9 pt high with their ascent and descent.
+        const double height = bounds.captured(2).toDouble() - bounds.captured(1).toDouble();
+        QVERIFY2(height > 8 && height < 11,
+                 qPrintable(word + QStringLiteral(": %1 pt").arg(height)));
+    }
     for (const QString &word : notPrinted)
         QVERIFY2(!text.contains(word), qPrintable(text));
+    QFETCH(int, pages);
+    QCOMPARE(text.count(QStringLiteral("<page ")), pages);
+    // A line moved to the next page is also drawn, clipped away, at the foot of the page before,
+    // so pdftotext may read it twice.
+    for (int line = 1; line <= moreLines; ++line)
+        QVERIFY2(text.contains(QStringLiteral(">Line%1<").arg(line)), qPrintable(text));
 }
 
 QTEST_MAIN(RichTextBoxTest)

@@ -64,7 +64,9 @@ std::optional<QString> FakePlatform::chooseOpenFile(QWidget *, const FileDialogR
 }
 
 std::unique_ptr<QPrinter> FakePlatform::pdfPrinter() {
-    auto printer = std::make_unique<QPrinter>(QPrinter::ScreenResolution);
+    if (printerSource)
+        return printerSource();
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     printer->setOutputFormat(QPrinter::PdfFormat);
     const QString file = m_folder.filePath(QStringLiteral("printed-%1.pdf").arg(++m_printerCount));
     printer->setOutputFileName(file);
@@ -82,6 +84,8 @@ std::unique_ptr<QPrinter> FakePlatform::choosePrinter(QWidget *, PrintRange pres
     const PrintRange range = *printAnswers.front();
     printAnswers.pop_front();
     auto printer = pdfPrinter();
+    if (!printer)
+        return nullptr;
     printer->setPrintRange(range == PrintRange::Selection ? QPrinter::Selection
                                                           : QPrinter::AllPages);
     return printer;

@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 
 #include <deque>
+#include <functional>
 
 namespace quillon {
 
@@ -53,6 +54,10 @@ public:
     QHash<QString, QString> settings; // "application/section/key" -> value
     std::optional<QString> settingSaveError;
     bool hasDefaultPrinter = true;
+    // When set, the printers handed out come from here rather than as PDF files in the
+    // temporary folder: a printer that cannot start, or the real platform's on a real queue.
+    std::function<std::unique_ptr<QPrinter>()> printerSource;
+    QStringList printers = {QStringLiteral("Fake printer")};
     bool desktopOpens = true;
     QString programFolderPath;  // a fresh temporary folder unless a test sets another
     QString userDataFolderPath; // likewise
@@ -75,6 +80,7 @@ public:
                                           const FileDialogRequest &request) override;
     std::unique_ptr<QPrinter> choosePrinter(QWidget *parent, PrintRange preselected) override;
     std::unique_ptr<QPrinter> defaultPrinter() override;
+    QStringList installedPrinters() override { return printers; }
     QString readSetting(const QString &application, const QString &section, const QString &key,
                         const QString &defaultValue) override;
     std::optional<QString> saveSetting(const QString &application, const QString &section,

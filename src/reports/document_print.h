@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+class QPagedPaintDevice;
+class QTextDocument;
+
+namespace quillon {
+
+// The name a printed quote carries in the printer's queue (and as the title of a PDF).
+QString quotePrintName();
+
+// Prints `document` on `device` (a printer, a PDF writer) at the size it has on screen, page by
+// page. A font sized in pixels, as the windows size theirs, is taken as screen pixels of 1/96 inch
+// rather than as dots of the device, so 11 px letters print at 8.25 pt at any resolution. The text
+// fills the device's printable area, kept at least 2 cm from the paper's edges, and flows onto as
+// many pages as it needs; text colours are kept, text without one prints black.
+// False when the device cannot be started or cannot begin a new page.
+bool printDocument(const QTextDocument &document, QPagedPaintDevice &device);
+
+} // namespace quillon
