@@ -103,6 +103,9 @@ void RtfListTable::finish(const Decoder &decode) {
                     text += QChar(piece.value);
                 } else if (piece.isByte) {
                     bytes += char(piece.value);
+                } else if (piece.value >= 0xF020 && piece.value <= 0xF0FF) {
+                    // A symbol font's sign written as its private-use code (\u61623) is its byte.
+                    bytes += char(piece.value - 0xF000);
                 } else {
                     flush();
                     text += QChar(piece.value);
