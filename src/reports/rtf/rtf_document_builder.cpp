@@ -294,6 +294,16 @@ void RtfDocumentBuilder::insertPicture() {
 }
 
 void RtfDocumentBuilder::startKeptGroup(const QString &kind) {
+    // Only a group that begins with the word is the thing whole; in one that began with other
+    // content, the rest cannot be kept apart from what was read already.
+    if (!m_firstInGroup) {
+        noteLost(kind == QStringLiteral("footnote") ? QStringLiteral("footnotes")
+                 : kind == QStringLiteral("embedded object")
+                     ? QStringLiteral("an embedded object")
+                     : QStringLiteral("shapes or drawings"));
+        enterDestination(Destination::Skip);
+        return;
+    }
     enterDestination(Destination::Kept);
     m_kept = KeptGroup();
     m_kept.start = m_state.openedAt;
