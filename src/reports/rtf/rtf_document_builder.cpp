@@ -262,6 +262,9 @@ void RtfDocumentBuilder::applyAlignment() {
 
 // Tables still open at the end close there, taking their cell widths.
 void RtfDocumentBuilder::finishDocument() {
+    // A header left open by a file cut short ends with it.
+    if (m_headerFooter)
+        endHeaderFooter();
     applyAlignment();
     flushText();
     m_tables.placeFor(0);
@@ -514,9 +517,10 @@ void RtfDocumentBuilder::breakParagraph() {
     m_listText.clear(); // an empty paragraph's; the next one's label follows its mark
 }
 
-// A header or footer is read as the body is, into a frame before the body's text that tells
-// which one it is and is set apart as a word processor's page view sets it apart. One inside a
-// table or inside another header has no place of its own and is skipped.
+// A header or footer is read as the body is, into a frame that tells which one it is and is set
+// apart as a word processor's page view sets it apart. The frames stand first in the document, in
+// the order read, wherever the file has them, as they go back before the body. One inside a table
+// or inside another header has no place of its own and is skipped.
 void RtfDocumentBuilder::startHeaderFooter(QByteArrayView word) {
     if (m_state.destination != Destination::Text || m_headerFooter || m_tables.openTables() > 0 ||
         m_state.paragraph.tableLevel() > 0) {
@@ -535,7 +539,10 @@ void RtfDocumentBuilder::startHeaderFooter(QByteArrayView word) {
     format.setBorderStyle(QTextFrameFormat::BorderStyle_Dashed);
     format.setPadding(4);
     format.setBottomMargin(6);
-    m_headerFooter->frame = m_cursor.insertFrame(format);
+    QTextCursor at(m_document);
+    at.setPosition(m_headerFooterEnd);
+    m_headerFooter->frame = at.insertFrame(format);
+    m_cursor.setPosition(m_headerFooter->frame->firstPosition());
     m_paragraphPending = false;
     m_paragraphStartDue = true;
     m_blockAlignment = m_cursor.blockFormat().alignment();
@@ -548,7 +555,9 @@ void RtfDocumentBuilder::endHeaderFooter() {
     flushText();
     m_tables.placeFor(0);
     const HeaderFooter header = *std::exchange(m_headerFooter, std::nullopt);
-    m_cursor.setPosition(header.frame->lastPosition() + 1);
+    m_headerFooterEnd = header.frame->lastPosition() + 1;
+    // Outside tables, as headers are, the body goes on at the document's end.
+    m_cursor.movePosition(QTextCursor::End);
     m_paragraphPending = header.paragraphPending;
     m_paragraphStartDue = header.paragraphStartDue;
     m_blockAlignment = header.blockAlignment;

@@ -221,6 +221,9 @@ private:
         std::optional<std::pair<int, int>> blockList;
     };
     std::optional<HeaderFooter> m_headerFooter;
+    // Headers and footers stand first in the document, in the order read, wherever the file has
+    // them: where the next one goes.
+    int m_headerFooterEnd = 0;
     qint64 m_pictureBytesLeft; // of the memory the document's pictures may take
     QString m_fieldInstruction;
     // The instruction began inside the field's group, not in a group of its own, so it ends
