@@ -389,7 +389,8 @@ std::array<DestinationRules, size_t(Destination::Count)> RtfDocumentBuilder::des
          [](Builder &b) { b.m_listTable.groupClosed(); },
          [](Builder &b) {
              b.m_listTable.finish(
-                 [&b](QByteArrayView bytes, int font) { return b.decodeInFont(bytes, font); });
+                 [&b](QByteArrayView bytes, int font) { return b.decodeInFont(bytes, font); },
+                 [&b](QChar c, int font) { return b.readInFont(c, font); });
          },
          [](Builder &b) { b.m_listTable.groupOpened(); }});
     set(Destination::ListText,

@@ -433,6 +433,13 @@ QString RtfDocumentBuilder::decodeBytes(QByteArrayView bytes) {
     return decodeInFont(bytes, m_state.chars.font);
 }
 
+QChar RtfDocumentBuilder::readInFont(QChar c, int fontNumber) const {
+    const RtfFont *font = m_fonts.font(fontNumber);
+    if (font && (font->symbols == SymbolFont::Symbol || font->symbols == SymbolFont::Wingdings))
+        return symbolFontCharacter(font->symbols, c);
+    return c;
+}
+
 QString RtfDocumentBuilder::decodeInFont(QByteArrayView bytes, int fontNumber) {
     RtfFont font;
     if (const RtfFont *used = m_fonts.font(fontNumber))

@@ -160,6 +160,7 @@ private:
     void startHeaderFooter(QByteArrayView word);
     void endHeaderFooter();
     QString decodeInFont(QByteArrayView bytes, int font);
+    QChar readInFont(QChar c, int font) const;
     void appendBytes(QByteArrayView bytes);
     void flushBytes();
     QString decodeBytes(QByteArrayView bytes);

@@ -78,7 +78,7 @@ void RtfListTable::appendText(const QString &text) {
         m_pending.back().levels.back().label.push_back({false, c.unicode()});
 }
 
-void RtfListTable::finish(const Decoder &decode) {
+void RtfListTable::finish(const Decoder &decode, const CharacterReader &readCharacter) {
     for (const PendingList &pending : m_pending) {
         RtfListDefinition definition;
         for (size_t i = 0;
@@ -94,30 +94,27 @@ void RtfListTable::finish(const Decoder &decode) {
                     text += decode(bytes, level.font);
                 bytes.clear();
             };
+            // The text ends with ';', and may hold more after it that no label shows; a symbol
+            // font would read the ';' byte as a sign.
             for (size_t at = 0; at < level.label.size(); ++at) {
                 const LabelPiece piece = level.label[at];
                 if (at == 0 && piece.isByte)
                     continue;
+                if (piece.value == u';')
+                    break;
                 if (piece.isByte && piece.value < RtfListDefinition::levelCount) {
                     flush();
                     text += QChar(piece.value);
                 } else if (piece.isByte) {
                     bytes += char(piece.value);
-                } else if (piece.value >= 0xF020 && piece.value <= 0xF0FF) {
-                    // A symbol font's sign written as its private-use code (\u61623) is its byte.
-                    bytes += char(piece.value - 0xF000);
                 } else {
                     flush();
-                    text += QChar(piece.value);
+                    text += readCharacter(QChar(piece.value), level.font);
                 }
             }
             flush();
-            // The text ends with ';', and may hold more after it that no label shows.
-            const qsizetype end = text.indexOf(u';');
             // A level without label text keeps the default one.
-            read.text = level.label.empty() ? definition.levels[i].text
-                        : end < 0           ? text
-                                            : text.left(end);
+            read.text = level.label.empty() ? definition.levels[i].text : text;
             definition.levels[i] = read;
         }
         m_lists[pending.id] = definition;

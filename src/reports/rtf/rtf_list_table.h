@@ -23,6 +23,9 @@ public:
     // How the bytes of a label are read: in the code page or symbol set of the font (\fN) the
     // level names; -1 when it names none.
     using Decoder = std::function<QString(QByteArrayView bytes, int font)>;
+    // How a character given as such reads in that font (a symbol font's private-use code, \u61623,
+    // as its sign).
+    using CharacterReader = std::function<QChar(QChar c, int font)>;
 
     void groupOpened();
     void groupClosed();
@@ -32,7 +35,7 @@ public:
     // Characters given as such (\uN, \bullet, ...).
     void appendText(const QString &text);
     // Reads the labels' bytes; call once both tables are read, before definition().
-    void finish(const Decoder &decode);
+    void finish(const Decoder &decode, const CharacterReader &readCharacter);
 
     // The list a \lsN paragraph belongs to; none when the file defines no such number.
     std::optional<RtfListDefinition> definition(int listNumber) const;
