@@ -622,7 +622,10 @@ void RtfDocumentBuilder::startParagraphContent() {
         m_cursor.insertText(
             m_listNumbering.nextLabel(list->first, *definition, list->second) + u'\t', format);
     } else {
-        m_text += written;
+        for (const QChar c : written) {
+            if (!isUnwantedCharacter(c.unicode()))
+                m_text += c;
+        }
     }
 }
 
