@@ -1,17 +1,20 @@
-// Prints the text that RtfReader gets from one RTF file, as UTF-8 on standard output, and the time
-// the read took and what it could not keep on standard error ("read ms: 1.234",
-// "lost: a picture; footnotes"), for scripts/rtf_corpus_score.py to compare
-// with what another program reads from the same file.
+// Prints the body text that RtfReader gets from one RTF file (headers and footers left out), as
+// UTF-8 on standard output, and the time the read took and what it could not keep on standard error
+// ("read ms: 1.234", "lost: a picture; footnotes"), for scripts/rtf_corpus_score.py to compare with
+// what another program reads from the same file.
 //
 //   quillon_rtf_text FILE.rtf
 //
 // Exits with 1 when the file cannot be opened or the reader refuses it (the reason on standard
 // error).
+#include "rtf_document_properties.h"
 #include "rtf_reader.h"
 
 #include <QElapsedTimer>
 #include <QFile>
+#include <QTextCursor>
 #include <QTextDocument>
+#include <QTextFrame>
 
 #include <cstdio>
 
@@ -43,6 +46,15 @@ int main(int argc, char **argv) {
         return 1;
     }
     // Pictures stand in the plain text as object replacement characters; they are not text.
+    // Headers and footers are no part of the body, whose text is compared.
+    for (QTextFrame *frame : document.rootFrame()->childFrames()) {
+        if (frame->frameFormat().hasProperty(quillon::headerFooterProperty)) {
+            QTextCursor cursor(&document);
+            cursor.setPosition(frame->firstPosition() - 1);
+            cursor.setPosition(frame->lastPosition() + 1, QTextCursor::KeepAnchor);
+            cursor.removeSelectedText();
+        }
+    }
     const QByteArray text =
         document.toPlainText().remove(QChar::ObjectReplacementCharacter).toUtf8();
     std::fwrite(text.constData(), 1, size_t(text.size()), stdout);

@@ -1,5 +1,7 @@
 #include "document_print.h"
 
+#include "rtf_document_properties.h"
+
 #include <QAbstractTextDocumentLayout>
 #include <QCoreApplication>
 #include <QPagedPaintDevice>
@@ -7,8 +9,11 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextDocumentFragment>
+#include <QTextFrame>
 
 #include <algorithm>
+#include <map>
 #include <memory>
 #include <vector>
 
@@ -75,6 +80,59 @@ QRectF printBody(const QPagedPaintDevice &device) {
     return QRectF(left, top, device.width() - left - right, device.height() - top - bottom);
 }
 
+// Gap between a header or footer and the body.
+constexpr qreal kHeaderGapMillimetres = 4.0;
+
+using HeadersAndFooters = std::map<QByteArray, std::unique_ptr<QTextDocument>>;
+
+// Takes the frames marked as headers and footers out of `document`, each into a document of its
+// own by the kind it is ("header", "footerf", ...).
+HeadersAndFooters takeHeadersAndFooters(QTextDocument &document) {
+    HeadersAndFooters taken;
+    for (QTextFrame *frame : document.rootFrame()->childFrames()) {
+        const QByteArray kind = frame->frameFormat().property(headerFooterProperty).toByteArray();
+        if (kind.isEmpty())
+            continue;
+        QTextCursor cursor(&document);
+        cursor.setPosition(frame->firstPosition());
+        cursor.setPosition(frame->lastPosition(), QTextCursor::KeepAnchor);
+        auto part = std::make_unique<QTextDocument>();
+        part->setDefaultFont(document.defaultFont());
+        QTextCursor(part.get()).insertFragment(cursor.selection());
+        // The whole frame, from the mark that begins it to the one that ends it.
+        cursor.setPosition(frame->firstPosition() - 1);
+        cursor.setPosition(frame->lastPosition() + 1, QTextCursor::KeepAnchor);
+        cursor.removeSelectedText();
+        taken.emplace(kind, std::move(part));
+    }
+    return taken;
+}
+
+// Which of `prefix` ("header", "footer") page `page` (0 for the first) shows: the first page's own
+// one, then the left one on even pages and the right one on odd pages, as Word prints them;
+// otherwise the common one. Null when there is none.
+QTextDocument *partFor(const HeadersAndFooters &parts, const QByteArray &prefix, int page) {
+    const auto find = [&parts, &prefix](const char *suffix) -> QTextDocument * {
+        const auto found = parts.find(prefix + suffix);
+        return found == parts.end() ? nullptr : found->second.get();
+    };
+    QTextDocument *part = nullptr;
+    if (page == 0)
+        part = find("f");
+    else
+        part = find(page % 2 == 1 ? "l" : "r");
+    return part ? part : find("");
+}
+
+void drawPart(QPainter &painter, QTextDocument &part, QPointF at) {
+    QAbstractTextDocumentLayout::PaintContext context;
+    context.palette.setColor(QPalette::Text, Qt::black);
+    painter.save();
+    painter.translate(at);
+    part.documentLayout()->draw(&painter, context);
+    painter.restore();
+}
+
 } // namespace
 
 QString quotePrintName() {
@@ -88,10 +146,25 @@ bool printDocument(const QTextDocument &document, QPagedPaintDevice &device) {
     QPainter painter;
     if (!painter.begin(&device))
         return false;
+    const HeadersAndFooters parts = takeHeadersAndFooters(*copy);
     // Laid out against the device itself, so that letters are measured at its resolution.
     copy->documentLayout()->setPaintDevice(&device);
     copy->setDocumentMargin(0);
-    const QRectF body = printBody(device);
+    const QRectF paper = printBody(device);
+    // The body keeps clear of the tallest header and footer, on every page alike.
+    qreal headerHeight = 0;
+    qreal footerHeight = 0;
+    const qreal gap = kHeaderGapMillimetres * device.logicalDpiY() / kMillimetresPerInch;
+    for (const auto &[kind, part] : parts) {
+        part->documentLayout()->setPaintDevice(&device);
+        part->setDocumentMargin(0);
+        part->setTextWidth(paper.width());
+        qreal &height = kind.startsWith("header") ? headerHeight : footerHeight;
+        height = std::max(height, part->size().height() + gap);
+    }
+    QRectF body = paper.adjusted(0, headerHeight, 0, -footerHeight);
+    if (body.height() < paper.height() / 2)
+        body = paper; // headers taller than half the page print over the body instead
     copy->setPageSize(body.size());
 
     QAbstractTextDocumentLayout::PaintContext context;
@@ -108,6 +181,11 @@ bool printDocument(const QTextDocument &document, QPagedPaintDevice &device) {
         context.clip = band;
         copy->documentLayout()->draw(&painter, context);
         painter.restore();
+        if (QTextDocument *header = partFor(parts, "header", page))
+            drawPart(painter, *header, paper.topLeft());
+        if (QTextDocument *footer = partFor(parts, "footer", page))
+            drawPart(painter, *footer,
+                     QPointF(paper.left(), paper.bottom() - footer->size().height()));
     }
     return painter.end();
 }

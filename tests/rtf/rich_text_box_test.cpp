@@ -1,6 +1,7 @@
 #include "layout.h"
 #include "loaded_report.h"
 #include "rich_text_box.h"
+#include "rtf_document_properties.h"
 #include "test_files.h"
 
 #include <QDir>
@@ -12,6 +13,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextCursor>
+#include <QTextFrame>
 
 using quillon::readFile;
 using quillon::RichTextBox;
@@ -211,14 +213,18 @@ void RichTextBoxTest::printsOnlyTheSelection_data() {
     QTest::addColumn<QStringList>("notPrinted");
     QTest::addColumn<int>("moreLines"); // "Line1" to "LineN" after the last line
     QTest::addColumn<int>("pages");
+    QTest::addColumn<QString>("header"); // a page header's text, printed on every page
 
     QTest::newRow("selection") << true << QStringList{"Selectedword"}
-                               << QStringList{"Firstline", "Lastline"} << 0 << 1;
+                               << QStringList{"Firstline", "Lastline"} << 0 << 1 << QString();
     QTest::newRow("all pages") << false << QStringList{"Firstline", "Selectedword", "Lastline"}
-                               << QStringList() << 0 << 1;
+                               << QStringList() << 0 << 1 << QString();
     // 76 lines of 9.5 pt fill a page of A4 or Letter less 2 cm at each edge.
     QTest::newRow("a long text flows onto further pages, no line lost")
-        << false << QStringList{"Firstline", "Lastline"} << QStringList() << 200 << 3;
+        << false << QStringList{"Firstline", "Lastline"} << QStringList() << 200 << 3 << QString();
+    QTest::newRow("a header on every page")
+        << false << QStringList{"Firstline", "Lastline", "Letterhead"} << QStringList() << 200 << 3
+        << "Letterhead";
 }
 
 // Prints at a printer's resolution, with the windows' font sized in pixels, and reads every
@@ -235,6 +241,12 @@ void RichTextBoxTest::printsOnlyTheSelection() {
     for (int line = 1; line <= moreLines; ++line)
         content += QStringLiteral("\nLine%1").arg(line);
     box.setPlainText(content);
+    QFETCH(QString, header);
+    if (!header.isEmpty()) {
+        QTextFrameFormat format;
+        format.setProperty(quillon::headerFooterProperty, QByteArray("header"));
+        QTextCursor(box.document()).insertFrame(format)->firstCursorPosition().insertText(header);
+    }
     QTextCursor cursor = box.document()->find(QStringLiteral("Selectedword"));
     box.setTextCursor(cursor);
 
@@ -269,6 +281,8 @@ void RichTextBoxTest::printsOnlyTheSelection() {
         QVERIFY2(!text.contains(word), qPrintable(text));
     QFETCH(int, pages);
     QCOMPARE(text.count(QStringLiteral("<page ")), pages);
+    if (!header.isEmpty())
+        QCOMPARE(text.count(QStringLiteral(">%1<").arg(header)), pages);
     // A line moved to the next page is also drawn, clipped away, at the foot of the page before,
     // so pdftotext may read it twice.
     for (int line = 1; line <= moreLines; ++line)

@@ -1,3 +1,4 @@
+#include "rtf_document_properties.h"
 #include "rtf_reader.h"
 #include "rtf_writer.h"
 
@@ -167,8 +168,8 @@ void RtfReaderTest::text_data() {
         << QString::fromUtf8("—–•‘’“”‑");
     QTest::newRow("destinations skipped")
         << QByteArray(R"({\rtf1{\*\generator Foo;}{\info{\title T}{\author A}})"
-                      R"({\stylesheet{\s0 Normal;}}{\header H\par}{\footer F}{\footnote N})"
-                      R"({\pict\wmetafile8 0102}{\object\objdata 01}{\*\unknown {x}}seen})")
+                      R"({\stylesheet{\s0 Normal;}})"
+                      R"({\*\unknown {x}}seen})")
         << "seen";
     QTest::newRow("field result shown, instruction skipped")
         << QByteArray(R"({\rtf1{\field{\*\fldinst HYPERLINK "u"}{\fldrslt link}})"
@@ -183,10 +184,10 @@ void RtfReaderTest::text_data() {
         << QByteArray(R"({\rtf1 a{\v secret}b\v c\v0 d})") << "abd";
     QTest::newRow("index and contents entries kept out")
         << QByteArray(R"({\rtf1 a{\tc Entry}{\tcn Other}{\xe Index}b})") << "ab";
-    QTest::newRow("footnote marks numbered, their text skipped")
+    QTest::newRow("footnote marks numbered, the notes kept whole")
         << QByteArray(
                R"({\rtf1 a{\super\chftn}{\*\footnote\chftn\~ note}b{\chftn}{\footnote\chftn x}})")
-        << "a1b2";
+        << QStringLiteral("a1\uFFFCb2\uFFFC");
     QTest::newRow("unknown control words ignored")
         << QByteArray(R"({\rtf1\viewkind4\pard\sa200\sl276\slmult1 a\qc\lang9 b})") << "ab";
     QTest::newRow("text after the outermost group ignored")
@@ -361,35 +362,31 @@ void RtfReaderTest::readingReplacesTheContent() {
 void RtfReaderTest::lostContentIsNamed() {
     QTextDocument document;
     RtfReader reader;
-    QVERIFY(reader.read(R"({\rtf1{\header H}{\object\objdata 01}{\footer F}{\info{\title T}}a})",
+    // Headers, footers and objects are kept; a footer inside a header has no place.
+    QVERIFY(reader.read(R"({\rtf1{\header H{\footer F}}{\object\objdata 01}{\info{\title T}}a})",
                         &document));
-    QCOMPARE(reader.lostContent(), QStringList({QStringLiteral("headers or footers"),
-                                                QStringLiteral("an embedded object")}));
+    QCOMPARE(reader.lostContent(), QStringList(QStringLiteral("headers or footers")));
     // Each read starts afresh, and what is skipped on purpose (document information) is no loss.
     QVERIFY(reader.read(R"({\rtf1{\info{\title T}}{\*\generator G;}a})", &document));
     QVERIFY(reader.lostContent().isEmpty());
-    // Word writes footnotes as an ignorable destination; their text is lost all the same.
-    QVERIFY(reader.read(R"({\rtf1 a{\*\footnote\chftn note}})", &document));
-    QCOMPARE(reader.lostContent(), QStringList(QStringLiteral("footnotes")));
     QVERIFY(reader.read(R"({\rtf1 a{\v hidden}{\tc entry}{\*\annotation note})"
                         R"({\*\shppict{\pict\emfblip 01}}{\nonshppict{\pict\wmetafile8 01}}})",
                         &document));
-    QCOMPARE(
-        reader.lostContent(),
-        QStringList({QStringLiteral("hidden text"), QStringLiteral("index or contents entries"),
-                     QStringLiteral("comments"), QStringLiteral("an EMF picture")}));
-    // PNG and JPEG pictures are kept; others are named, as are pictures that do not decode.
+    QCOMPARE(reader.lostContent(), QStringList({QStringLiteral("hidden text"),
+                                                QStringLiteral("index or contents entries"),
+                                                QStringLiteral("comments")}));
+    // Pictures of every format are kept, drawn or not; data that names no format is named.
     QImage image(2, 2, QImage::Format_RGB32);
     image.fill(Qt::red);
     QByteArray png;
     QBuffer buffer(&png);
     QVERIFY(buffer.open(QIODevice::WriteOnly) && image.save(&buffer, "PNG"));
-    QVERIFY(reader.read(R"({\rtf1{\pict\pngblip )" + png.toHex() +
-                            R"(}{\*\shppict{\pict\jpegblip 0102}}{\pict\wmetafile8 0102}})",
-                        &document));
-    QCOMPARE(reader.lostContent(), QStringList({QStringLiteral("a picture that could not be read"),
-                                                QStringLiteral("a WMF picture")}));
-    QCOMPARE(document.toPlainText(), QString(QChar::ObjectReplacementCharacter));
+    QVERIFY(
+        reader.read(R"({\rtf1{\pict\pngblip )" + png.toHex() +
+                        R"(}{\*\shppict{\pict\jpegblip 0102}}{\pict\wmetafile8 0102}{\pict 0102}})",
+                    &document));
+    QCOMPARE(reader.lostContent(), QStringList(QStringLiteral("a picture that could not be read")));
+    QCOMPARE(document.toPlainText(), QString(3, QChar::ObjectReplacementCharacter));
 }
 
 void RtfReaderTest::picturesShareOneMemoryLimit() {
@@ -404,8 +401,13 @@ void RtfReaderTest::picturesShareOneMemoryLimit() {
     reader.setMaxPictureBytes(2 * image.sizeInBytes());
     QTextDocument document;
     QVERIFY(reader.read("{\\rtf1 " + picture + picture + picture + "}", &document));
-    QCOMPARE(document.toPlainText(), QString(2, QChar::ObjectReplacementCharacter));
-    QCOMPARE(reader.lostContent(), QStringList(QStringLiteral("a picture that could not be read")));
+    // The third is not decoded: it is kept as it came and shown as a frame naming it.
+    QCOMPARE(document.toPlainText(), QString(3, QChar::ObjectReplacementCharacter));
+    QTextCursor third(&document);
+    third.setPosition(3);
+    QCOMPARE(third.charFormat().stringProperty(quillon::placeholderKindProperty),
+             QStringLiteral("PNG picture"));
+    QVERIFY(reader.lostContent().isEmpty());
 }
 
 void RtfReaderTest::fiftyMegabyteFile() {

@@ -1,7 +1,11 @@
+#include "rtf_document_properties.h"
+#include "rtf_picture.h"
 #include "rtf_reader.h"
 #include "rtf_writer.h"
+#include "test_files.h"
 
 #include <QBuffer>
+#include <QCryptographicHash>
 #include <QImage>
 #include <QTest>
 #include <QTextBlock>
@@ -92,26 +96,66 @@ QStringList tableStructure(const QTextTable *table) {
     return lines;
 }
 
+// A picture as its kind, its size and a digest of the bytes it is written back from.
+QString pictureStructure(const QTextImageFormat &format) {
+    const auto digest = [](const QVariant &bytes) {
+        return QCryptographicHash::hash(bytes.toByteArray(), QCryptographicHash::Md5)
+            .toHex()
+            .left(8);
+    };
+    QString text = QStringLiteral("{picture %1 %2x%3")
+                       .arg(format.property(quillon::pictureTypeProperty).toString())
+                       .arg(format.width())
+                       .arg(format.height());
+    if (format.hasProperty(quillon::pictureDataProperty))
+        text +=
+            QStringLiteral(" data %1").arg(digest(format.property(quillon::pictureDataProperty)));
+    if (format.hasProperty(quillon::keptGroupProperty))
+        text += QStringLiteral(" kept %1").arg(digest(format.property(quillon::keptGroupProperty)));
+    if (format.hasProperty(quillon::placeholderKindProperty))
+        text += QStringLiteral(" shown as \"%1\"")
+                    .arg(format.stringProperty(quillon::placeholderKindProperty));
+    return text + u'}';
+}
+
 QString paragraphStructure(const QTextBlock &block) {
     QString text;
     for (auto it = block.begin(); !it.atEnd(); ++it) {
         const QTextCharFormat format = it.fragment().charFormat();
-        text += format.isAnchor()
-                    ? QStringLiteral("[%1](%2)").arg(it.fragment().text(), format.anchorHref())
-                    : it.fragment().text();
+        if (format.isImageFormat())
+            text += pictureStructure(format.toImageFormat());
+        else if (format.isAnchor())
+            text += QStringLiteral("[%1](%2)").arg(it.fragment().text(), format.anchorHref());
+        else if (format.boolProperty(quillon::listLabelProperty))
+            text += QStringLiteral("<%1>").arg(it.fragment().text());
+        else
+            text += it.fragment().text();
     }
-    return QStringLiteral("paragraph %1 %2")
-        .arg(int(block.blockFormat().alignment() & Qt::AlignHorizontal_Mask))
-        .arg(text);
+    const QTextBlockFormat format = block.blockFormat();
+    const QString list = format.hasProperty(quillon::listLevelProperty)
+                             ? QStringLiteral(" list %1 level %2")
+                                   .arg(format.intProperty(quillon::listNumberProperty))
+                                   .arg(format.intProperty(quillon::listLevelProperty))
+                             : QString();
+    return QStringLiteral("paragraph %1%2 %3")
+        .arg(int(format.alignment() & Qt::AlignHorizontal_Mask))
+        .arg(list, text);
 }
 
 QStringList frameStructure(const QTextFrame::iterator &begin) {
     QStringList lines;
     for (auto it = begin; !it.atEnd(); ++it) {
-        if (const auto *table = qobject_cast<const QTextTable *>(it.currentFrame()))
+        if (const auto *table = qobject_cast<const QTextTable *>(it.currentFrame())) {
             lines << tableStructure(table);
-        else if (it.currentBlock().isValid())
+        } else if (const QTextFrame *frame = it.currentFrame()) {
+            lines
+                << QStringLiteral("frame %1")
+                       .arg(
+                           frame->frameFormat().property(quillon::headerFooterProperty).toString());
+            lines << frameStructure(frame->begin()) << QStringLiteral("end frame");
+        } else if (it.currentBlock().isValid()) {
             lines << paragraphStructure(it.currentBlock());
+        }
     }
     return lines;
 }
@@ -161,6 +205,8 @@ private Q_SLOTS:
     void nestedTableRoundTrip();
     void pictureRoundTrip();
     void alignmentAndLinkRoundTrip();
+    void keptContentRoundTrip_data();
+    void keptContentRoundTrip();
     void readRoundTrip_data();
     void readRoundTrip();
     void writesToDevice();
@@ -393,6 +439,74 @@ void RtfWriterTest::alignmentAndLinkRoundTrip() {
     // A quote in an address cannot stand in the field's quoted target; it goes encoded.
     expected.replaceInStrings(QStringLiteral("\"a\""), QStringLiteral("%22a%22"));
     QCOMPARE(documentStructure(*writtenAndRead(document)), expected);
+}
+
+void RtfWriterTest::keptContentRoundTrip_data() {
+    QTest::addColumn<QString>("file");
+    // Lines the document read from the file holds; each line of documentStructure().
+    QTest::addColumn<QStringList>("read");
+    QTest::addColumn<QStringList>("lost");
+
+    QTest::newRow("headers and footers, a picture in one")
+        << "header_with_logo.rtf"
+        << QStringList{"frame header",
+                       "paragraph 2 Vellan Computers {picture png 40x20 data 798628c3}",
+                       "paragraph 1 12 Main Street",
+                       "end frame",
+                       "frame headerf",
+                       "paragraph 4 Letter of offer",
+                       "frame footerl",
+                       "frame footerr",
+                       "paragraph 1 Dear customer,"}
+        << QStringList();
+    QTest::newRow("numbered and bulleted lists on two levels")
+        << "two_level_lists.rtf"
+        << QStringList{"paragraph 1 Prices:",
+                       "paragraph 1 list 1 level 0 <3.\t>Widgets",
+                       "paragraph 1 list 1 level 1 <3.i)\t>small",
+                       "paragraph 1 list 1 level 1 <3.ii)\t>large",
+                       "paragraph 1 list 1 level 0 <4.\t>Gadgets",
+                       QString::fromUtf8("paragraph 1 list 2 level 0 <•\t>Delivery"),
+                       QString::fromUtf8("paragraph 1 list 2 level 1 <–\t>next day"),
+                       "paragraph 1 Thank you."}
+        << QStringList();
+    QTest::newRow("metafiles shown as frames, a bitmap drawn")
+        << "metafile_and_bitmap.rtf"
+        << QStringList{"paragraph 1 Plan: {picture wmetafile8 96x48 data 6f3a5a59 shown as \"WMF "
+                       "picture\"}",
+                       "paragraph 1 Mark: {picture dibitmap0 20x20 data ce3eaec0}",
+                       "paragraph 1 Chart: {picture emfblip 40x40 data 856d8e7b shown as \"EMF "
+                       "picture\"}"}
+        << QStringList();
+    QTest::newRow("embedded object kept whole")
+        << "embedded_object.rtf"
+        << QStringList{"paragraph 1 Attached: {picture wmetafile8 96x48 data 6f3a5a59 kept "
+                       "e6871b99 shown as \"embedded object\"} done."}
+        << QStringList();
+    QTest::newRow("text box and drawing object kept whole")
+        << "text_box_and_shape.rtf"
+        << QStringList{"paragraph 1 Before {picture  192x96 kept 89eec5cc shown as \"text box\"} "
+                       "after.",
+                       "paragraph 1 {picture  96x48 kept bc6b8b6e shown as \"drawing\"} End."}
+        << QStringList();
+}
+
+void RtfWriterTest::keptContentRoundTrip() {
+    QFETCH(QString, file);
+    QFETCH(QStringList, read);
+    QFETCH(QStringList, lost);
+    QTextDocument document;
+    RtfReader reader;
+    QVERIFY(reader.read(quillon::readFile(QStringLiteral(RTF_TEST_DATA "/") + file), &document));
+    QCOMPARE(reader.lostContent(), lost);
+    const QStringList structure = documentStructure(document);
+    for (const QString &line : read)
+        QVERIFY2(structure.contains(line), qPrintable(structure.join(u'\n')));
+
+    // Written and read again, the document is the same, and so is what it writes.
+    const auto reread = writtenAndRead(document);
+    QCOMPARE(documentStructure(*reread), structure);
+    QCOMPARE(RtfWriter::toRtf(*reread), RtfWriter::toRtf(document));
 }
 
 void RtfWriterTest::readRoundTrip_data() {

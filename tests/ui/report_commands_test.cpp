@@ -151,8 +151,7 @@ void ReportCommandsTest::saveFailureIsToldAndKeepsReport() {
 }
 
 void ReportCommandsTest::saveOverOpenedFileAsksBeforeLosingContent() {
-    const QByteArray original =
-        R"({\rtf1{\header Letterhead}{\object\objdata 01}Dear customer\par})";
+    const QByteArray original = R"({\rtf1{\*\annotation note}{\v secret}Dear customer\par})";
     QVERIFY(writeFile(path("letter.rtf"), original));
     answerFile(path("letter.rtf"));
     m_fixture->click("Command5");
@@ -161,16 +160,14 @@ void ReportCommandsTest::saveOverOpenedFileAsksBeforeLosingContent() {
     // Told once, at the open.
     QCOMPARE(platform.messages.size(), 1);
     QCOMPARE(platform.messages[0].title, QStringLiteral("Open Report"));
-    QVERIFY2(
-        platform.messages[0].text.contains(QLatin1String("headers or footers, an embedded object")),
-        qPrintable(platform.messages[0].text));
+    QVERIFY2(platform.messages[0].text.contains(QLatin1String("comments, hidden text")),
+             qPrintable(platform.messages[0].text));
 
     // The same file by another spelling; no answer scripted means No.
     answerFile(m_folder->path() + QStringLiteral("/./letter.rtf"));
     m_fixture->click("Command4");
     QCOMPARE(platform.questions.size(), 1);
-    QVERIFY2(platform.questions[0].prompt.contains(
-                 QLatin1String("headers or footers, an embedded object")),
+    QVERIFY2(platform.questions[0].prompt.contains(QLatin1String("comments, hidden text")),
              qPrintable(platform.questions[0].prompt));
     QCOMPARE(readFile(path("letter.rtf")), original);
 

@@ -40,33 +40,19 @@ constexpr auto skippedDestinations = std::to_array<std::pair<std::string_view, c
     {"doccomm", nullptr},
     {"falt", nullptr},
     {"filetbl", nullptr},
-    {"footer", "headers or footers"},
-    {"footerf", "headers or footers"},
-    {"footerl", "headers or footers"},
-    {"footerr", "headers or footers"},
-    {"footnote", "footnotes"},
     {"ftncn", nullptr},
     {"ftnsep", nullptr},
     {"ftnsepc", nullptr},
-    {"header", "headers or footers"},
-    {"headerf", "headers or footers"},
-    {"headerl", "headers or footers"},
-    {"headerr", "headers or footers"},
     {"info", nullptr},
     {"keywords", nullptr},
-    {"listoverridetable", nullptr},
-    {"listtable", nullptr},
     {"nonesttables", nullptr},
     {"nonshppict", nullptr},
-    {"object", "an embedded object"},
     {"operator", nullptr},
     {"printim", nullptr},
     {"private", nullptr},
     {"revtbl", nullptr},
     {"revtim", nullptr},
     {"rsidtbl", nullptr},
-    {"shp", nullptr},
-    {"shpinst", nullptr},
     {"stylesheet", nullptr},
     {"subject", nullptr},
     {"tc", "index or contents entries"},
@@ -164,6 +150,21 @@ std::array<DestinationRules, size_t(Destination::Count)> RtfDocumentBuilder::des
                        });
         return words;
     }();
+    // Headers and footers: read into frames of their own from the document's text, skipped
+    // elsewhere.
+    static const auto headerFooterWords = [] {
+        const auto start = [](Builder &b, Word word, int) { b.startHeaderFooter(word); };
+        return std::to_array<WordRule>({
+            {"footer", 0, start},
+            {"footerf", 0, start},
+            {"footerl", 0, start},
+            {"footerr", 0, start},
+            {"header", 0, start},
+            {"headerf", 0, start},
+            {"headerl", 0, start},
+            {"headerr", 0, start},
+        });
+    }();
     // Character formatting and the words that stand for characters.
     static const auto characterWords = [] {
         const auto underline = [](Builder &b, Word, int on) {
@@ -172,12 +173,7 @@ std::array<DestinationRules, size_t(Destination::Count)> RtfDocumentBuilder::des
         auto words = std::to_array<WordRule>({
             {"b", 1, [](Builder &b, Word, int on) { b.m_state.chars.bold = on != 0; }},
             {"cf", 0, [](Builder &b, Word, int colour) { b.m_state.chars.color = colour; }},
-            {"chftn", 0,
-             [](Builder &b, Word, int) {
-                 // The footnote's own text is skipped with its destination; its mark stays,
-                 // numbered as Word numbers automatic footnotes.
-                 b.appendText(QString::number(++b.m_footnoteMarks));
-             }},
+            {"chftn", 0, [](Builder &b, Word, int) { b.appendFootnoteMark(); }},
             {"f", 0, [](Builder &b, Word, int font) { b.m_state.chars.font = font; }},
             {"fs", defaultHalfPoints,
              [](Builder &b, Word, int halfPoints) {
@@ -224,9 +220,11 @@ std::array<DestinationRules, size_t(Destination::Count)> RtfDocumentBuilder::des
         {"cell", 0, [](Builder &b, Word word, int) { b.endCell(word); }},
         {"cellx", 0,
          [](Builder &b, Word, int edge) { b.m_tables.addCellEdge(b.rowDefinitionLevel(), edge); }},
+        {"ilvl", 0, [](Builder &b, Word, int level) { b.m_state.paragraph.listLevel = level; }},
         {"intbl", 1, [](Builder &b, Word, int on) { b.m_state.paragraph.inTable = on != 0; }},
         {"itap", 0,
          [](Builder &b, Word, int level) { b.m_state.paragraph.nesting = std::max(0, level); }},
+        {"ls", 0, [](Builder &b, Word, int list) { b.m_state.paragraph.list = list; }},
         {"nestcell", 0, [](Builder &b, Word word, int) { b.endCell(word); }},
         {"nestrow", 0, [](Builder &b, Word word, int) { b.endRow(word); }},
         {"page", 0, [](Builder &b, Word, int) { b.breakParagraph(); }},
@@ -254,7 +252,70 @@ std::array<DestinationRules, size_t(Destination::Count)> RtfDocumentBuilder::des
          }},
         // The picture inside is read as it comes.
         {"shppict", 0, [](Builder &, Word, int) {}, true},
+        {"listoverridetable", 0,
+         [](Builder &b, Word, int) { b.enterDestination(Destination::ListTable); }, true},
+        {"listtable", 0, [](Builder &b, Word, int) { b.enterDestination(Destination::ListTable); },
+         true},
+        {"listtext", 0,
+         [](Builder &b, Word, int) {
+             b.enterDestination(Destination::ListText);
+             b.m_listText.clear();
+         }},
+        // Groups kept whole.
+        {"do", 0, [](Builder &b, Word, int) { b.startKeptGroup(QStringLiteral("drawing")); }, true},
+        {"footnote", 0,
+         [](Builder &b, Word, int) {
+             b.startKeptGroup(QStringLiteral("footnote"));
+             b.m_kept.showsText = true;
+         },
+         true},
+        {"object", 0,
+         [](Builder &b, Word, int) { b.startKeptGroup(QStringLiteral("embedded object")); }},
+        {"shp", 0, [](Builder &b, Word, int) { b.startKeptGroup(QStringLiteral("shape")); }, true},
+        {"shpgrp", 0, [](Builder &b, Word, int) { b.startKeptGroup(QStringLiteral("shapes")); },
+         true},
     });
+    // Inside a group kept whole: its size, whether it is a text box, and its picture.
+    static const auto keptWords = std::to_array<WordRule>({
+        {"dptxbx", 0, [](Builder &b, Word, int) { b.m_kept.kind = QStringLiteral("text box"); }},
+        {"dpxsize", 0, [](Builder &b, Word, int twips) { b.m_kept.right = twips; }},
+        {"dpysize", 0, [](Builder &b, Word, int twips) { b.m_kept.bottom = twips; }},
+        {"objh", 0, [](Builder &b, Word, int twips) { b.m_kept.bottom = twips; }},
+        {"objw", 0, [](Builder &b, Word, int twips) { b.m_kept.right = twips; }},
+        {"pict", 0,
+         [](Builder &b, Word, int) {
+             b.enterDestination(Destination::Picture);
+             b.m_picture = RtfPicture();
+         }},
+        {"shpbottom", 0, [](Builder &b, Word, int twips) { b.m_kept.bottom = twips; }},
+        {"shpinst", 0, [](Builder &, Word, int) {}, true},
+        {"shpleft", 0, [](Builder &b, Word, int twips) { b.m_kept.left = twips; }},
+        {"shppict", 0, [](Builder &, Word, int) {}, true},
+        {"shpright", 0, [](Builder &b, Word, int twips) { b.m_kept.right = twips; }},
+        {"shptop", 0, [](Builder &b, Word, int twips) { b.m_kept.top = twips; }},
+        {"shptxt", 0, [](Builder &b, Word, int) { b.m_kept.kind = QStringLiteral("text box"); }},
+    });
+    // The list table's words; \uN and \ucN come from the document's words.
+    static const auto listTableWords = [] {
+        const auto listWord = [](Builder &b, Word word, int value) {
+            b.m_listTable.handleWord(word, value);
+        };
+        return std::to_array<WordRule>({
+            {"f", 0, listWord},
+            {"levelnfc", 0, listWord},
+            {"levelnfcn", 0, listWord},
+            {"levelnumbers", 0, listWord},
+            {"levelstartat", 1, listWord},
+            {"leveltext", 0, listWord},
+            {"lfolevel", 0, listWord},
+            {"list", 0, listWord},
+            {"listid", 0, listWord},
+            {"listlevel", 0, listWord},
+            {"listname", 0, listWord},
+            {"listoverride", 0, listWord},
+            {"ls", 0, listWord},
+        });
+    }();
     // Where an instruction without a group of its own ends.
     static const auto fieldInstructionWords = std::to_array<WordRule>({
         {"fldrslt", 0, [](Builder &b, Word, int) { b.showFieldResult(); }},
@@ -276,8 +337,8 @@ std::array<DestinationRules, size_t(Destination::Count)> RtfDocumentBuilder::des
          [](Builder &b, Word, int value) { b.m_colours.setComponent(RtfColourTable::Red, value); }},
     });
     static const auto pictureWords = [] {
-        const auto format = [](Builder &b, Word word, int) {
-            b.m_picture.setType(word.toByteArray());
+        const auto format = [](Builder &b, Word word, int parameter) {
+            b.m_picture.setType(word.toByteArray(), parameter);
         };
         return std::to_array<WordRule>({
             {"dibitmap", 0, format},
@@ -285,8 +346,10 @@ std::array<DestinationRules, size_t(Destination::Count)> RtfDocumentBuilder::des
             {"jpegblip", 0, [](Builder &b, Word, int) { b.m_picture.setType("jpeg"); }},
             {"macpict", 0, format},
             {"pichgoal", 0, [](Builder &b, Word, int twips) { b.m_picture.setHeightGoal(twips); }},
+            {"pich", 0, [](Builder &b, Word, int height) { b.m_picture.setSourceHeight(height); }},
             {"picscalex", 0, [](Builder &b, Word, int percent) { b.m_picture.setScaleX(percent); }},
             {"picscaley", 0, [](Builder &b, Word, int percent) { b.m_picture.setScaleY(percent); }},
+            {"picw", 0, [](Builder &b, Word, int width) { b.m_picture.setSourceWidth(width); }},
             {"picwgoal", 0, [](Builder &b, Word, int twips) { b.m_picture.setWidthGoal(twips); }},
             {"pmmetafile", 0, format},
             {"pngblip", 0, [](Builder &b, Word, int) { b.m_picture.setType("png"); }},
@@ -300,26 +363,45 @@ std::array<DestinationRules, size_t(Destination::Count)> RtfDocumentBuilder::des
     const auto set = [&rules](Destination destination, DestinationRules destinationRules) {
         rules[static_cast<size_t>(destination)] = std::move(destinationRules);
     };
-    set(Destination::Text,
-        {wordTable({documentWords, skippedWords, characterWords, paragraphWords, textDestinations}),
-         [](Builder &b, const QString &text) { b.appendDocumentText(text); }});
+    set(Destination::Text, {wordTable({documentWords, skippedWords, headerFooterWords,
+                                       characterWords, paragraphWords, textDestinations}),
+                            [](Builder &b, const QString &text) { b.appendDocumentText(text); }});
     set(Destination::FontTable,
-        {wordTable({documentWords, skippedWords, fontTableWords}),
+        {wordTable({documentWords, skippedWords, headerFooterWords, fontTableWords}),
          [](Builder &b, const QString &text) { b.m_fonts.appendText(text); },
          // An entry closed without its ';'.
          [](Builder &b) { b.m_fonts.endGroup(); }});
     set(Destination::ColorTable,
-        {wordTable({documentWords, skippedWords, colourTableWords}),
+        {wordTable({documentWords, skippedWords, headerFooterWords, colourTableWords}),
          [](Builder &b, const QString &text) { b.m_colours.appendText(text); }});
     set(Destination::Skip, {});
     set(Destination::Picture,
         {wordTable({pictureWords}), nullptr, nullptr, [](Builder &b) { b.insertPicture(); }});
     set(Destination::FieldInstruction,
-        {wordTable(
-             {documentWords, skippedWords, characterWords, paragraphWords, fieldInstructionWords}),
+        {wordTable({documentWords, skippedWords, headerFooterWords, characterWords, paragraphWords,
+                    fieldInstructionWords}),
          fieldText, nullptr, [](Builder &b) { b.endFieldInstruction(); }});
-    set(Destination::TableProperties,
-        {wordTable({documentWords, skippedWords, characterWords, paragraphWords})});
+    set(Destination::TableProperties, {wordTable({documentWords, skippedWords, headerFooterWords,
+                                                  characterWords, paragraphWords})});
+    set(Destination::ListTable,
+        {wordTable({documentWords, listTableWords}),
+         [](Builder &b, const QString &text) { b.m_listTable.appendText(text); },
+         [](Builder &b) { b.m_listTable.groupClosed(); },
+         [](Builder &b) {
+             b.m_listTable.finish(
+                 [&b](QByteArrayView bytes, int font) { return b.decodeInFont(bytes, font); },
+                 [&b](QChar c, int font) { return b.readInFont(c, font); });
+         },
+         [](Builder &b) { b.m_listTable.groupOpened(); }});
+    set(Destination::ListText,
+        {wordTable({documentWords, skippedWords, headerFooterWords, characterWords}),
+         [](Builder &b, const QString &text) { b.m_listText += text; }});
+    set(Destination::Kept, {wordTable({documentWords, keptWords}),
+                            [](Builder &b, const QString &text) {
+                                if (b.m_kept.showsText)
+                                    b.m_kept.text += text;
+                            },
+                            nullptr, [](Builder &b) { b.endKeptGroup(); }});
     return rules;
 }
 

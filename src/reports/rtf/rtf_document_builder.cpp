@@ -1,11 +1,14 @@
 #include "rtf_document_builder.h"
 
+#include "rtf_document_properties.h"
 #include "rtf_field.h"
 #include "rtf_reader.h"
+#include "rtf_units.h"
 #include "symbol_font.h"
 #include "unwanted_characters.h"
 
 #include <QTextDocument>
+#include <QTextFrame>
 #include <QTextImageFormat>
 #include <QUrl>
 
@@ -15,6 +18,15 @@
 namespace quillon {
 
 namespace {
+
+// The frame that stands for a picture Qt cannot draw, drawn when the document is first shown
+// (it needs the fonts of a running GUI).
+QVariant placeholderResource(const QUrl &name) {
+    if (name.scheme() != QStringLiteral("rtf-placeholder"))
+        return {};
+    const QStringList size = name.query().split(u'x');
+    return placeholderPicture(QSize(size.value(0).toInt(), size.value(1).toInt()), name.fragment());
+}
 
 void replaceLoneSurrogates(QString &text) {
     for (qsizetype i = 0; i < text.size(); ++i) {
@@ -38,7 +50,9 @@ std::optional<QString> RtfDocumentBuilder::build(QByteArrayView data) {
                                     : QStringLiteral("The file does not begin with {\\rtf");
     }
 
+    m_data = data;
     for (token = tokenizer.next(); token.type != RtfToken::Type::End; token = tokenizer.next()) {
+        m_position = tokenizer.position();
         // A destination's word comes first in its group, after \* at most.
         m_firstInGroup = m_groupOpened;
         m_groupOpened =
@@ -65,6 +79,9 @@ std::optional<QString> RtfDocumentBuilder::build(QByteArrayView data) {
                 return QStringLiteral("Groups are nested deeper than %1 levels")
                     .arg(RtfReader::maxGroupDepth);
             m_stack.push_back(m_state);
+            m_state.openedAt = m_position - 1;
+            if (const auto start = rulesOf(m_state.destination).groupStart)
+                start(*this);
             break;
         case RtfToken::Type::GroupClose:
             flushBytes();
@@ -148,6 +165,8 @@ void RtfDocumentBuilder::endCell(QByteArrayView word) {
     flushText();
     m_tables.endCell(level);
     m_paragraphPending = false;
+    m_paragraphStartDue = true;
+    m_blockList = std::nullopt; // a new cell's block has the table's format
     m_blockAlignment = m_cursor.blockFormat().alignment();
 }
 
@@ -174,6 +193,8 @@ void RtfDocumentBuilder::closeGroup() {
     const bool ends = m_state.destination != m_stack.back().destination;
     m_state = m_stack.back();
     m_stack.pop_back();
+    if (m_headerFooter && m_stack.size() < m_headerFooter->depth)
+        endHeaderFooter();
     if (ends && inner.end)
         inner.end(*this);
 }
@@ -241,36 +262,114 @@ void RtfDocumentBuilder::applyAlignment() {
 
 // Tables still open at the end close there, taking their cell widths.
 void RtfDocumentBuilder::finishDocument() {
+    // A header left open by a file cut short ends with it.
+    if (m_headerFooter)
+        endHeaderFooter();
     applyAlignment();
     flushText();
     m_tables.placeFor(0);
 }
 
 void RtfDocumentBuilder::insertPicture() {
+    if (m_state.destination == Destination::Kept) {
+        // The first picture stands for the group; readers show an object's result, a shape's
+        // picture.
+        if (!m_kept.picture)
+            m_kept.picture = m_picture;
+        return;
+    }
     const QImage image = m_picture.decode(m_pictureBytesLeft);
-    if (image.isNull()) {
+    m_pictureBytesLeft -= image.sizeInBytes();
+    // Data without a format word is no picture any reader can show.
+    if (image.isNull() && (m_picture.data().isEmpty() || m_picture.kindName().isEmpty())) {
         noteLost(m_picture.lostName());
         return;
     }
-    m_pictureBytesLeft -= image.sizeInBytes();
+    QTextImageFormat format;
+    format.setProperty(pictureDataProperty, m_picture.data());
+    format.setProperty(pictureTypeProperty, m_picture.type());
+    if (m_picture.sourceSize().isValid() && !m_picture.sourceSize().isEmpty())
+        format.setProperty(pictureSizeProperty, m_picture.sourceSize());
+    if (image.isNull())
+        format.setProperty(placeholderKindProperty, m_picture.kindName());
+    insertImage(format, image, m_picture.displaySize(image));
+    m_picture = RtfPicture();
+}
+
+void RtfDocumentBuilder::startKeptGroup(const QString &kind) {
+    // Only a group that begins with the word is the thing whole; in one that began with other
+    // content, the rest cannot be kept apart from what was read already.
+    if (!m_firstInGroup) {
+        noteLost(kind == QStringLiteral("footnote") ? QStringLiteral("footnotes")
+                 : kind == QStringLiteral("embedded object")
+                     ? QStringLiteral("an embedded object")
+                     : QStringLiteral("shapes or drawings"));
+        enterDestination(Destination::Skip);
+        return;
+    }
+    enterDestination(Destination::Kept);
+    m_kept = KeptGroup();
+    m_kept.start = m_state.openedAt;
+    m_kept.kind = kind;
+}
+
+// The group goes back as it came; the document shows its picture, or a frame naming it at the
+// size it asks for.
+void RtfDocumentBuilder::endKeptGroup() {
+    const QByteArray bytes = m_data.sliced(m_kept.start, m_position - m_kept.start).toByteArray();
+    QTextImageFormat format;
+    format.setProperty(keptGroupProperty, bytes);
+    QImage image;
+    QSizeF size((m_kept.right - m_kept.left) / twipsPerDocumentUnit,
+                (m_kept.bottom - m_kept.top) / twipsPerDocumentUnit);
+    if (m_kept.picture) {
+        image = m_kept.picture->decode(m_pictureBytesLeft);
+        m_pictureBytesLeft -= image.sizeInBytes();
+        format.setProperty(pictureDataProperty, m_kept.picture->data());
+        format.setProperty(pictureTypeProperty, m_kept.picture->type());
+        size = m_kept.picture->displaySize(image);
+    }
+    if (m_kept.showsText) {
+        // A frame wide enough for a line of the note.
+        constexpr int maxShown = 80;
+        const QString text = m_kept.text.simplified();
+        format.setProperty(placeholderKindProperty,
+                           m_kept.kind + QStringLiteral(": ") + text.left(maxShown) +
+                               (text.size() > maxShown ? QStringLiteral("…") : QString()));
+        size = QSizeF(240, 32);
+    } else if (image.isNull()) {
+        format.setProperty(placeholderKindProperty, m_kept.kind);
+    }
+    const double largest = maxLengthTwips / twipsPerDocumentUnit;
+    size = QSizeF(std::clamp(size.width(), 8.0, largest), std::clamp(size.height(), 8.0, largest));
+    insertImage(format, image, size);
+    m_kept = KeptGroup();
+}
+
+// A null image is drawn on demand by placeholderPicture(), from what its name says.
+void RtfDocumentBuilder::insertImage(QTextImageFormat format, const QImage &image, QSizeF size) {
     placeContent(m_state.paragraph.tableLevel());
     if (m_paragraphPending) {
         m_text += u'\n';
         m_paragraphPending = false;
     }
+    if (m_paragraphStartDue)
+        startParagraphContent();
     applyAlignment();
     flushText();
-    const QUrl name(QStringLiteral("rtf-picture:%1").arg(++m_pictureCount));
-    m_document->addResource(QTextDocument::ImageResource, name, image);
-    QTextImageFormat format;
+    QUrl name(QStringLiteral("rtf-picture:%1").arg(++m_pictureCount));
+    if (image.isNull()) {
+        name.setScheme(QStringLiteral("rtf-placeholder"));
+        name.setQuery(QStringLiteral("%1x%2").arg(qRound(size.width())).arg(qRound(size.height())));
+        name.setFragment(format.stringProperty(placeholderKindProperty));
+        m_document->setResourceProvider(&placeholderResource);
+    } else {
+        m_document->addResource(QTextDocument::ImageResource, name, image);
+    }
     format.setName(name.toString());
-    const QSizeF size = m_picture.displaySize(image);
     format.setWidth(size.width());
     format.setHeight(size.height());
-    format.setProperty(pictureDataProperty, m_picture.data());
-    format.setProperty(pictureTypeProperty, m_picture.type());
     m_cursor.insertImage(format);
-    m_picture = RtfPicture();
 }
 
 void RtfDocumentBuilder::handleSymbol(char symbol) {
@@ -311,6 +410,8 @@ void RtfDocumentBuilder::handleSymbol(char symbol) {
 void RtfDocumentBuilder::appendBytes(QByteArrayView bytes) {
     if (m_state.destination == Destination::Picture)
         m_picture.appendHex(bytes);
+    else if (m_state.destination == Destination::ListTable)
+        m_listTable.appendBytes(bytes); // read in the font its level names, which comes later
     else if (m_state.destination != Destination::Skip)
         m_bytes.append(bytes);
 }
@@ -325,10 +426,23 @@ void RtfDocumentBuilder::flushBytes() {
 
 QString RtfDocumentBuilder::decodeBytes(QByteArrayView bytes) {
     // A font table entry's name is in the entry's own character set.
-    RtfFont font;
     if (m_state.destination == Destination::FontTable)
-        font.codePage = m_fonts.entryCodePage();
-    else if (const RtfFont *used = m_fonts.font(m_state.chars.font))
+        return decoderFor(m_fonts.entryCodePage() != 0 ? m_fonts.entryCodePage()
+                                                       : m_documentCodePage)
+            .decode(bytes);
+    return decodeInFont(bytes, m_state.chars.font);
+}
+
+QChar RtfDocumentBuilder::readInFont(QChar c, int fontNumber) const {
+    const RtfFont *font = m_fonts.font(fontNumber);
+    if (font && (font->symbols == SymbolFont::Symbol || font->symbols == SymbolFont::Wingdings))
+        return symbolFontCharacter(font->symbols, c);
+    return c;
+}
+
+QString RtfDocumentBuilder::decodeInFont(QByteArrayView bytes, int fontNumber) {
+    RtfFont font;
+    if (const RtfFont *used = m_fonts.font(fontNumber))
         font = *used;
     if (font.symbols != SymbolFont::None)
         return decodeSymbolFont(font.symbols, bytes);
@@ -371,6 +485,8 @@ void RtfDocumentBuilder::appendDocumentText(const QString &text) {
         m_text += u'\n';
         m_paragraphPending = false;
     }
+    if (m_paragraphStartDue)
+        startParagraphContent();
     const RtfFont *font = m_fonts.font(m_state.chars.font);
     const bool symbols =
         font && (font->symbols == SymbolFont::Symbol || font->symbols == SymbolFont::Wingdings);
@@ -400,14 +516,127 @@ void RtfDocumentBuilder::breakParagraph() {
         m_text += u'\n';
     m_paragraphPending = false;
     applyAlignment();
+    // A paragraph with no content still takes its list, or leaves the one before.
+    if (m_paragraphStartDue)
+        startParagraphContent();
     m_paragraphPending = true;
+    m_paragraphStartDue = true;
+    m_listText.clear(); // an empty paragraph's; the next one's label follows its mark
+}
+
+// A header or footer is read as the body is, into a frame that tells which one it is and is set
+// apart as a word processor's page view sets it apart. The frames stand first in the document, in
+// the order read, wherever the file has them, as they go back before the body. One inside a table
+// or inside another header has no place of its own and is skipped.
+void RtfDocumentBuilder::startHeaderFooter(QByteArrayView word) {
+    if (m_state.destination != Destination::Text || m_headerFooter || m_tables.openTables() > 0 ||
+        m_state.paragraph.tableLevel() > 0) {
+        noteLost(QStringLiteral("headers or footers"));
+        m_state.destination = Destination::Skip;
+        return;
+    }
+    flushText();
+    m_headerFooter =
+        HeaderFooter{nullptr,          m_stack.size(), m_paragraphPending, m_paragraphStartDue,
+                     m_blockAlignment, m_blockList};
+    QTextFrameFormat format;
+    format.setProperty(headerFooterProperty, word.toByteArray());
+    format.setBorder(1);
+    format.setBorderBrush(QColor(0xc0, 0xc0, 0xc0));
+    format.setBorderStyle(QTextFrameFormat::BorderStyle_Dashed);
+    format.setPadding(4);
+    format.setBottomMargin(6);
+    QTextCursor at(m_document);
+    at.setPosition(m_headerFooterEnd);
+    m_headerFooter->frame = at.insertFrame(format);
+    m_cursor.setPosition(m_headerFooter->frame->firstPosition());
+    m_paragraphPending = false;
+    m_paragraphStartDue = true;
+    m_blockAlignment = m_cursor.blockFormat().alignment();
+    m_blockList.reset();
+    m_state.paragraph = ParagraphState();
+}
+
+void RtfDocumentBuilder::endHeaderFooter() {
+    applyAlignment();
+    flushText();
+    m_tables.placeFor(0);
+    const HeaderFooter header = *std::exchange(m_headerFooter, std::nullopt);
+    m_headerFooterEnd = header.frame->lastPosition() + 1;
+    // Outside tables, as headers are, the body goes on at the document's end.
+    m_cursor.movePosition(QTextCursor::End);
+    m_paragraphPending = header.paragraphPending;
+    m_paragraphStartDue = header.paragraphStartDue;
+    m_blockAlignment = header.blockAlignment;
+    m_blockList = header.blockList;
+    m_listText.clear();
+}
+
+// An automatic footnote mark, numbered as Word numbers them; the note itself is kept whole with
+// its own mark inside.
+void RtfDocumentBuilder::appendFootnoteMark() {
+    if (m_state.destination != Destination::Text)
+        return;
+    flushText();
+    m_markingFootnote = true;
+    appendText(QString::number(++m_footnoteMarks));
+    flushText();
+    m_markingFootnote = false;
+}
+
+// The first content of a paragraph: a list paragraph takes its list and level and begins with
+// its label, numbered from the list table as Word and LibreOffice number it; a paragraph of a
+// list the table does not define keeps the label the file wrote.
+void RtfDocumentBuilder::startParagraphContent() {
+    m_paragraphStartDue = false;
+    const ParagraphState &paragraph = m_state.paragraph;
+    const std::optional<RtfListDefinition> definition =
+        paragraph.list >= 0 ? m_listTable.definition(paragraph.list) : std::nullopt;
+    const QString written = std::exchange(m_listText, QString());
+    std::optional<std::pair<int, int>> list;
+    if (definition)
+        list = {paragraph.list,
+                std::clamp(paragraph.listLevel, 0, RtfListDefinition::levelCount - 1)};
+    if (list == m_blockList && written.isEmpty())
+        return;
+    flushText();
+    if (list != m_blockList) {
+        QTextBlockFormat format = m_cursor.blockFormat();
+        if (list) {
+            format.setProperty(listNumberProperty, list->first);
+            format.setProperty(listLevelProperty, list->second);
+            format.setProperty(listDefinitionProperty, definition->toVariant());
+            format.setIndent(list->second + 1);
+        } else {
+            format.clearProperty(listNumberProperty);
+            format.clearProperty(listLevelProperty);
+            format.clearProperty(listDefinitionProperty);
+            format.setIndent(0);
+        }
+        m_cursor.setBlockFormat(format);
+        m_blockList = list;
+    }
+    QTextCharFormat format = charFormat(m_state.chars);
+    if (list) {
+        format.setProperty(listLabelProperty, true);
+        m_cursor.insertText(
+            m_listNumbering.nextLabel(list->first, *definition, list->second) + u'\t', format);
+    } else {
+        for (const QChar c : written) {
+            if (!isUnwantedCharacter(c.unicode()))
+                m_text += c;
+        }
+    }
 }
 
 void RtfDocumentBuilder::flushText() {
     if (m_text.isEmpty())
         return;
     replaceLoneSurrogates(m_text);
-    m_cursor.insertText(m_text, charFormat(m_textChars));
+    QTextCharFormat format = charFormat(m_textChars);
+    if (m_markingFootnote)
+        format.setProperty(footnoteMarkProperty, true);
+    m_cursor.insertText(m_text, format);
     m_text.clear();
 }
 

@@ -3,6 +3,7 @@
 #include "code_page_decoder.h"
 #include "rtf_colour_table.h"
 #include "rtf_font_table.h"
+#include "rtf_list_table.h"
 #include "rtf_picture.h"
 #include "rtf_table_builder.h"
 #include "rtf_tokenizer.h"
@@ -12,6 +13,7 @@
 #include <QStringList>
 #include <QTextCharFormat>
 #include <QTextCursor>
+#include <QTextImageFormat>
 
 #include <array>
 #include <map>
@@ -39,6 +41,9 @@ enum class Destination {
     Picture,
     FieldInstruction,
     TableProperties,
+    Kept,      // a group kept whole: an embedded object, a shape or text box, a drawing object
+    ListTable, // \listtable and \listoverridetable
+    ListText,  // a paragraph's label as the file wrote it, for readers without a list table
     Count
 };
 
@@ -61,6 +66,8 @@ struct ParagraphState {
     Qt::Alignment alignment = Qt::AlignLeft;
     bool inTable = false;
     int nesting = 0; // \itap
+    int list = -1;   // \ls; -1 outside lists
+    int listLevel = 0;
 
     int tableLevel() const { return std::max(inTable ? 1 : 0, nesting); }
 };
@@ -70,6 +77,19 @@ struct GroupState {
     ParagraphState paragraph;
     int unicodeSkip = 1;
     Destination destination = Destination::Text;
+    qsizetype openedAt = 0; // offset of the group's brace in the input
+};
+
+// A group kept whole as it is read: where it began, what to call it, the size it asks for, and
+// the picture that shows it (an object's result, a picture shape's picture).
+struct KeptGroup {
+    qsizetype start = 0;
+    QString kind;
+    int left = 0, top = 0, right = 0, bottom = 0; // in twips
+    std::optional<RtfPicture> picture;
+    // A footnote's text, shown in its frame.
+    bool showsText = false;
+    QString text;
 };
 
 class RtfDocumentBuilder;
@@ -93,6 +113,8 @@ struct DestinationRules {
     void (*groupEnd)(RtfDocumentBuilder &builder) = nullptr;
     // As the destination ends, in the state of the group around it.
     void (*end)(RtfDocumentBuilder &builder) = nullptr;
+    // As a group opens in the destination.
+    void (*groupStart)(RtfDocumentBuilder &builder) = nullptr;
 };
 
 // One pass over the tokens, building the document through a cursor. Text is gathered into runs
@@ -130,6 +152,15 @@ private:
     void applyAlignment();
     void finishDocument();
     void insertPicture();
+    void startKeptGroup(const QString &kind);
+    void endKeptGroup();
+    void insertImage(QTextImageFormat format, const QImage &image, QSizeF size);
+    void startParagraphContent();
+    void appendFootnoteMark();
+    void startHeaderFooter(QByteArrayView word);
+    void endHeaderFooter();
+    QString decodeInFont(QByteArrayView bytes, int font);
+    QChar readInFont(QChar c, int font) const;
     void appendBytes(QByteArrayView bytes);
     void flushBytes();
     QString decodeBytes(QByteArrayView bytes);
@@ -156,6 +187,7 @@ private:
     QString m_text;
     CharState m_textChars;
     bool m_paragraphPending = false;
+    bool m_markingFootnote = false; // the text being gathered is a footnote's mark
 
     RtfFontTable m_fonts;
     RtfColourTable m_colours;
@@ -165,8 +197,34 @@ private:
     std::optional<Destination> m_starredFrom;
     RtfTableBuilder m_tables{&m_cursor};
     Qt::Alignment m_blockAlignment = Qt::AlignLeft; // of the block the cursor is in
+    QByteArrayView m_data;
+    qsizetype m_position = 0; // in the input, after the token being handled
     RtfPicture m_picture;
     int m_pictureCount = 0;
+    KeptGroup m_kept;
+    RtfListTable m_listTable;
+    RtfListNumbering m_listNumbering;
+    QString m_listText;
+    // The paragraph being read has had no content yet: its label and list are still to come.
+    bool m_paragraphStartDue = true;
+    // The list and level of the block the cursor is in; blocks made by a line break in inserted
+    // text take the block format before them.
+    std::optional<std::pair<int, int>> m_blockList;
+
+    // The header or footer being read into a frame of its own, and the body's state to go back
+    // to when its group ends.
+    struct HeaderFooter {
+        QTextFrame *frame = nullptr;
+        size_t depth = 0; // groups around the header's own
+        bool paragraphPending = false;
+        bool paragraphStartDue = false;
+        Qt::Alignment blockAlignment;
+        std::optional<std::pair<int, int>> blockList;
+    };
+    std::optional<HeaderFooter> m_headerFooter;
+    // Headers and footers stand first in the document, in the order read, wherever the file has
+    // them: where the next one goes.
+    int m_headerFooterEnd = 0;
     qint64 m_pictureBytesLeft; // of the memory the document's pictures may take
     QString m_fieldInstruction;
     // The instruction began inside the field's group, not in a group of its own, so it ends

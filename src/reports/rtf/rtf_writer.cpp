@@ -1,5 +1,7 @@
 #include "rtf_writer.h"
 
+#include "rtf_document_properties.h"
+#include "rtf_list.h"
 #include "rtf_picture.h"
 #include "rtf_units.h"
 
@@ -12,8 +14,12 @@
 #include <QTextDocument>
 #include <QTextTable>
 
+#include <algorithm>
+#include <array>
 #include <cmath>
+#include <map>
 #include <optional>
+#include <string_view>
 
 namespace quillon {
 
@@ -24,6 +30,22 @@ constexpr int defaultHalfPoints = 24;
 constexpr int defaultTableTwips = 9360;
 // Hex digits of picture data per line.
 constexpr int hexLineLength = 128;
+// The indent of a list paragraph per level, and the hanging part where its label stands.
+constexpr int listIndentTwips = 360;
+
+// The destinations a frame marked with headerFooterProperty may name; anything else is written
+// as an ordinary frame.
+constexpr auto headerFooterKinds = std::to_array<std::string_view>(
+    {"header", "headerf", "headerl", "headerr", "footer", "footerf", "footerl", "footerr"});
+
+QByteArray headerFooterKind(const QTextFrame *frame) {
+    const QByteArray kind = frame->frameFormat().property(headerFooterProperty).toByteArray();
+    const std::string_view name(kind.constData(), size_t(kind.size()));
+    if (std::find(headerFooterKinds.begin(), headerFooterKinds.end(), name) ==
+        headerFooterKinds.end())
+        return {};
+    return kind;
+}
 
 // A length for \cellx or \picwgoal: at least 1, at most maxLengthTwips (NaN gives 1).
 int twipsInRange(double twips) {
@@ -43,10 +65,13 @@ struct RunFormat {
     int color = 0;
 };
 
-// What a paragraph's \pard words set: its alignment and its table nesting level.
+// What a paragraph's \pard words set: its alignment, its table nesting level, and the list
+// (1-based \ls number, 0 for none) and list level it belongs to.
 struct ParagraphFormat {
     Qt::Alignment alignment = Qt::AlignLeft;
     int level = 0;
+    int list = 0;
+    int listLevel = 0;
 
     bool operator==(const ParagraphFormat &) const = default;
 };
@@ -58,12 +83,15 @@ public:
     QByteArray result() const;
 
 private:
+    void writeHeadersAndFooters(const QTextFrame *root);
     void writeFrame(const QTextFrame *frame, int level);
     void writeTable(const QTextTable *table, int level);
     void writeRowDefinition(const QTextTable *table, int level);
     void writeCell(const QTextTableCell &cell, int level);
     void writeBlock(const QTextBlock &block, int level, const char *end);
     void writeParagraphFormat(const ParagraphFormat &format);
+    ParagraphFormat paragraphFormat(const QTextBlock &block, int level);
+    void writeListLabel(const QTextBlock &block);
     void switchLink(const QString &target);
     void writePicture(const QTextImageFormat &format);
     void switchTo(const RunFormat &format);
@@ -79,6 +107,9 @@ private:
     QFont m_defaultFont;
     QStringList m_fonts;
     QList<QColor> m_colors;
+    // The lists met, by the number the document gives them; the \ls of each is its place + 1.
+    std::map<int, int> m_listNumbers;
+    std::vector<RtfListDefinition> m_lists;
     QByteArray m_body;
     RunFormat m_current;
     bool m_needsDelimiter = false;
@@ -116,7 +147,36 @@ RtfOutput::RtfOutput(const QTextDocument &document)
     : m_document(document)
     , m_defaultFont(document.defaultFont()) {
     fontIndex(m_defaultFont.family()); // font 0, the \deff font
+    writeHeadersAndFooters(document.rootFrame());
     writeFrame(document.rootFrame(), 0);
+}
+
+// One list level as \listtable wants it: the label text counted in characters, its level
+// numbers as \'00 to \'08 and their places in \levelnumbers.
+QByteArray listLevelRtf(const RtfListLevel &level, int depth) {
+    const QString text = level.text.left(255);
+    QByteArray rtf = "{\\listlevel\\levelnfc" + QByteArray::number(level.format) + "\\levelnfcn" +
+                     QByteArray::number(level.format) +
+                     "\\leveljc0\\leveljcn0\\levelfollow0\\levelstartat" +
+                     QByteArray::number(level.start) + "{\\leveltext\\'" +
+                     QByteArray::number(text.size(), 16).rightJustified(2, '0');
+    QByteArray numbers;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (c < RtfListDefinition::levelCount) {
+            rtf += "\\'0" + QByteArray::number(c);
+            numbers += "\\'" + QByteArray::number(i + 1, 16).rightJustified(2, '0');
+        } else if (c >= 0x20 && c < 0x7F && c != u'\\' && c != u'{' && c != u'}' && c != u';') {
+            rtf += char(c);
+        } else if (c < 0x80) {
+            rtf += "\\'" + QByteArray::number(c, 16).rightJustified(2, '0');
+        } else {
+            rtf += "\\u" + QByteArray::number(static_cast<qint16>(c)) + '?';
+        }
+    }
+    rtf += ";}{\\levelnumbers" + numbers + ";}\\fi-" + QByteArray::number(listIndentTwips) +
+           "\\li" + QByteArray::number(listIndentTwips * (depth + 2)) + '}';
+    return rtf;
 }
 
 QByteArray RtfOutput::result() const {
@@ -130,19 +190,77 @@ QByteArray RtfOutput::result() const {
                QByteArray::number(color.green()) + "\\blue" + QByteArray::number(color.blue()) +
                ';';
     }
+    rtf += "}\r\n";
+    if (!m_lists.empty()) {
+        rtf += "{\\*\\listtable";
+        for (size_t list = 0; list < m_lists.size(); ++list) {
+            rtf += "\r\n{\\list\\listtemplateid" + QByteArray::number(list + 1);
+            for (int level = 0; level < RtfListDefinition::levelCount; ++level)
+                rtf += listLevelRtf(m_lists[list].levels[size_t(level)], level);
+            rtf += "\\listid" + QByteArray::number(list + 1) + '}';
+        }
+        rtf += "}\r\n{\\*\\listoverridetable";
+        for (size_t list = 0; list < m_lists.size(); ++list) {
+            rtf += "{\\listoverride\\listid" + QByteArray::number(list + 1) +
+                   "\\listoverridecount0\\ls" + QByteArray::number(list + 1) + '}';
+        }
+        rtf += "}\r\n";
+    }
     // Without a generator LibreOffice takes the file for one of the old writers that padded with
     // blanks, and turns runs of blanks into narrower spaces.
-    rtf += "}\r\n{\\*\\generator Quillon;}\\viewkind4\\pard\\plain\r\n" + m_body + "}\r\n";
+    rtf += "{\\*\\generator Quillon;}\\viewkind4\\pard\\plain\r\n" + m_body + "}\r\n";
     return rtf;
+}
+
+// Headers and footers belong to the section, so they come before the body wherever the document
+// holds them. A first-page one only shows with \titlepg, left and right ones with \facingp.
+void RtfOutput::writeHeadersAndFooters(const QTextFrame *root) {
+    QList<const QTextFrame *> frames;
+    for (const QTextFrame *frame : root->childFrames()) {
+        if (!headerFooterKind(frame).isEmpty())
+            frames << frame;
+    }
+    const auto any = [&frames](char last) {
+        return std::any_of(frames.begin(), frames.end(), [last](const QTextFrame *frame) {
+            return headerFooterKind(frame).endsWith(last);
+        });
+    };
+    if (any('l') || any('r'))
+        word("facingp");
+    if (any('f'))
+        word("titlepg");
+    for (const QTextFrame *frame : frames) {
+        // The group ends what its paragraphs and characters set.
+        const RunFormat before = m_current;
+        m_body += "{\\" + headerFooterKind(frame);
+        m_needsDelimiter = true;
+        m_paragraph.reset();
+        writeFrame(frame, 0);
+        m_body += "}\r\n";
+        m_needsDelimiter = false;
+        m_current = before;
+        m_paragraph.reset();
+    }
+}
+
+// Qt keeps a block before every frame; an empty one before a header or footer holds nothing of
+// the body.
+bool isBlockBeforeHeaderFooter(QTextFrame::iterator it) {
+    if (it.currentBlock().length() > 1)
+        return false;
+    ++it;
+    return !it.atEnd() && it.currentFrame() && !headerFooterKind(it.currentFrame()).isEmpty();
 }
 
 void RtfOutput::writeFrame(const QTextFrame *frame, int level) {
     for (auto it = frame->begin(); !it.atEnd(); ++it) {
         if (const auto *table = qobject_cast<const QTextTable *>(it.currentFrame()))
             writeTable(table, level + 1);
+        else if (it.currentFrame() && !headerFooterKind(it.currentFrame()).isEmpty())
+            continue; // written before the body
         else if (it.currentFrame())
             writeFrame(it.currentFrame(), level);
-        else
+        else if (!isBlockBeforeHeaderFooter(it))
             writeBlock(it.currentBlock(), level, "par");
     }
 }
@@ -216,22 +334,64 @@ void RtfOutput::writeCell(const QTextTableCell &cell, int level) {
 }
 
 void RtfOutput::writeBlock(const QTextBlock &block, int level, const char *end) {
-    writeParagraphFormat({block.blockFormat().alignment() & Qt::AlignHorizontal_Mask, level});
+    const ParagraphFormat paragraph = paragraphFormat(block, level);
+    writeParagraphFormat(paragraph);
+    if (paragraph.list > 0)
+        writeListLabel(block);
     for (auto it = block.begin(); !it.atEnd(); ++it) {
         const QTextFragment fragment = it.fragment();
         if (!fragment.isValid())
             continue;
         const QTextCharFormat format = fragment.charFormat();
+        if (paragraph.list > 0 && format.boolProperty(listLabelProperty))
+            continue; // written as \listtext
         switchLink(format.isAnchor() ? format.anchorHref() : QString());
         switchTo(runFormat(format));
-        if (format.isImageFormat())
+        if (format.isImageFormat()) {
             writePicture(format.toImageFormat());
-        else
+        } else if (format.boolProperty(footnoteMarkProperty)) {
+            m_body += "{\\super\\chftn}";
+            m_needsDelimiter = false;
+        } else {
             writeText(fragment.text());
+        }
     }
     switchLink(QString());
     word(end);
     m_body += "\r\n";
+    m_needsDelimiter = false;
+}
+
+ParagraphFormat RtfOutput::paragraphFormat(const QTextBlock &block, int level) {
+    const QTextBlockFormat format = block.blockFormat();
+    ParagraphFormat paragraph{format.alignment() & Qt::AlignHorizontal_Mask, level};
+    if (!format.hasProperty(listLevelProperty))
+        return paragraph;
+    const int number = format.intProperty(listNumberProperty);
+    auto found = m_listNumbers.find(number);
+    if (found == m_listNumbers.end()) {
+        m_lists.push_back(RtfListDefinition::fromVariant(format.property(listDefinitionProperty)));
+        found = m_listNumbers.emplace(number, int(m_lists.size())).first;
+    }
+    paragraph.list = found->second;
+    paragraph.listLevel =
+        std::clamp(format.intProperty(listLevelProperty), 0, RtfListDefinition::levelCount - 1);
+    return paragraph;
+}
+
+// The label as the paragraph shows it, for readers that know no list table.
+void RtfOutput::writeListLabel(const QTextBlock &block) {
+    QString label;
+    for (auto it = block.begin(); !it.atEnd(); ++it) {
+        if (it.fragment().charFormat().boolProperty(listLabelProperty))
+            label += it.fragment().text();
+    }
+    if (label.isEmpty())
+        return;
+    m_body += "{\\listtext";
+    m_needsDelimiter = true;
+    writeText(label);
+    m_body += '}';
     m_needsDelimiter = false;
 }
 
@@ -244,6 +404,12 @@ void RtfOutput::writeParagraphFormat(const ParagraphFormat &format) {
         word("intbl");
     if (format.level > 1)
         word("itap", format.level);
+    if (format.list > 0) {
+        word("ls", format.list);
+        word("ilvl", format.listLevel);
+        word("fi", -listIndentTwips);
+        word("li", listIndentTwips * (format.listLevel + 2));
+    }
     if (format.alignment & Qt::AlignHCenter)
         word("qc");
     else if (format.alignment & (Qt::AlignRight | Qt::AlignTrailing))
@@ -275,16 +441,38 @@ void RtfOutput::switchLink(const QString &target) {
     m_needsDelimiter = false;
 }
 
-// Pictures read from a file go back as they came; others are written as PNG.
+// A picture is a control word of letters and a parameter ("wmetafile8").
+bool isPictureType(const QByteArray &type) {
+    const qsizetype letters =
+        std::find_if(type.begin(), type.end(), [](char c) { return c < 'a' || c > 'z'; }) -
+        type.begin();
+    return letters > 0 && letters <= 16 &&
+           std::all_of(type.begin() + letters, type.end(),
+                       [](char c) { return c >= '0' && c <= '9'; }) &&
+           type.size() - letters <= 6;
+}
+
+// Pictures read from a file go back as they came, in whatever format; others are written as
+// PNG. Groups kept whole (objects, shapes) go back as they were read.
 void RtfOutput::writePicture(const QTextImageFormat &format) {
+    const QByteArray kept = format.property(keptGroupProperty).toByteArray();
+    if (kept.startsWith('{') && kept.endsWith('}')) {
+        m_body += kept;
+        m_needsDelimiter = false;
+        return;
+    }
     QByteArray data = format.property(pictureDataProperty).toByteArray();
     QByteArray type = format.property(pictureTypeProperty).toByteArray();
-    const QVariant resource =
-        m_document.resource(QTextDocument::ImageResource, QUrl(format.name()));
-    QImage image = resource.value<QImage>();
-    if (image.isNull())
-        image = resource.value<QPixmap>().toImage();
-    if (data.isEmpty() || (type != "png" && type != "jpeg")) {
+    const bool placeholder = format.hasProperty(placeholderKindProperty);
+    QImage image;
+    if (!placeholder) {
+        const QVariant resource =
+            m_document.resource(QTextDocument::ImageResource, QUrl(format.name()));
+        image = resource.value<QImage>();
+        if (image.isNull())
+            image = resource.value<QPixmap>().toImage();
+    }
+    if (data.isEmpty() || !isPictureType(type)) {
         if (image.isNull())
             return;
         QBuffer buffer(&data);
@@ -295,8 +483,12 @@ void RtfOutput::writePicture(const QTextImageFormat &format) {
     const QSizeF shown(format.width() > 0 ? format.width() : image.width(),
                        format.height() > 0 ? format.height() : image.height());
     m_body += "{\\pict";
-    word(type == "png" ? "pngblip" : "jpegblip");
-    if (!image.isNull()) {
+    word(type == "png" ? "pngblip" : type == "jpeg" ? "jpegblip" : type.constData());
+    const QSize given = format.property(pictureSizeProperty).toSize();
+    if (given.width() > 0 && given.height() > 0) {
+        word("picw", given.width());
+        word("pich", given.height());
+    } else if (!image.isNull()) {
         word("picw", image.width());
         word("pich", image.height());
     }

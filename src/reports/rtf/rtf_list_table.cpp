@@ -1,0 +1,155 @@
+#include "rtf_list_table.h"
+
+#include <algorithm>
+
+namespace quillon {
+
+void RtfListTable::groupOpened() {
+    m_roles.push_back(Role::None);
+}
+
+void RtfListTable::groupClosed() {
+    if (m_roles.empty())
+        return;
+    const Role role = m_roles.back();
+    m_roles.pop_back();
+    if (role == Role::LevelText) {
+        m_inLabel = false;
+    } else if (role == Role::Override) {
+        if (m_overrideNumber)
+            m_overrides[*m_overrideNumber] = m_overrideList;
+        m_overrideNumber.reset();
+        m_overrideList = 0;
+    }
+}
+
+void RtfListTable::handleWord(QByteArrayView word, int parameter) {
+    Role *role = m_roles.empty() ? nullptr : &m_roles.back();
+    const auto take = [role](Role what) {
+        if (role)
+            *role = what;
+    };
+    if (word == "list") {
+        take(Role::List);
+        m_pending.emplace_back();
+    } else if (word == "listlevel" && !m_pending.empty()) {
+        take(Role::Level);
+        m_pending.back().levels.emplace_back();
+    } else if (word == "leveltext" && !m_pending.empty() && !m_pending.back().levels.empty()) {
+        take(Role::LevelText);
+        m_pending.back().levels.back().label.clear();
+        m_inLabel = true;
+    } else if (word == "levelnumbers" || word == "listname" || word == "lfolevel") {
+        take(Role::Other);
+    } else if (word == "listoverride") {
+        take(Role::Override);
+        m_overrideList = 0;
+        m_overrideNumber.reset();
+    } else if (word == "listid") {
+        if (std::find(m_roles.begin(), m_roles.end(), Role::Override) != m_roles.end())
+            m_overrideList = parameter;
+        else if (!m_pending.empty())
+            m_pending.back().id = parameter;
+    } else if (word == "ls") {
+        m_overrideNumber = parameter;
+    } else if (!m_pending.empty() && !m_pending.back().levels.empty() &&
+               std::find(m_roles.begin(), m_roles.end(), Role::Level) != m_roles.end()) {
+        PendingLevel &level = m_pending.back().levels.back();
+        if (word == "levelnfc" || word == "levelnfcn")
+            level.level.format = parameter;
+        else if (word == "levelstartat")
+            level.level.start = parameter;
+        else if (word == "f" && !m_inLabel)
+            level.font = parameter;
+    }
+}
+
+void RtfListTable::appendBytes(QByteArrayView bytes) {
+    if (!m_inLabel)
+        return;
+    for (const char byte : bytes)
+        m_pending.back().levels.back().label.push_back({true, char16_t(quint8(byte))});
+}
+
+void RtfListTable::appendText(const QString &text) {
+    if (!m_inLabel)
+        return;
+    for (const QChar c : text)
+        m_pending.back().levels.back().label.push_back({false, c.unicode()});
+}
+
+void RtfListTable::finish(const Decoder &decode, const CharacterReader &readCharacter) {
+    for (const PendingList &pending : m_pending) {
+        RtfListDefinition definition;
+        for (size_t i = 0;
+             i < std::min<size_t>(pending.levels.size(), RtfListDefinition::levelCount); ++i) {
+            const PendingLevel &level = pending.levels[i];
+            RtfListLevel read = level.level;
+            // The first byte counts the characters; bytes 0 to 8 stand for level numbers and are
+            // no font's characters.
+            QString text;
+            QByteArray bytes;
+            const auto flush = [&] {
+                if (!bytes.isEmpty())
+                    text += decode(bytes, level.font);
+                bytes.clear();
+            };
+            // The text ends with ';', and may hold more after it that no label shows; a symbol
+            // font would read the ';' byte as a sign.
+            for (size_t at = 0; at < level.label.size(); ++at) {
+                const LabelPiece piece = level.label[at];
+                if (at == 0 && piece.isByte)
+                    continue;
+                if (piece.value == u';')
+                    break;
+                if (piece.isByte && piece.value < RtfListDefinition::levelCount) {
+                    flush();
+                    text += QChar(piece.value);
+                } else if (piece.isByte) {
+                    bytes += char(piece.value);
+                } else {
+                    flush();
+                    text += readCharacter(QChar(piece.value), level.font);
+                }
+            }
+            flush();
+            // A level without label text keeps the default one.
+            read.text = level.label.empty() ? definition.levels[i].text : text;
+            definition.levels[i] = read;
+        }
+        m_lists[pending.id] = definition;
+    }
+    m_pending.clear();
+}
+
+std::optional<RtfListDefinition> RtfListTable::definition(int listNumber) const {
+    const auto override = m_overrides.find(listNumber);
+    if (override == m_overrides.end())
+        return std::nullopt;
+    const auto list = m_lists.find(override->second);
+    if (list == m_lists.end())
+        return std::nullopt;
+    return list->second;
+}
+
+QString RtfListNumbering::nextLabel(int listNumber, const RtfListDefinition &definition,
+                                    int level) {
+    level = std::clamp(level, 0, RtfListDefinition::levelCount - 1);
+    Counters &counters = m_counters[listNumber];
+    for (int above = 0; above < level; ++above) {
+        // An item below a level that has had none counts that level from its start.
+        if (!counters.started[size_t(above)]) {
+            counters.numbers[size_t(above)] = definition.levels[size_t(above)].start;
+            counters.started[size_t(above)] = true;
+        }
+    }
+    const auto own = size_t(level);
+    counters.numbers[own] =
+        counters.started[own] ? counters.numbers[own] + 1 : definition.levels[own].start;
+    counters.started[own] = true;
+    for (size_t deeper = own + 1; deeper < RtfListDefinition::levelCount; ++deeper)
+        counters.started[deeper] = false;
+    return definition.label(level, counters.numbers);
+}
+
+} // namespace quillon
