@@ -7,6 +7,7 @@
 
 #include "memory_summary.h"
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -18,6 +19,9 @@ namespace quillon {
 enum class MessageIcon { None, Warning };
 
 enum class PrintRange { AllPages, Selection };
+
+// Told why a text editor that was started could not show its file.
+using EditorFailure = std::function<void(const QString &reason)>;
 
 // One file dialog's settings. `filters` are in Qt's form ("Rich Text Files(*.rtf)"); `fileName` is
 // the name the dialog offers, normally the one chosen last time.
@@ -76,9 +80,11 @@ public:
     // Hands an address (web, mailto:, file) to the desktop's handler without waiting.
     virtual bool openWithDesktop(const QUrl &url) = 0;
     // Starts the system's text editor on the quote history `file` without waiting; false when no
-    // editor could be started. On Windows the editor always opens the history where an install
-    // keeps it, C:\Program Files\Quillon\quote.txt.
-    virtual bool openInTextEditor(const QString &file) = 0;
+    // editor could be started. An opener that starts but then cannot open the file (the desktop's
+    // xdg-open with no editor behind it) calls `onFailure` later, on this thread, with the reason.
+    // On Windows the editor always opens the history where an install keeps it,
+    // C:\Program Files\Quillon\quote.txt.
+    virtual bool openInTextEditor(const QString &file, const EditorFailure &onFailure) = 0;
 
     virtual QDateTime now() = 0;
     // The date of `moment` in the user's short date format; its time in the long time format

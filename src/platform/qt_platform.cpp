@@ -134,8 +134,8 @@ bool QtPlatform::openWithDesktop(const QUrl &url) {
     return QDesktopServices::openUrl(url);
 }
 
-bool QtPlatform::openInTextEditor(const QString &file) {
-    return text_editor::start(file);
+bool QtPlatform::openInTextEditor(const QString &file, const EditorFailure &onFailure) {
+    return text_editor::start(file, onFailure);
 }
 
 QDateTime QtPlatform::now() {

@@ -26,7 +26,7 @@ public:
     QString userDataFolder() override;
     bool setWorkingFolder(const QString &folder) override;
     bool openWithDesktop(const QUrl &url) override;
-    bool openInTextEditor(const QString &file) override;
+    bool openInTextEditor(const QString &file, const EditorFailure &onFailure) override;
     QDateTime now() override;
     QString dateText(const QDateTime &moment) override;
     QString timeText(const QDateTime &moment) override;

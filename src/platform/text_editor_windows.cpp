@@ -17,7 +17,7 @@ constexpr wchar_t kCommandLine[] =
 
 } // namespace
 
-bool start(const QString &) {
+bool start(const QString &, const std::function<void(const QString &reason)> &) {
     // CreateProcessW may write into the command line, so it gets a copy of its own.
     std::wstring commandLine(kCommandLine);
     STARTUPINFOW startup{};
@@ -28,7 +28,7 @@ bool start(const QString &) {
     if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                         &startup, &process))
         return false;
-    // Not waited for and not watched.
+    // Not waited for and not watched: notepad tells the user itself what it cannot open.
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
     return true;

@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
+#include <QPointer>
 #include <QPrinter>
 #include <QPushButton>
 
@@ -238,7 +239,13 @@ void ReportWindow::onCommand3Clicked() {
                       .arg(QDir::toNativeSeparators(file)));
         return;
     }
-    if (!m_platform.openInTextEditor(file))
+    // The desktop's opener may give up after it started, once this handler has returned.
+    const auto onFailure = [window = QPointer<ReportWindow>(this), file](const QString &reason) {
+        if (window)
+            window->showError(tr("The quote history %1 could not be shown in a text editor: %2.")
+                                  .arg(QDir::toNativeSeparators(file), reason));
+    };
+    if (!m_platform.openInTextEditor(file, onFailure))
         showError(
             tr("No text editor could be started to show %1.").arg(QDir::toNativeSeparators(file)));
 }

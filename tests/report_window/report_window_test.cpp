@@ -284,19 +284,25 @@ void ReportWindowTest::saveFailureIsTold() {
 void ReportWindowTest::viewHistory_data() {
     QTest::addColumn<bool>("fileExists");
     QTest::addColumn<bool>("editorStarts");
+    QTest::addColumn<QString>("failsLater");
     QTest::addColumn<bool>("opened");
     QTest::addColumn<QString>("error");
 
-    QTest::newRow("saved history opens in the editor") << true << true << true << QString();
+    QTest::newRow("saved history opens in the editor")
+        << true << true << QString() << true << QString();
     QTest::newRow("no history yet is told, no editor")
-        << false << true << false << QStringLiteral("does not exist");
+        << false << true << QString() << false << QStringLiteral("does not exist");
     QTest::newRow("editor that cannot start is told")
-        << true << false << true << QStringLiteral("No text editor");
+        << true << false << QString() << true << QStringLiteral("No text editor");
+    QTest::newRow("opener that gives up after starting is told")
+        << true << true << QStringLiteral("no program for text files") << true
+        << QStringLiteral("could not be shown in a text editor: no program for text files");
 }
 
 void ReportWindowTest::viewHistory() {
     QFETCH(bool, fileExists);
     QFETCH(bool, editorStarts);
+    QFETCH(QString, failsLater);
     QFETCH(bool, opened);
     QFETCH(QString, error);
 
@@ -308,9 +314,12 @@ void ReportWindowTest::viewHistory() {
         QVERIFY(file.open(QIODevice::WriteOnly));
     }
     m_fake->editorStarts = editorStarts;
+    if (!failsLater.isEmpty())
+        m_fake->editorFailsLater = failsLater;
     m_window->present();
 
     QTest::mouseClick(button("Command3"), Qt::LeftButton);
+    QCoreApplication::processEvents(); // what the opener tells later
 
     QCOMPARE(m_fake->editedFiles, opened ? QStringList{quoteFile()} : QStringList());
     if (error.isEmpty()) {

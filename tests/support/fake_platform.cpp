@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QLocale>
 #include <QPrinter>
+#include <QTimer>
 
 namespace quillon {
 
@@ -135,8 +136,10 @@ bool FakePlatform::openWithDesktop(const QUrl &url) {
     return desktopOpens;
 }
 
-bool FakePlatform::openInTextEditor(const QString &file) {
+bool FakePlatform::openInTextEditor(const QString &file, const EditorFailure &onFailure) {
     editedFiles.append(file);
+    if (editorStarts && editorFailsLater)
+        QTimer::singleShot(0, [onFailure, reason = *editorFailsLater] { onFailure(reason); });
     return editorStarts;
 }
 

@@ -61,6 +61,7 @@ public:
     QStringList printers = {QStringLiteral("Fake printer")};
     bool desktopOpens = true;
     bool editorStarts = true;
+    std::optional<QString> editorFailsLater; // the reason an editor started fails with, later
     QString programFolderPath;  // a fresh temporary folder unless a test sets another
     QString userDataFolderPath; // likewise
     QString workingFolder;
@@ -91,7 +92,7 @@ public:
     QString userDataFolder() override { return userDataFolderPath; }
     bool setWorkingFolder(const QString &folder) override;
     bool openWithDesktop(const QUrl &url) override;
-    bool openInTextEditor(const QString &file) override;
+    bool openInTextEditor(const QString &file, const EditorFailure &onFailure) override;
     QDateTime now() override;
     // Like the real ones, texts of the moment given: "15/07/2005" and "2:05:09 PM" for the
     // clock's start.

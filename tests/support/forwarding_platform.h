@@ -50,7 +50,9 @@ public:
         return m_target.setWorkingFolder(folder);
     }
     bool openWithDesktop(const QUrl &url) override { return m_target.openWithDesktop(url); }
-    bool openInTextEditor(const QString &file) override { return m_target.openInTextEditor(file); }
+    bool openInTextEditor(const QString &file, const EditorFailure &onFailure) override {
+        return m_target.openInTextEditor(file, onFailure);
+    }
     QDateTime now() override { return m_target.now(); }
     QString dateText(const QDateTime &moment) override { return m_target.dateText(moment); }
     QString timeText(const QDateTime &moment) override { return m_target.timeText(moment); }
