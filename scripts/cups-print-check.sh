@@ -26,18 +26,9 @@ fail() {
 [ "$(id -u)" -eq 0 ] || fail "needs root, to run cupsd and the cups-pdf backend"
 [ -x "$program" ] || fail "$program is missing; build the tests first"
 
-missing=()
-for package in cups printer-driver-cups-pdf poppler-utils; do
-    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' \
-        || missing+=("$package")
-done
-if ((${#missing[@]})); then
-    echo "Installing Debian packages: ${missing[*]}"
-    apt-get update -qq
-    # The packages' own scripts may start the system's cupsd; this check does not use it.
-    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
-        "${missing[@]}" >/dev/null
-fi
+# The packages' own scripts may start the system's cupsd; this check does not use it.
+source "$root/scripts/debian_packages.sh"
+install_debian_packages cups printer-driver-cups-pdf poppler-utils
 
 # In /tmp rather than $TMPDIR: cupsd runs the filters as user lp, which must reach the spooled
 # files through every folder above them.

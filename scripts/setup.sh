@@ -15,23 +15,8 @@ if [ "${QUILLON_THOROUGH:-0}" = 1 ]; then
     packages+=(clang libclang-rt-14-dev clang-tidy cppcheck)
 fi
 
-missing=()
-for package in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' \
-        || missing+=("$package")
-done
-
-if ((${#missing[@]})); then
-    as_root=()
-    if [ "$(id -u)" -ne 0 ]; then
-        command -v sudo >/dev/null || { echo "Please install as root: ${missing[*]}"; exit 1; }
-        as_root=(sudo)
-    fi
-    echo "Installing Debian packages: ${missing[*]}"
-    "${as_root[@]}" apt-get update -qq
-    "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive \
-        apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
-fi
+source "$root/scripts/debian_packages.sh"
+install_debian_packages "${packages[@]}"
 
 cmake -S "$root" -B "$build" -G Ninja -Wno-dev "$@" >/dev/null
 if [ -n "${QUILLON_BUILD_TARGETS:-}" ]; then

@@ -23,22 +23,8 @@ qt=$(cd "$qt" && pwd)
 # Host tools (moc, rcc, uic) come from Debian's Qt of the same version.
 packages=(cmake ninja-build qt6-base-dev qt6-base-dev-tools g++-mingw-w64-x86-64-posix
           binutils-mingw-w64-x86-64 wine wine64 nsis zip)
-missing=()
-for package in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' \
-        || missing+=("$package")
-done
-if ((${#missing[@]})); then
-    as_root=()
-    if [ "$(id -u)" -ne 0 ]; then
-        command -v sudo >/dev/null || { echo "Please install as root: ${missing[*]}"; exit 1; }
-        as_root=(sudo)
-    fi
-    echo "Installing Debian packages: ${missing[*]}"
-    "${as_root[@]}" apt-get update -qq
-    "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive \
-        apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
-fi
+source "$root/scripts/debian_packages.sh"
+install_debian_packages "${packages[@]}"
 
 cmake -S "$root" -B "$build" -G Ninja -Wno-dev -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" \
