@@ -24,11 +24,17 @@ void RtfListTable::groupClosed() {
 }
 
 void RtfListTable::handleWord(QByteArrayView word, int parameter) {
+    // A group's first destination word names it: a later one in the same group must not take
+    // over, or the label of a \leveltext group would stay open after the group ends.
     Role *role = m_roles.empty() ? nullptr : &m_roles.back();
     const auto take = [role](Role what) {
-        if (role)
+        if (role && *role == Role::None)
             *role = what;
     };
+    // A label's text holds no lists or levels; one named there would leave the label without its
+    // level.
+    if (m_inLabel && (word == "list" || word == "listlevel"))
+        return;
     if (word == "list") {
         take(Role::List);
         m_pending.emplace_back();
