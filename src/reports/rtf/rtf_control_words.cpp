@@ -124,16 +124,30 @@ const DestinationRules &RtfDocumentBuilder::rulesOf(Destination destination) {
 // Each destination's control words. A word not in its destination's table does nothing there.
 std::array<DestinationRules, size_t(Destination::Count)> RtfDocumentBuilder::destinationRules() {
     // Words that act alike in every destination read here but pictures: the document's code page,
-    // default font and tables, Unicode characters, and the destinations skipped whole.
+    // default font and tables, Unicode characters, and the destinations skipped whole. A group kept
+    // whole (an object, a shape) may carry a document of its own: its tables and default font are
+    // its own, written back inside it, and must not renumber the fonts and colours of the text
+    // around it.
     static const auto documentWords = std::to_array<WordRule>({
         {"ansicpg", 0, [](Builder &b, Word, int codePage) { b.m_documentCodePage = codePage; }},
         {"colortbl", 0,
          [](Builder &b, Word, int) {
+             if (b.m_state.destination == Destination::Kept)
+                 return b.enterDestination(Destination::Skip);
              b.enterDestination(Destination::ColorTable);
              b.m_colours.clear();
          }},
-        {"deff", 0, [](Builder &b, Word, int font) { b.m_fonts.setDefaultFont(font); }},
-        {"fonttbl", 0, [](Builder &b, Word, int) { b.enterDestination(Destination::FontTable); }},
+        {"deff", 0,
+         [](Builder &b, Word, int font) {
+             if (b.m_state.destination != Destination::Kept)
+                 b.m_fonts.setDefaultFont(font);
+         }},
+        {"fonttbl", 0,
+         [](Builder &b, Word, int) {
+             b.enterDestination(b.m_state.destination == Destination::Kept
+                                    ? Destination::Skip
+                                    : Destination::FontTable);
+         }},
         {"mac", 0, [](Builder &b, Word, int) { b.m_documentCodePage = 10000; }},
         {"pc", 0, [](Builder &b, Word, int) { b.m_documentCodePage = 437; }},
         {"pca", 0, [](Builder &b, Word, int) { b.m_documentCodePage = 850; }},

@@ -635,7 +635,7 @@ void RtfDocumentBuilder::flushText() {
     replaceLoneSurrogates(m_text);
     QTextCharFormat format = charFormat(m_textChars);
     if (m_markingFootnote)
-        format.setProperty(footnoteMarkProperty, true);
+        format.setProperty(footnoteMarkProperty, m_footnoteMarks);
     m_cursor.insertText(m_text, format);
     m_text.clear();
 }

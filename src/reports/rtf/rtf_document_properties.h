@@ -29,7 +29,8 @@ constexpr int listLevelProperty = QTextFormat::UserProperty + 0x5214;
 constexpr int listDefinitionProperty = QTextFormat::UserProperty + 0x5215;
 
 // Character format of an automatic footnote mark: its number as shown, written back as \chftn,
-// which readers number themselves.
+// which readers number themselves. The property holds that number, so that two marks side by
+// side stay two fragments, each written as a \chftn of its own.
 constexpr int footnoteMarkProperty = QTextFormat::UserProperty + 0x5217;
 
 // Character format of a list paragraph's label ("1.", "•") and the tab after it. The label is

@@ -11,11 +11,13 @@ void RtfListTable::groupOpened() {
 void RtfListTable::groupClosed() {
     if (m_roles.empty())
         return;
+    // A label's text ends with the group its \leveltext is in, whatever other words that group
+    // holds.
+    if (m_labelDepth == m_roles.size())
+        m_labelDepth = 0;
     const Role role = m_roles.back();
     m_roles.pop_back();
-    if (role == Role::LevelText) {
-        m_inLabel = false;
-    } else if (role == Role::Override) {
+    if (role == Role::Override) {
         if (m_overrideNumber)
             m_overrides[*m_overrideNumber] = m_overrideList;
         m_overrideNumber.reset();
@@ -29,6 +31,10 @@ void RtfListTable::handleWord(QByteArrayView word, int parameter) {
         if (role)
             *role = what;
     };
+    // A label's text holds no lists or levels; one named there would leave the label without its
+    // level.
+    if (inLabel() && (word == "list" || word == "listlevel"))
+        return;
     if (word == "list") {
         take(Role::List);
         m_pending.emplace_back();
@@ -38,7 +44,7 @@ void RtfListTable::handleWord(QByteArrayView word, int parameter) {
     } else if (word == "leveltext" && !m_pending.empty() && !m_pending.back().levels.empty()) {
         take(Role::LevelText);
         m_pending.back().levels.back().label.clear();
-        m_inLabel = true;
+        m_labelDepth = m_roles.size();
     } else if (word == "levelnumbers" || word == "listname" || word == "lfolevel") {
         take(Role::Other);
     } else if (word == "listoverride") {
@@ -59,20 +65,20 @@ void RtfListTable::handleWord(QByteArrayView word, int parameter) {
             level.level.format = parameter;
         else if (word == "levelstartat")
             level.level.start = parameter;
-        else if (word == "f" && !m_inLabel)
+        else if (word == "f" && !inLabel())
             level.font = parameter;
     }
 }
 
 void RtfListTable::appendBytes(QByteArrayView bytes) {
-    if (!m_inLabel)
+    if (!inLabel())
         return;
     for (const char byte : bytes)
         m_pending.back().levels.back().label.push_back({true, char16_t(quint8(byte))});
 }
 
 void RtfListTable::appendText(const QString &text) {
-    if (!m_inLabel)
+    if (!inLabel())
         return;
     for (const QChar c : text)
         m_pending.back().levels.back().label.push_back({false, c.unicode()});
@@ -119,7 +125,10 @@ void RtfListTable::finish(const Decoder &decode, const CharacterReader &readChar
         }
         m_lists[pending.id] = definition;
     }
+    // A table cut short leaves nothing open for the next one.
     m_pending.clear();
+    m_roles.clear();
+    m_labelDepth = 0;
 }
 
 std::optional<RtfListDefinition> RtfListTable::definition(int listNumber) const {

@@ -63,7 +63,9 @@ private:
     std::map<int, int> m_overrides;           // \ls number -> \listid
     int m_overrideList = 0;
     std::optional<int> m_overrideNumber;
-    bool m_inLabel = false;
+    // How many groups were open where the label being read began; 0 outside a label.
+    size_t m_labelDepth = 0;
+    bool inLabel() const { return m_labelDepth > 0; }
 };
 
 // The numbers of a document's list items as Word and LibreOffice count them: each list counts

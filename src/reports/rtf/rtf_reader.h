@@ -32,7 +32,8 @@ namespace quillon {
 //
 // Time is linear in the input and memory is bounded by it, but for what Qt's tables cost (see
 // RtfTableBuilder) and for pictures, which are decoded only while the pixels of all the
-// document's pictures together fit in setMaxPictureBytes(); the others are named as lost.
+// document's pictures together fit in setMaxPictureBytes(); the others are kept undecoded
+// and shown as a frame.
 class RtfReader {
 public:
     // Deep enough for every real file (an e-mail program's HTML carried in RTF nests some thousands

@@ -349,7 +349,7 @@ void RtfOutput::writeBlock(const QTextBlock &block, int level, const char *end) 
         switchTo(runFormat(format));
         if (format.isImageFormat()) {
             writePicture(format.toImageFormat());
-        } else if (format.boolProperty(footnoteMarkProperty)) {
+        } else if (format.hasProperty(footnoteMarkProperty)) {
             m_body += "{\\super\\chftn}";
             m_needsDelimiter = false;
         } else {
