@@ -22,7 +22,7 @@ qt=$(cd "$qt" && pwd)
 
 # Host tools (moc, rcc, uic) come from Debian's Qt of the same version.
 packages=(cmake ninja-build qt6-base-dev qt6-base-dev-tools g++-mingw-w64-x86-64-posix
-          binutils-mingw-w64-x86-64 wine wine64 nsis zip)
+          binutils-mingw-w64-x86-64 wine wine64 nsis zip fonts-liberation)
 source "$root/scripts/debian_packages.sh"
 install_debian_packages "${packages[@]}"
 

@@ -56,7 +56,11 @@ std::optional<QString> writeQuote(const QString &folder, const QString &newQuote
             return failed;
         if (!oldFile.isOpen())
             return std::optional<QString>();
-        return copyFileTail(oldFile, historyStart, device);
+        if (auto failed = copyFileTail(oldFile, historyStart, device))
+            return failed;
+        // Windows will not put the new file in the place of one that is still open.
+        oldFile.close();
+        return std::optional<QString>();
     });
 }
 

@@ -14,11 +14,11 @@ namespace {
 
 // Every copy opens the lock file shared. LockFileEx() works on a handle open for reading alone,
 // so a lock file that another user made and this user may only read still gives this copy its
-// turn.
+// turn. The file is made hidden: it stays in the quote folder, where it means nothing to a user.
 HANDLE openLockFile(const std::wstring &path) {
     constexpr DWORD shared = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
     const HANDLE handle = CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, shared, nullptr,
-                                      OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+                                      OPEN_ALWAYS, FILE_ATTRIBUTE_HIDDEN, nullptr);
     if (handle != INVALID_HANDLE_VALUE || GetLastError() != ERROR_ACCESS_DENIED)
         return handle;
     return CreateFileW(path.c_str(), GENERIC_READ, shared, nullptr, OPEN_EXISTING,

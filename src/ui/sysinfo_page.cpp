@@ -20,8 +20,9 @@ const QColor kDarkRed(128, 0, 0);
 constexpr int kWelcomeLeft = 1920, kWelcomeTop = 360, kWelcomeWidth = 1125, kWelcomeHeight = 360;
 constexpr int kPageMargin = 8;
 // The greeting may go below the body text's size for a long name, as far as the multi-line boxes
-// go; at the body size a name of 30 wide letters would still be cut off.
-constexpr int kSmallestGreetingPixels = 9;
+// go; at the body size a name of 30 wide letters would still be cut off. One pixel below them
+// leaves room for the wider glyphs some systems' font rendering gives the same face.
+constexpr int kSmallestGreetingPixels = 8;
 
 QLabel *addHeading(QWidget *page, const char *name, const char *caption, int left, int top,
                    int width, int height) {

@@ -19,7 +19,7 @@ void replay(const std::filesystem::path &file) {
     std::ifstream stream(file, std::ios::binary);
     const std::vector<char> bytes{std::istreambuf_iterator<char>(stream),
                                   std::istreambuf_iterator<char>()};
-    std::printf("%s\n", file.c_str());
+    std::printf("%s\n", file.string().c_str());
     std::fflush(stdout);
     LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t *>(bytes.data()), bytes.size());
 }
@@ -34,7 +34,7 @@ int main(int argc, char **argv) {
         const std::filesystem::path path(argv[i]);
         // A mistyped folder would otherwise be replayed as one empty input and counted.
         if (!std::filesystem::exists(path)) {
-            std::fprintf(stderr, "No such input: %s\n", path.c_str());
+            std::fprintf(stderr, "No such input: %s\n", path.string().c_str());
             return 1;
         }
         if (std::filesystem::is_directory(path)) {

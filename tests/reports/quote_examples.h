@@ -29,6 +29,14 @@ inline QuoteReport smithDesk() {
     return report;
 }
 
+// The same quote for another client and product.
+inline QuoteReport jonesChair() {
+    QuoteReport report = smithDesk();
+    report.client = QStringLiteral("Jones");
+    report.product = QStringLiteral("Chair");
+    return report;
+}
+
 inline QByteArray crLfLines(const QStringList &lines) {
     QByteArray bytes;
     for (const QString &line : lines) {
