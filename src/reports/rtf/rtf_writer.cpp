@@ -39,7 +39,7 @@ constexpr auto headerFooterKinds = std::to_array<std::string_view>(
     {"header", "headerf", "headerl", "headerr", "footer", "footerf", "footerl", "footerr"});
 
 QByteArray headerFooterKind(const QTextFrame *frame) {
-    const QByteArray kind = frame->frameFormat().property(headerFooterProperty).toByteArray();
+    QByteArray kind = frame->frameFormat().property(headerFooterProperty).toByteArray();
     const std::string_view name(kind.constData(), size_t(kind.size()));
     if (std::find(headerFooterKinds.begin(), headerFooterKinds.end(), name) ==
         headerFooterKinds.end())
