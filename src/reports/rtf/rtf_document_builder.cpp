@@ -573,10 +573,15 @@ void RtfDocumentBuilder::endHeaderFooter() {
 }
 
 // An automatic footnote mark, numbered as Word numbers them; the note itself is kept whole with
-// its own mark inside.
+// its own mark inside. A hidden mark is left out with the hidden text, so it takes no number:
+// the marks after it keep the numbers a save writes back.
 void RtfDocumentBuilder::appendFootnoteMark() {
     if (m_state.destination != Destination::Text)
         return;
+    if (m_state.chars.hidden) {
+        noteLost(QStringLiteral("hidden text"));
+        return;
+    }
     flushText();
     m_markingFootnote = true;
     appendText(QString::number(++m_footnoteMarks));
