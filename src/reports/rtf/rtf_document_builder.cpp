@@ -574,7 +574,8 @@ void RtfDocumentBuilder::endHeaderFooter() {
 
 // An automatic footnote mark, numbered as Word numbers them; the note itself is kept whole with
 // its own mark inside. A hidden mark is left out with the hidden text, so it takes no number:
-// the marks after it keep the numbers a save writes back.
+// the marks after it keep the numbers a save writes back. Marks in headers and footers count
+// apart from the body's, as a save writes those before the body.
 void RtfDocumentBuilder::appendFootnoteMark() {
     if (m_state.destination != Destination::Text)
         return;
@@ -583,10 +584,10 @@ void RtfDocumentBuilder::appendFootnoteMark() {
         return;
     }
     flushText();
-    m_markingFootnote = true;
-    appendText(QString::number(++m_footnoteMarks));
+    m_footnoteMarkNumber = m_headerFooter ? ++m_headerFooterMarks : ++m_footnoteMarks;
+    appendText(QString::number(*m_footnoteMarkNumber));
     flushText();
-    m_markingFootnote = false;
+    m_footnoteMarkNumber.reset();
 }
 
 // The first content of a paragraph: a list paragraph takes its list and level and begins with
@@ -639,8 +640,8 @@ void RtfDocumentBuilder::flushText() {
         return;
     replaceLoneSurrogates(m_text);
     QTextCharFormat format = charFormat(m_textChars);
-    if (m_markingFootnote)
-        format.setProperty(footnoteMarkProperty, m_footnoteMarks);
+    if (m_footnoteMarkNumber)
+        format.setProperty(footnoteMarkProperty, *m_footnoteMarkNumber);
     m_cursor.insertText(m_text, format);
     m_text.clear();
 }

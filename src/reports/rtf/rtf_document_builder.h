@@ -182,12 +182,13 @@ private:
     std::map<int, CodePageDecoder> m_decoders;
     QByteArray m_bytes;
     int m_footnoteMarks = 0;
+    int m_headerFooterMarks = 0;
     int m_fallbackToSkip = 0;
 
     QString m_text;
     CharState m_textChars;
     bool m_paragraphPending = false;
-    bool m_markingFootnote = false; // the text being gathered is a footnote's mark
+    std::optional<int> m_footnoteMarkNumber; // set while the text gathered is a footnote's mark
 
     RtfFontTable m_fonts;
     RtfColourTable m_colours;
