@@ -20,9 +20,11 @@ if [ ! -f "$qt/mingw-toolchain.cmake" ] || [ ! -d "$qt/lib/cmake/Qt6" ]; then
 fi
 qt=$(cd "$qt" && pwd)
 
-# Host tools (moc, rcc, uic) come from Debian's Qt of the same version.
+# Host tools (moc, rcc, uic) come from Debian's Qt of the same version; the install check runs
+# the installed program on a private Xvfb and drives it with xdotool.
 packages=(cmake ninja-build qt6-base-dev qt6-base-dev-tools g++-mingw-w64-x86-64-posix
-          binutils-mingw-w64-x86-64 wine wine64 nsis zip fonts-liberation)
+          binutils-mingw-w64-x86-64 wine wine64 nsis zip fonts-liberation
+          xvfb xdotool)
 source "$root/scripts/debian_packages.sh"
 install_debian_packages "${packages[@]}"
 
