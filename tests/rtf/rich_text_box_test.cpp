@@ -1,5 +1,6 @@
 #include "layout.h"
 #include "loaded_report.h"
+#include "pdf_reading.h"
 #include "rich_text_box.h"
 #include "rtf_document_properties.h"
 #include "test_files.h"
@@ -7,14 +8,14 @@
 #include <QDir>
 #include <QFile>
 #include <QPrinter>
-#include <QProcess>
 #include <QRegularExpression>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextCursor>
 #include <QTextFrame>
 
+using quillon::hasPopplerTool;
+using quillon::pdfText;
 using quillon::readFile;
 using quillon::RichTextBox;
 using quillon::writeFile;
@@ -230,8 +231,7 @@ void RichTextBoxTest::printsOnlyTheSelection_data() {
 // Prints at a printer's resolution, with the windows' font sized in pixels, and reads every
 // word back with the height pdftotext gives it, in points.
 void RichTextBoxTest::printsOnlyTheSelection() {
-    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
-    if (pdftotext.isEmpty())
+    if (!hasPopplerTool(QStringLiteral("pdftotext")))
         QSKIP("pdftotext (poppler-utils) is not installed");
 
     RichTextBox box;
@@ -258,11 +258,9 @@ void RichTextBoxTest::printsOnlyTheSelection() {
     printer.setPrintRange(selectionOnly ? QPrinter::Selection : QPrinter::AllPages);
     QVERIFY(box.printTo(printer));
 
-    QProcess process;
-    process.start(pdftotext, {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
-    QVERIFY(process.waitForFinished());
-    QCOMPARE(process.exitCode(), 0);
-    const QString text = QString::fromUtf8(process.readAllStandardOutput());
+    const std::optional<QString> read = pdfText(pdf, {QStringLiteral("-bbox")});
+    QVERIFY(read);
+    const QString &text = *read;
     QFETCH(QStringList, printed);
     QFETCH(QStringList, notPrinted);
     for (const QString &word : printed) {

@@ -1,12 +1,11 @@
 // The Report tab's Save Report, Open Report and Print Report commands through the main window,
 // with every file and print dialog answered by the scripted platform.
 #include "main_window_fixture.h"
+#include "pdf_reading.h"
 #include "report_tab.h"
 #include "test_files.h"
 
 #include <QFileInfo>
-#include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTextCursor>
 
@@ -56,7 +55,6 @@ private:
     void answerFile(const QString &answer) { m_fixture->platform.fileAnswers.push_back(answer); }
     // Selects the first occurrence of `text` in the report area; false when there is none.
     bool select(const QString &text);
-    static QString printedText(const QString &pdf);
 
     std::unique_ptr<ReportTab> m_tab;
     std::unique_ptr<QTemporaryDir> m_folder; // where the user saves and opens reports
@@ -73,16 +71,6 @@ bool ReportCommandsTest::select(const QString &text) {
     cursor.setPosition(int(start + text.size()), QTextCursor::KeepAnchor);
     rich->setTextCursor(cursor);
     return true;
-}
-
-QString ReportCommandsTest::printedText(const QString &pdf) {
-    QProcess process;
-    process.start(QStringLiteral("pdftotext"),
-                  {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-    if (!process.waitForFinished() || process.exitCode() != 0)
-        return QStringLiteral("<pdftotext failed: %1>")
-            .arg(QString::fromLocal8Bit(process.readAllStandardError()));
-    return QString::fromUtf8(process.readAllStandardOutput());
 }
 
 void ReportCommandsTest::saveDialogOffersFiltersAndLastName() {
@@ -277,7 +265,7 @@ void ReportCommandsTest::printRangeFollowsSelection() {
     QFETCH(PrintRange, preselected);
     QFETCH(QStringList, printed);
     QFETCH(QStringList, notPrinted);
-    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+    if (!hasPopplerTool(QStringLiteral("pdftotext")))
         QSKIP("pdftotext (poppler-utils) is needed to read the printed text back.");
     if (!selection.isEmpty())
         QVERIFY(select(selection));
@@ -287,7 +275,10 @@ void ReportCommandsTest::printRangeFollowsSelection() {
 
     QCOMPARE(m_fixture->platform.printDialogsPreselected, QList<PrintRange>{preselected});
     QCOMPARE(m_fixture->platform.printedFiles.size(), 1);
-    const QString text = printedText(m_fixture->platform.printedFiles.constFirst());
+    const std::optional<QString> read =
+        pdfText(m_fixture->platform.printedFiles.constFirst(), {QStringLiteral("-layout")});
+    QVERIFY(read);
+    const QString &text = *read;
     for (const QString &expected : printed)
         QVERIFY2(text.contains(expected), qPrintable(expected + QLatin1String(" in:\n") + text));
     for (const QString &unexpected : notPrinted)
