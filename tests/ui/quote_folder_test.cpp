@@ -1,6 +1,7 @@
 // Where the quote file lives: the program's folder when it can be written, the user's data
 // folder otherwise, the same for View Report, Save to File and View History.
 #include "quote_folder.h"
+#include "read_only_folder.h"
 #include "report_tab.h"
 
 #include <QTemporaryDir>
@@ -36,7 +37,7 @@ private Q_SLOTS:
         QTemporaryDir dir;
         QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
         if (QFileInfo(dir.path()).isWritable())
-            QSKIP("permissions do not stop this user (root) from writing");
+            QSKIP(readOnlyFolderSkipReason());
         const QString data = QDir::temp().filePath(QStringLiteral("quillon-quote-folder-test"));
         QCOMPARE(quoteFolder(dir.path(), data), data);
         QDir(data).removeRecursively();

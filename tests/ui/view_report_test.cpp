@@ -1,6 +1,7 @@
 // View Report through the main window: the quote file, the report window it fills, the history
 // records the report window appends, and what happens when the quote file cannot be written.
 #include "main_window_fixture.h"
+#include "read_only_folder.h"
 #include "report_tab.h"
 
 #include <QFileInfo>
@@ -374,8 +375,7 @@ void ViewReportTest::readOnlyProgramFolderIsTold() {
     if (probe.open(QIODevice::WriteOnly)) {
         probe.close();
         probe.remove();
-        QSKIP("The folder's permissions do not stop this user (root) from writing in it; "
-              "scripts/test.sh --thorough runs this test again as an unprivileged user.");
+        QSKIP(readOnlyFolderSkipReason());
     }
 
     m_tab->viewReport(QStringLiteral("Jones"), QStringLiteral("Chair"));
