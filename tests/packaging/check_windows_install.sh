@@ -1,15 +1,15 @@
 #!/usr/bin/env bash
 # The Windows installer from end to end, under Wine in a prefix of its own and on a private Xvfb:
-# installs silently, checks the installed folder, its Start-menu shortcut and its entry in the
-# installed programs, starts the installed program, types a rate, makes a quote with View Report
-# (answering the two prompts as a user would), closes the window and checks that the quote file
-# stands beside the program and the rate in the registry; then uninstalls silently and checks
-# that the program went and the quote file and the rate stayed.
+# installs silently, checks the installed folder (its run-time libraries stripped), its Start-menu
+# shortcut and its entry in the installed programs, starts the installed program, types a rate,
+# makes a quote with View Report (answering the two prompts as a user would), closes the window
+# and checks that the quote file stands beside the program and the rate in the registry; then
+# uninstalls silently and checks that the program went and the quote file and the rate stayed.
 #   check_windows_install.sh CPACK BUILD_DIR
 set -euo pipefail
 cpack=$1 build=$2
 
-for tool in wine wineserver Xvfb xdotool makensis; do
+for tool in wine wineserver Xvfb xdotool makensis x86_64-w64-mingw32-objdump; do
     command -v "$tool" >/dev/null || { echo "FAIL: $tool is missing" >&2; exit 1; }
 done
 
@@ -54,6 +54,11 @@ for file in quillon.exe Uninstall.exe Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll Qt6P
             libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll platforms/qwindows.dll \
             styles/qwindowsvistastyle.dll imageformats/qjpeg.dll; do
     [ -f "$folder/$file" ] || fail "the installer put no $file in $win_folder"
+done
+# The compiler's run-time libraries come with all their symbols; the installer ships them stripped.
+for file in libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll; do
+    sections=$(x86_64-w64-mingw32-objdump -h "$folder/$file" 2>/dev/null) || continue
+    [[ $sections != *.debug_* ]] || fail "$file is installed with its debugging symbols"
 done
 shortcut=$(find "$drive_c/ProgramData/Microsoft/Windows/Start Menu" -name 'Vellan Price Calculator.lnk')
 [ -n "$shortcut" ] || fail "no Start-menu shortcut 'Vellan Price Calculator'"
