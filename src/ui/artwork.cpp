@@ -1,5 +1,7 @@
 #include "artwork.h"
 
+#include "layout.h"
+
 #include <QHash>
 #include <QIconEngine>
 #include <QLinearGradient>
@@ -36,7 +38,7 @@ void drawPriceTag(QPainter &painter, qreal size) {
     painter.setBrush(kPaper);
     painter.drawEllipse(QPointF(5 * m, 8 * m), 1.2 * m, 1.2 * m);
 
-    QFont font(QStringLiteral("Liberation Sans"));
+    QFont font = layout::face();
     font.setBold(true);
     font.setPixelSize(qMax(6, qRound(10 * m)));
     painter.setFont(font);
@@ -107,7 +109,7 @@ QPixmap makerLogo(qreal devicePixelRatio) {
     drawPriceTag(painter, 48);
     painter.restore();
 
-    QFont font(QStringLiteral("Liberation Sans"));
+    QFont font = layout::face();
     font.setBold(true);
     font.setPixelSize(20);
     painter.setFont(font);

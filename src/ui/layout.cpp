@@ -18,10 +18,17 @@ QRect rect(int left, int top, int width, int height) {
     return QRect(pixels(left), pixels(top), pixels(width), pixels(height));
 }
 
-QFont font(double points, bool bold) {
-    // Liberation Sans has Arial's metrics, which keep every caption whole in its designed box.
-    QFont result(QStringLiteral("Liberation Sans"));
+QFont face() {
+    // Liberation Sans has Arial's metrics, which keep every caption whole in its designed box;
+    // Windows has Arial itself and seldom Liberation Sans.
+    QFont result;
+    result.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
     result.setStyleHint(QFont::SansSerif);
+    return result;
+}
+
+QFont font(double points, bool bold) {
+    QFont result = face();
     result.setPixelSize(qRound(points * 96.0 / 72.0));
     result.setBold(bold);
     return result;

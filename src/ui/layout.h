@@ -22,6 +22,9 @@ constexpr int pixels(int twips) {
 // A rectangle given in twips, in pixels.
 QRect rect(int left, int top, int width, int height);
 
+// The program's sans-serif face, unsized.
+QFont face();
+
 // The program's stand-in for an 8.25 pt "MS Sans Serif" at `points`, sized in pixels so that the
 // designed boxes fit whatever the screen's DPI.
 QFont font(double points = 8.25, bool bold = false);

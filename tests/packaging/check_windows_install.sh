@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # The Windows installer from end to end, under Wine in a prefix of its own and on a private Xvfb:
 # installs silently, checks the installed folder (its run-time libraries stripped), its Start-menu
-# shortcut and its entry in the installed programs, starts the installed program, types a rate,
-# makes a quote with View Report (answering the two prompts as a user would), closes the window
-# and checks that the quote file stands beside the program and the rate in the registry; then
-# uninstalls silently and checks that the program went and the quote file and the rate stayed.
+# shortcut and its entry in the installed programs, starts the installed program, types a rate
+# and a price, makes a quote with View Report (answering the two prompts as a user would),
+# closes the window and checks that the quote file stands beside the program and the rate in the
+# registry; starts it again and makes a quote without typing a rate, which must be worked out
+# with the kept one; then uninstalls silently and checks that the program went and the quote
+# file and the rate stayed.
 #   check_windows_install.sh CPACK BUILD_DIR
 set -euo pipefail
 cpack=$1 build=$2
@@ -87,34 +89,45 @@ answer() { # text
     sleep 1
 }
 
-(cd "$folder" && wine "$win_folder\\quillon.exe") &
-program=$!
-main=$(window 'Vellan Price Calculator') || { echo "FAIL: the installed program shows no window" >&2; exit 1; }
-sleep 2
-xdotool windowfocus --sync "$main"
-# The rate box on the Calculator tab, then the Report tab and its View Report button.
-click "$main" 112 33
-xdotool key ctrl+a
-xdotool type --delay 20 12.5
-click "$main" 130 10
-click "$main" 52 396
-answer Smith
-answer Desk
-# Closed as a user closes it, Alt held down on its own first: Wine misses the two keys sent at
-# once, and a press while the prompts' windows are still going away; so it is pressed again until
-# the program has ended.
-for _ in 1 2 3 4 5; do
+# One session: starts the installed program, types the rate (when given) and a price, makes a
+# quote with View Report and closes the window.
+session() { # rate price customer product
+    (cd "$folder" && wine "$win_folder\\quillon.exe") &
+    program=$!
+    main=$(window 'Vellan Price Calculator') || { echo "FAIL: the installed program shows no window" >&2; exit 1; }
     sleep 2
-    kill -0 "$program" 2>/dev/null || break
-    xdotool windowfocus --sync "$main" 2>/dev/null || true
-    xdotool keydown alt
-    sleep 0.2
-    xdotool key F4
-    sleep 0.2
-    xdotool keyup alt
-done
-wait "$program" || fail "the program did not end well after its window was closed"
+    xdotool windowfocus --sync "$main"
+    # The rate and price boxes on the Calculator tab, Calculate, then the Report tab and its View
+    # Report button.
+    if [ -n "$1" ]; then
+        click "$main" 112 33
+        xdotool key ctrl+a
+        xdotool type --delay 20 "$1"
+    fi
+    click "$main" 240 49
+    xdotool type --delay 20 "$2"
+    click "$main" 96 400
+    click "$main" 130 10
+    click "$main" 52 396
+    answer "$3"
+    answer "$4"
+    # Closed as a user closes it, Alt held down on its own first: Wine misses the two keys sent
+    # at once, and a press while the prompts' windows are still going away; so it is pressed
+    # again until the program has ended.
+    for _ in 1 2 3 4 5; do
+        sleep 2
+        kill -0 "$program" 2>/dev/null || break
+        xdotool windowfocus --sync "$main" 2>/dev/null || true
+        xdotool keydown alt
+        sleep 0.2
+        xdotool key F4
+        sleep 0.2
+        xdotool keyup alt
+    done
+    wait "$program" || fail "the program did not end well after its window was closed"
+}
 
+session 12.5 110 Smith Desk
 if [ -f "$folder/quote.txt" ]; then
     grep -q $'^Client:       Smith\r$' "$folder/quote.txt" ||
         fail "quote.txt does not hold the quote for Smith: $(head -c 300 "$folder/quote.txt")"
@@ -123,6 +136,11 @@ else
 fi
 rate=$(wine reg query "$rate_key" /v gst 2>/dev/null | tr -d '\r' | awk '$1 == "gst" { print $3 }')
 [ "$rate" = 12.5 ] || fail "the rate in the registry is '$rate', not 12.5"
+
+# Started again, the program works with the kept rate: 112.50 with 12.5 % GST holds 12.50 of GST.
+session "" 112.5 Jones Chair
+grep -A6 $'^Client:       Jones\r$' "$folder/quote.txt" 2>/dev/null | grep -q '^GST Paid .*\$12\.50' ||
+    fail "the quote after a restart was not worked out with the kept rate: $(head -c 400 "$folder/quote.txt")"
 
 # The uninstaller runs on from a copy of itself, so its work is waited for by what it removes.
 wine "$win_folder\\Uninstall.exe" /S
