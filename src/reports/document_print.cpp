@@ -70,7 +70,7 @@ void sizeFontsInPoints(QTextDocument &document) {
 // lies at least the paper margin from every edge of the paper, in device pixels.
 QRectF printBody(const QPagedPaintDevice &device) {
     const QMarginsF printerMargins = device.pageLayout().margins(QPageLayout::Millimeter);
-    const auto inset = [&device](qreal printerMargin, int dpi) {
+    const auto inset = [](qreal printerMargin, int dpi) {
         return std::max(0.0, kPaperMarginMillimetres - printerMargin) * dpi / kMillimetresPerInch;
     };
     const qreal left = inset(printerMargins.left(), device.logicalDpiX());
