@@ -1,12 +1,10 @@
 #include "look_and_feel.h"
 #include "main_window.h"
 #include "qt_platform.h"
-#include "window_system.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[]) {
-    quillon::window_system::chooseDefaultOptions();
     QApplication application(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Vellan Computers"));
     QApplication::setApplicationName(QStringLiteral("Vellan"));

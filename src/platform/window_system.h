@@ -1,10 +1,11 @@
 #pragma once
 
-// What the program asks of the system's window platform before the application starts.
+#include <QFont>
+
+// What the program asks of the system's window platform for its text.
 namespace quillon::window_system {
 
-// Names the platform options the program's windows are drawn best with on this system, where
-// the user has named none; called before the QApplication is made.
-void chooseDefaultOptions();
+// The style strategy the program's face is drawn with best on this system.
+QFont::StyleStrategy textStrategy();
 
 } // namespace quillon::window_system

@@ -2,7 +2,9 @@
 
 namespace quillon::window_system {
 
-// The desktop's own choice of platform and font rendering stands on Linux.
-void chooseDefaultOptions() {}
+// The desktop's own font rendering settings stand on Linux.
+QFont::StyleStrategy textStrategy() {
+    return QFont::PreferDefault;
+}
 
 } // namespace quillon::window_system

@@ -1,5 +1,7 @@
 #include "layout.h"
 
+#include "window_system.h"
+
 #include <QFontMetrics>
 #include <QFrame>
 #include <QKeyEvent>
@@ -23,7 +25,7 @@ QFont face() {
     // Windows has Arial itself and seldom Liberation Sans.
     QFont result;
     result.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
-    result.setStyleHint(QFont::SansSerif);
+    result.setStyleHint(QFont::SansSerif, window_system::textStrategy());
     return result;
 }
 
