@@ -1,6 +1,6 @@
 # Chooses the source of each part of the platform layer that differs between systems
-# (<part>_<system>.cpp: system queries, settings store, text editor, window system options) for
-# the system being built for, and stops the configure at once, with the reason, where one is
+# (<part>_<system>.cpp: system queries, settings store, text editor, text drawing) for the
+# system being built for, and stops the configure at once, with the reason, where one is
 # missing. Also runs alone, for its test:
 #   cmake -DQUILLON_SYSTEM_NAME=Darwin -P system_sources.cmake
 set(QUILLON_SYSTEM_PARTS system_queries settings_store text_editor window_system)
@@ -12,8 +12,8 @@ function(quillon_system_sources system out)
         set(source "${CMAKE_CURRENT_FUNCTION_LIST_DIR}/${part}_${name}.cpp")
         if(NOT EXISTS "${source}")
             message(FATAL_ERROR
-                "Quillon's platform layer (system queries, settings store, text editor, window "
-                "system options) exists for Linux and Windows only; building for ${system} is not "
+                "Quillon's platform layer (system queries, settings store, text editor, text "
+                "drawing) exists for Linux and Windows only; building for ${system} is not "
                 "supported.")
         endif()
         list(APPEND sources "${source}")

@@ -2,7 +2,7 @@
 
 #include <QFont>
 
-// What the program asks of the system's window platform for its text.
+// How the program's text is best drawn by the system's window platform.
 namespace quillon::window_system {
 
 // The style strategy the program's face is drawn with best on this system.
