@@ -113,7 +113,7 @@ double fixedMarkupRate(int option) {
 }
 
 std::optional<double> customMarkupRate(const QString &answer, const NumberLocale &locale) {
-    const auto percent = wholeTextNumber(answer, locale);
+    const auto percent = wholeAmount(answer, locale);
     // An answer too large for a double is refused like one that is not a number at all.
     if (!percent || !std::isfinite(*percent))
         return std::nullopt;

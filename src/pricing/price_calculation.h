@@ -67,7 +67,8 @@ CalculationResult calculate(const CalculationInput &input, const PricingState &p
 double fixedMarkupRate(int option);
 
 // The custom markup answer as a rate (the answer divided by 100), or nothing when the answer is
-// not a number as a whole or too large for a double. A percent sign may follow it ("25%").
+// not a number as a whole in a form the price and rate boxes take, or too large for a double. A
+// percent sign may follow it ("25%").
 std::optional<double> customMarkupRate(const QString &answer, const NumberLocale &locale);
 
 // The markup percentage the report shows: "5%" to "40%" for options 1 to 8, the custom answer
