@@ -90,12 +90,14 @@ CalculationResult calculate(const CalculationInput &input, const PricingState &p
     CalculationResult result;
     result.emptyPriceWarning = input.priceText.isEmpty();
     result.unreadablePriceWarning = price.kind == AmountReading::Kind::Unreadable;
-    result.rateWarning = rate.kind != AmountReading::Kind::Number;
-    // A rate that cannot be read counts as no GST, as an empty one always has.
-    const double rateValue = result.rateWarning ? 0.0 : rate.value;
+    const bool keepPrices = result.emptyPriceWarning || result.unreadablePriceWarning;
+    // A rate that cannot be read counts as no GST, as an empty one always has; it is told only
+    // when prices are worked out with it, so that one click gives one warning.
+    const bool rateUnread = rate.kind != AmountReading::Kind::Number;
+    result.rateWarning = rateUnread && !keepPrices;
+    const double rateValue = rateUnread ? 0.0 : rate.value;
     result.state = previous;
     PricingState state = previous;
-    const bool keepPrices = result.emptyPriceWarning || result.unreadablePriceWarning;
     const bool held =
         (keepPrices || workOutPrices(price.value, rateValue, input.selectedOption, state)) &&
         workOutStatement(rateValue, state);
