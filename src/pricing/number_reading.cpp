@@ -476,6 +476,8 @@ NumberLocale NumberLocale::fromLocale(const QLocale &locale) {
     const QString group = locale.groupSeparator();
     if (!group.isEmpty())
         result.groupSeparator = group.front();
+    if (const QList<uint> zero = locale.zeroDigit().toUcs4(); !zero.isEmpty())
+        result.zeroDigit = zero.front();
     result.currencySymbol = plainForm(locale.currencySymbol());
     result.currencyCode = locale.currencySymbol(QLocale::CurrencyIsoCode);
     // The toolkit tells its grouping only by writing a number: the group before the last.

@@ -15,6 +15,9 @@ namespace quillon {
 struct NumberLocale {
     QChar decimalPoint = QLatin1Char('.');
     QChar groupSeparator = QLatin1Char(',');
+    // The zero of the digits the locale writes numbers in (Arabic-Indic under Egyptian Arabic);
+    // the readings take the digits of every script.
+    char32_t zeroDigit = U'0';
     // Without the direction marks some locales wrap around them.
     QString currencySymbol = QStringLiteral("$");
     QString currencyCode = QStringLiteral("USD");

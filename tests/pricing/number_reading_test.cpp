@@ -1,3 +1,4 @@
+#include "amount_format.h"
 #include "number_reading.h"
 
 #include <QTest>
@@ -267,10 +268,10 @@ void NumberReadingTest::readAmount() {
 }
 
 // Money as each locale writes it (the toolkit's own text, and its symbol or code before or after
-// the number, with or without a blank) reads as that amount, a rate with a percent sign as that
-// rate, plain digits with one "." as a decimal (blanks and tabs skipped), and a number in the
-// locale's form followed by letters, or written with another locale's separator, never as another
-// number.
+// the number, with or without a blank) and as the amount format writes it reads as that amount, a
+// rate with a percent sign as that rate, plain digits with one "." as a decimal (blanks and tabs
+// skipped), and a number in the locale's form followed by letters, or written with another locale's
+// separator, never as another number.
 void NumberReadingTest::everyLocaleReadsAmountsAsTyped() {
     const QList<QLocale> locales =
         QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory);
@@ -284,6 +285,7 @@ void NumberReadingTest::everyLocaleReadsAmountsAsTyped() {
             {qlocale.toString(12.5) + QLatin1Char('%'), 12.5},
             {qlocale.toString(12.5) + QStringLiteral(" %"), 12.5},
             {qlocale.toString(12.5) + qlocale.percent(), 12.5},
+            {quillon::formatAmount(quillon::Money::fromCount(12345000), locale), 1234.5},
             {QStringLiteral("12.5"), 12.5},
             {QStringLiteral("0.500"), 0.5},
             {QStringLiteral("658\t593998.9723"), 658593998.9723},
