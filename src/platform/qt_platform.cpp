@@ -21,6 +21,13 @@ namespace quillon {
 
 namespace {
 
+// The program's texts end their lines with a carriage return and a line feed, as the system's
+// message boxes take them; Qt's labels draw the carriage return as a mark of its own.
+QString asShownLines(QString text) {
+    return text.replace(QLatin1String("\r\n"), QLatin1String("\n"))
+        .replace(QLatin1Char('\r'), QLatin1Char('\n'));
+}
+
 std::optional<QString> chooseFile(QWidget *parent, const FileDialogRequest &request,
                                   QFileDialog::AcceptMode mode) {
     QFileDialog dialog(parent);
@@ -42,14 +49,14 @@ std::optional<QString> chooseFile(QWidget *parent, const FileDialogRequest &requ
 void QtPlatform::showMessage(QWidget *parent, const QString &text, const QString &title,
                              MessageIcon icon) {
     QMessageBox box(icon == MessageIcon::Warning ? QMessageBox::Warning : QMessageBox::NoIcon,
-                    title, text, QMessageBox::Ok, parent);
+                    title, asShownLines(text), QMessageBox::Ok, parent);
     box.exec();
 }
 
 QString QtPlatform::askText(QWidget *parent, const QString &prompt, const QString &title) {
     bool accepted = false;
-    QString answer =
-        QInputDialog::getText(parent, title, prompt, QLineEdit::Normal, QString(), &accepted);
+    QString answer = QInputDialog::getText(parent, title, asShownLines(prompt), QLineEdit::Normal,
+                                           QString(), &accepted);
     // The dialog answers Cancel, and OK on an untouched field, with a null string; callers get
     // the empty text, never a null one.
     if (!accepted || answer.isNull())
@@ -58,7 +65,8 @@ QString QtPlatform::askText(QWidget *parent, const QString &prompt, const QStrin
 }
 
 bool QtPlatform::askYesNo(QWidget *parent, const QString &question, const QString &title) {
-    return QMessageBox::question(parent, title, question, QMessageBox::Yes | QMessageBox::No,
+    return QMessageBox::question(parent, title, asShownLines(question),
+                                 QMessageBox::Yes | QMessageBox::No,
                                  QMessageBox::No) == QMessageBox::Yes;
 }
 
@@ -97,8 +105,7 @@ std::unique_ptr<QPrinter> QtPlatform::defaultPrinter() {
     return std::make_unique<QPrinter>(info, QPrinter::HighResolution);
 }
 
-QStringList QtPlatform::installedPrinters()
-{
+QStringList QtPlatform::installedPrinters() {
     return QPrinterInfo::availablePrinterNames();
 }
 

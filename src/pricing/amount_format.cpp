@@ -10,20 +10,23 @@ QString formatAmount(Money amount, const NumberLocale &locale) {
     const quint64 magnitude = amount.count() < 0 ? quint64(0) - static_cast<quint64>(amount.count())
                                                  : static_cast<quint64>(amount.count());
     const quint64 cents = magnitude / 100 + (magnitude % 100 >= 50 ? 1 : 0);
-    const auto digit = [](quint64 value) { return QChar(char16_t(u'0' + value % 10)); };
+    // In the locale's own digits, as its separators and its dates are written.
+    const auto digit = [&locale](quint64 value) {
+        return static_cast<char32_t>(locale.zeroDigit + value % 10);
+    };
 
     // Filled from the right in one buffer, as this runs ten times per click: at most 15 integer
     // digits, 4 group separators, a sign, the decimal point and two decimals.
-    std::array<QChar, 32> buffer;
+    std::array<char32_t, 32> buffer;
     qsizetype start = buffer.size();
     buffer[--start] = digit(cents);
     buffer[--start] = digit(cents / 10);
-    buffer[--start] = locale.decimalPoint;
+    buffer[--start] = locale.decimalPoint.unicode();
     quint64 whole = cents / 100;
     int inGroup = 0;
     do {
         if (inGroup == 3) {
-            buffer[--start] = locale.groupSeparator;
+            buffer[--start] = locale.groupSeparator.unicode();
             inGroup = 0;
         }
         buffer[--start] = digit(whole);
@@ -31,8 +34,8 @@ QString formatAmount(Money amount, const NumberLocale &locale) {
         ++inGroup;
     } while (whole != 0);
     if (amount.count() < 0 && cents != 0)
-        buffer[--start] = QLatin1Char('-');
-    return QString(buffer.data() + start, buffer.size() - start);
+        buffer[--start] = U'-';
+    return QString::fromUcs4(buffer.data() + start, static_cast<qsizetype>(buffer.size()) - start);
 }
 
 } // namespace quillon

@@ -3,6 +3,7 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <limits>
 #include <string>
@@ -29,6 +30,11 @@ constexpr double infinity = std::numeric_limits<double>::infinity();
 
 bool isAsciiDigit(QChar c) {
     return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
+
+// What the leading-number reading skips wherever it stands.
+bool isLeadingNumberBlank(QChar c) {
+    return c == QLatin1Char(' ') || c == QLatin1Char('\t') || c == QLatin1Char('\n');
 }
 
 // The value of `number` rounded once, by from_chars, to the nearest double; inf beyond the
@@ -118,9 +124,7 @@ public:
 
 private:
     void skipBlanks() {
-        while (m_position < m_text.size() &&
-               (m_text[m_position] == QLatin1Char(' ') || m_text[m_position] == QLatin1Char('\t') ||
-                m_text[m_position] == QLatin1Char('\n')))
+        while (m_position < m_text.size() && isLeadingNumberBlank(m_text[m_position]))
             ++m_position;
     }
 
@@ -351,8 +355,10 @@ bool readGroupedDigits(Plain &cursor, const NumberLocale &locale, DecimalNumber 
     number.integerDigits = static_cast<qint64>(number.digits.size());
     if (separators == 0)
         return true;
-    return run == 3 && ((middleInThrees && firstGroup <= 3) ||
-                        (middleInLocaleGroups && firstGroup <= locale.higherGroupSize));
+    // Nobody groups a number that begins with 0: German "0.500" is no 500.
+    return number.digits.front() != '0' && run == 3 &&
+           ((middleInThrees && firstGroup <= 3) ||
+            (middleInLocaleGroups && firstGroup <= locale.higherGroupSize));
 }
 
 // A number in the locale's form at the cursor, with a mark before or after it; the cursor stops
@@ -384,14 +390,61 @@ std::optional<double> readLocaleNumber(Plain &cursor, const NumberLocale &locale
     return toDouble(number);
 }
 
-// Whether the character at the cursor would carry on the digits before it.
+// A separator of this locale or of another one, as a number pasted from elsewhere may hold.
+bool isAnySeparator(QChar c, const NumberLocale &locale) {
+    static constexpr std::array<char16_t, 6> separators = {u'.',   u',',   u'\'',
+                                                           0x2019, 0x066B, 0x066C};
+    return c == locale.decimalPoint || isGroupSeparator(c, locale) || isBlank(c) ||
+           std::find(separators.begin(), separators.end(), c.unicode()) != separators.end();
+}
+
+// Whether the character at the cursor would carry on the digits before it: a digit, an exponent,
+// any separator before a digit, or blanks the leading-number reading skips before a digit, so that
+// a number is never cut short where it goes on in another form.
 bool continuesNumber(const Plain &cursor, const NumberLocale &locale) {
     const QChar c = cursor.current();
     if (isAsciiDigit(c) || exponentAhead(cursor, true))
         return true;
-    const bool separator = c == QLatin1Char('.') || c == locale.decimalPoint ||
-                           (!c.isNull() && isGroupSeparator(c, locale));
-    return separator && isAsciiDigit(cursor.following());
+    if (isLeadingNumberBlank(c)) {
+        qsizetype next = cursor.position();
+        while (isLeadingNumberBlank(cursor.at(next)))
+            ++next;
+        return isAsciiDigit(cursor.at(next));
+    }
+    return !c.isNull() && isAnySeparator(c, locale) && isAsciiDigit(cursor.following());
+}
+
+// The digits and separators at the cursor, as far as they carry on a number.
+struct DigitRun {
+    qsizetype start = 0;
+    qsizetype end = 0;
+    bool sawDigit = false;
+    // Only digits, blanks the leading-number reading skips, at most one "." and an exponent.
+    bool plain = true;
+};
+
+DigitRun scanDigitRun(Plain &cursor, const NumberLocale &locale) {
+    DigitRun run;
+    run.start = cursor.position();
+    int points = 0;
+    while (continuesNumber(cursor, locale)) {
+        const QChar c = cursor.current();
+        if (exponentAhead(cursor, true)) {
+            cursor.advance();
+            qint64 ignored = 0;
+            readExponent(cursor, ignored);
+            break;
+        }
+        run.sawDigit = run.sawDigit || isAsciiDigit(c);
+        if (c == QLatin1Char('.'))
+            ++points;
+        else if (!isAsciiDigit(c) && !isLeadingNumberBlank(c))
+            run.plain = false;
+        cursor.advance();
+    }
+    run.plain = run.plain && points <= 1;
+    run.end = cursor.position();
+    return run;
 }
 
 // The digits and separators a text begins with, when they are no number in the locale's form:
@@ -402,32 +455,14 @@ AmountReading readDigitsAndSeparators(QStringView text, QStringView plain,
     Plain cursor(plain);
     bool negative = false;
     readNumberStart(cursor, locale, negative);
-    const qsizetype start = cursor.position();
-    bool sawDigit = false;
-    bool plainDigits = true;
-    int points = 0;
-    while (continuesNumber(cursor, locale)) {
-        const QChar c = cursor.current();
-        if (exponentAhead(cursor, true)) {
-            cursor.advance();
-            qint64 ignored = 0;
-            readExponent(cursor, ignored);
-            break;
-        }
-        sawDigit = sawDigit || isAsciiDigit(c);
-        if (c == QLatin1Char('.'))
-            ++points;
-        else if (!isAsciiDigit(c) && c != QLatin1Char(' '))
-            plainDigits = false;
-        cursor.advance();
-    }
-    if (!sawDigit) {
+    const DigitRun run = scanDigitRun(cursor, locale);
+    if (!run.sawDigit) {
         const double value = leadingNumber(text);
         return {value == 0 ? AmountReading::Kind::NoNumber : AmountReading::Kind::Number, value};
     }
-    if (!plainDigits || points > 1)
+    if (!run.plain)
         return {AmountReading::Kind::Unreadable, 0.0};
-    const double value = leadingNumber(plain.sliced(start, cursor.position() - start));
+    const double value = leadingNumber(plain.sliced(run.start, run.end - run.start));
     return {AmountReading::Kind::Number, negative ? -value : value};
 }
 
@@ -441,6 +476,8 @@ NumberLocale NumberLocale::fromLocale(const QLocale &locale) {
     const QString group = locale.groupSeparator();
     if (!group.isEmpty())
         result.groupSeparator = group.front();
+    if (const QList<uint> zero = locale.zeroDigit().toUcs4(); !zero.isEmpty())
+        result.zeroDigit = zero.front();
     result.currencySymbol = plainForm(locale.currencySymbol());
     result.currencyCode = locale.currencySymbol(QLocale::CurrencyIsoCode);
     // The toolkit tells its grouping only by writing a number: the group before the last.
@@ -480,6 +517,26 @@ std::optional<double> wholeTextNumber(QStringView text, const NumberLocale &loca
     if (!value || !cursor.atEnd())
         return std::nullopt;
     return value;
+}
+
+std::optional<double> wholeAmount(QStringView text, const NumberLocale &locale) {
+    if (const std::optional<double> value = wholeTextNumber(text, locale))
+        return value;
+    QString converted;
+    const QStringView plain = plainForm(text, converted);
+    Plain cursor(plain);
+    bool negative = false;
+    const bool markFirst = readNumberStart(cursor, locale, negative);
+    const DigitRun run = scanDigitRun(cursor, locale);
+    if (!run.sawDigit || !run.plain)
+        return std::nullopt;
+    cursor.skipSpaces();
+    if (!markFirst && skipMark(cursor, locale))
+        cursor.skipSpaces();
+    if (!cursor.atEnd())
+        return std::nullopt;
+    const double value = leadingNumber(plain.sliced(run.start, run.end - run.start));
+    return negative ? -value : value;
 }
 
 AmountReading readAmount(QStringView text, const NumberLocale &locale) {

@@ -15,6 +15,9 @@ namespace quillon {
 struct NumberLocale {
     QChar decimalPoint = QLatin1Char('.');
     QChar groupSeparator = QLatin1Char(',');
+    // The zero of the digits the locale writes numbers in (Arabic-Indic under Egyptian Arabic);
+    // the readings take the digits of every script.
+    char32_t zeroDigit = U'0';
     // Without the direction marks some locales wrap around them.
     QString currencySymbol = QStringLiteral("$");
     QString currencyCode = QStringLiteral("USD");
@@ -61,12 +64,21 @@ struct AmountReading {
 
 // The whole-text number when the text is one. Otherwise the number the text begins with (after
 // blanks, a sign and a currency sign), the rest ignored: in the locale's form when its digits and
-// separators are one ("1.234,50 kg" under German), else when they are plain digits with at most
-// one "." as the leading-number reading takes them ("12.5" under German); any other digits and
-// separators (English "1,00") are unreadable rather than read as a part of them. A text that does
-// not begin with a number is read by the leading-number reading ("&H10" too).
+// separators are one and no digit follows them after a separator or a blank ("1.234,50 kg" under
+// German), else when they are plain digits with at most one "." as the leading-number reading
+// takes them, blanks, tabs and line feeds skipped ("12.5" under German, "658\t593998.97"); any
+// other digits and separators, another locale's included (English "1,00", Swiss "1,234.50"), are
+// unreadable rather than read as a part of them. Groups never begin with 0 (German "0.500" is 0.5).
+// A text that does not begin with a number is read by the leading-number reading ("&H10" too).
 //
 //   readAmount(u"12abc", english) == {Number, 12}, readAmount(u"abc", english) == {NoNumber, 0}
 AmountReading readAmount(QStringView text, const NumberLocale &locale);
+
+// The whole text as one number in a form readAmount takes, or nothing: the whole-text number, or
+// plain digits with at most one "." (German "12.5"), with the sign and the mark before or after
+// them that the whole-text number allows.
+//
+//   wholeAmount(u"12.5 %", german) == 12.5, wholeAmount(u"12,5 kg", german) == nothing
+std::optional<double> wholeAmount(QStringView text, const NumberLocale &locale);
 
 } // namespace quillon

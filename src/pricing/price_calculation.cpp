@@ -90,12 +90,14 @@ CalculationResult calculate(const CalculationInput &input, const PricingState &p
     CalculationResult result;
     result.emptyPriceWarning = input.priceText.isEmpty();
     result.unreadablePriceWarning = price.kind == AmountReading::Kind::Unreadable;
-    result.rateWarning = rate.kind != AmountReading::Kind::Number;
-    // A rate that cannot be read counts as no GST, as an empty one always has.
-    const double rateValue = result.rateWarning ? 0.0 : rate.value;
+    const bool keepPrices = result.emptyPriceWarning || result.unreadablePriceWarning;
+    // A rate that cannot be read counts as no GST, as an empty one always has; it is told only
+    // when prices are worked out with it, so that one click gives one warning.
+    const bool rateUnread = rate.kind != AmountReading::Kind::Number;
+    result.rateWarning = rateUnread && !keepPrices;
+    const double rateValue = rateUnread ? 0.0 : rate.value;
     result.state = previous;
     PricingState state = previous;
-    const bool keepPrices = result.emptyPriceWarning || result.unreadablePriceWarning;
     const bool held =
         (keepPrices || workOutPrices(price.value, rateValue, input.selectedOption, state)) &&
         workOutStatement(rateValue, state);
@@ -113,7 +115,7 @@ double fixedMarkupRate(int option) {
 }
 
 std::optional<double> customMarkupRate(const QString &answer, const NumberLocale &locale) {
-    const auto percent = wholeTextNumber(answer, locale);
+    const auto percent = wholeAmount(answer, locale);
     // An answer too large for a double is refused like one that is not a number at all.
     if (!percent || !std::isfinite(*percent))
         return std::nullopt;

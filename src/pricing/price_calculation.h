@@ -46,8 +46,9 @@ struct CalculationResult {
     // The price text begins with digits that are no number in the locale's form: warn, then go
     // on as after the empty price, so that no other number is taken for it.
     bool unreadablePriceWarning = false;
-    // The rate text is empty or holds no rate that can be read: warn; the figures are worked out
-    // without GST, as they always were for an empty rate.
+    // The rate text is empty or holds no rate that can be read, and the price was read: warn; the
+    // figures are worked out without GST, as they always were for an empty rate. After a price
+    // warning the rate is not told, as nothing was worked out with it.
     bool rateWarning = false;
     // A value could not be held (zero divisor, out of range, not finite): warn, and keep the
     // previous state and results untouched; `state` is then the previous state. The price warnings
@@ -67,7 +68,8 @@ CalculationResult calculate(const CalculationInput &input, const PricingState &p
 double fixedMarkupRate(int option);
 
 // The custom markup answer as a rate (the answer divided by 100), or nothing when the answer is
-// not a number as a whole or too large for a double. A percent sign may follow it ("25%").
+// not a number as a whole in a form the price and rate boxes take, or too large for a double. A
+// percent sign may follow it ("25%").
 std::optional<double> customMarkupRate(const QString &answer, const NumberLocale &locale);
 
 // The markup percentage the report shows: "5%" to "40%" for options 1 to 8, the custom answer

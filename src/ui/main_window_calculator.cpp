@@ -26,6 +26,11 @@ const QString kRateMessage =
                    "Please enter the GST rate in percent, for example 10.");
 const QString kMarkupPrompt = QStringLiteral(
     "Type the markup percentage you would like to use in a whole number for eg. 200");
+const QString kMarkupTitle = QStringLiteral("Custom Markup");
+const QString kRefusedMarkupMessage =
+    QStringLiteral("The markup \"%1\" is not a number, so the 5% markup is chosen.\r\n"
+                   "To use your own, choose Custom Markup % again and type a percentage, for "
+                   "example 12.5.");
 const QString kOutOfRangeMessage =
     QStringLiteral("The price, GST rate or markup is out of range.\r\n"
                    "Please check them and try again.");
@@ -82,7 +87,7 @@ void MainWindow::onCommand2Clicked() {
 }
 
 void MainWindow::onOption9Clicked() {
-    const QString typed = m_platform.askText(this, kMarkupPrompt, QStringLiteral("Custom Markup"));
+    const QString typed = m_platform.askText(this, kMarkupPrompt, kMarkupTitle);
     // On one line, as the quote's names are, so that a pasted line break reaches neither the
     // caption nor the quote and its file; blanks around a number mean nothing.
     const QString answer = oneLineName(typed).trimmed();
@@ -90,6 +95,10 @@ void MainWindow::onOption9Clicked() {
     const std::optional<double> rate = customMarkupRate(answer, userNumberLocale());
     if (!rate) {
         m_calculator.options[0]->setChecked(true);
+        // Cancel gives the empty answer too: only an answer that was typed is refused aloud.
+        if (!answer.isEmpty())
+            m_platform.showMessage(this, kRefusedMarkupMessage.arg(answer), kMarkupTitle,
+                                   MessageIcon::Warning);
         return;
     }
     m_pricing.customMarkupRate = rate;

@@ -1,10 +1,12 @@
 // The real platform's one-line prompt, answered as a user answers it. Callers treat the answer as
-// text, so Cancel and an untouched OK must give the empty text, never a null string.
+// text, so Cancel and an untouched OK must give the empty text, never a null string. Its message
+// box shows the lines of a text, with no mark for a carriage return.
 #include "qt_platform.h"
 
 #include <QApplication>
 #include <QInputDialog>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QTest>
 #include <QTimer>
 
@@ -48,6 +50,29 @@ private Q_SLOTS:
             nullptr, QStringLiteral("Please enter customers name"), QStringLiteral("Customer"));
         QVERIFY(!answer.isNull());
         QCOMPARE(answer, expected);
+    }
+
+    void messageShowsPlainLines() {
+        QString shown;
+        QTimer answerer;
+        answerer.setInterval(10);
+        connect(&answerer, &QTimer::timeout, this, [&] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            answerer.stop();
+            shown = box->text();
+            box->accept();
+        });
+        answerer.start();
+
+        QtPlatform platform;
+        platform.showMessage(
+            nullptr,
+            QStringLiteral("Error encountered Please Enter a Value,\r\nthen please retry."),
+            QStringLiteral("Error Value Found"), MessageIcon::Warning);
+        QCOMPARE(shown,
+                 QStringLiteral("Error encountered Please Enter a Value,\nthen please retry."));
     }
 };
 

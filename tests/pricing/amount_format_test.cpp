@@ -48,6 +48,9 @@ void AmountFormatTest::formatAmount_data() {
         << std::numeric_limits<qint64>::min() << german << "-922.337.203.685.477,58";
     QTest::newRow("fr_FR narrow no-break space")
         << qint64(-12345678900) << french << QString::fromUtf8("-1\u202F234\u202F567,89");
+    QTest::newRow("ar_EG Arabic-Indic digits with their separators")
+        << qint64(10828900) << NumberLocale::fromLocale(QLocale(QStringLiteral("ar_EG")))
+        << QString::fromUtf8("\u0661\u066C\u0660\u0668\u0662\u066B\u0668\u0669");
 }
 
 void AmountFormatTest::formatAmount() {

@@ -1,3 +1,4 @@
+#include "amount_format.h"
 #include "number_reading.h"
 
 #include <QTest>
@@ -49,7 +50,7 @@ private Q_SLOTS:
     void wholeTextNumber();
     void readAmount_data();
     void readAmount();
-    void everyLocaleReadsItsOwnMoneyAndRates();
+    void everyLocaleReadsAmountsAsTyped();
 };
 
 void NumberReadingTest::localeSeparators() {
@@ -229,6 +230,8 @@ void NumberReadingTest::readAmount_data() {
     QTest::newRow("thousands comma") << "1,100" << en << number << 1100.0;
     QTest::newRow("dollar sign") << "$110" << en << number << 110.0;
     QTest::newRow("blank inside the digits") << "2 200" << en << number << 2200.0;
+    QTest::newRow("tab inside a pasted price")
+        << "658\t593998.9723" << en << number << 658593998.9723;
     QTest::newRow("digits then letters") << "12abc" << en << number << 12.0;
     QTest::newRow("misplaced comma is not read up to it") << "1,00" << en << unreadable << 0.0;
     QTest::newRow("decimal comma under English") << "12,5 %" << en << unreadable << 0.0;
@@ -243,10 +246,14 @@ void NumberReadingTest::readAmount_data() {
     QTest::newRow("de_DE decimal comma") << "1,5" << de << number << 1.5;
     QTest::newRow("de_DE thousands point") << "1.100" << de << number << 1100.0;
     QTest::newRow("de_DE plain point number") << "12.5" << de << number << 12.5;
+    QTest::newRow("de_DE a group never begins with 0") << "0.500" << de << number << 0.5;
     QTest::newRow("de_DE amount then a unit") << "1.234,50 kg" << de << number << 1234.5;
     QTest::newRow("de_CH apostrophe and code behind")
         << "1'234.50 CHF" << NumberLocale::fromLocale(QLocale(QStringLiteral("de_CH"))) << number
         << 1234.5;
+    QTest::newRow("de_CH English separators are not cut short")
+        << "1,234.50" << NumberLocale::fromLocale(QLocale(QStringLiteral("de_CH"))) << unreadable
+        << 0.0;
 }
 
 void NumberReadingTest::readAmount() {
@@ -261,9 +268,11 @@ void NumberReadingTest::readAmount() {
 }
 
 // Money as each locale writes it (the toolkit's own text, and its symbol or code before or after
-// the number, with or without a blank) reads as that amount, a rate with a percent sign as that
-// rate, and a number in the locale's form followed by letters never as another number.
-void NumberReadingTest::everyLocaleReadsItsOwnMoneyAndRates() {
+// the number, with or without a blank) and as the amount format writes it reads as that amount, a
+// rate with a percent sign as that rate, plain digits with one "." as a decimal (blanks and tabs
+// skipped), and a number in the locale's form followed by letters, or written with another locale's
+// separator, never as another number.
+void NumberReadingTest::everyLocaleReadsAmountsAsTyped() {
     const QList<QLocale> locales =
         QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory);
     QVERIFY(locales.size() > 100);
@@ -276,6 +285,10 @@ void NumberReadingTest::everyLocaleReadsItsOwnMoneyAndRates() {
             {qlocale.toString(12.5) + QLatin1Char('%'), 12.5},
             {qlocale.toString(12.5) + QStringLiteral(" %"), 12.5},
             {qlocale.toString(12.5) + qlocale.percent(), 12.5},
+            {quillon::formatAmount(quillon::Money::fromCount(12345000), locale), 1234.5},
+            {QStringLiteral("12.5"), 12.5},
+            {QStringLiteral("0.500"), 0.5},
+            {QStringLiteral("658\t593998.9723"), 658593998.9723},
         };
         for (const QString &sign :
              {qlocale.currencySymbol(), qlocale.currencySymbol(QLocale::CurrencyIsoCode)}) {
@@ -290,10 +303,20 @@ void NumberReadingTest::everyLocaleReadsItsOwnMoneyAndRates() {
                 QFAIL(qPrintable(QStringLiteral("%1: \"%2\" read as %3")
                                      .arg(qlocale.name(), text, QString::number(reading.value))));
         }
-        const AmountReading followed = quillon::readAmount(amount + QStringLiteral("abc"), locale);
-        if (followed.kind == AmountReading::Kind::Number && followed.value != 1234.5)
-            QFAIL(qPrintable(QStringLiteral("%1: %2abc read as %3")
-                                 .arg(qlocale.name(), amount, QString::number(followed.value))));
+        QString foreign = QStringLiteral("1?234") + locale.decimalPoint + QStringLiteral("50");
+        for (const QChar separator : {QLatin1Char(','), QLatin1Char('.'), QLatin1Char('\'')}) {
+            if (separator != locale.decimalPoint && separator != locale.groupSeparator &&
+                !(separator == QLatin1Char('\'') && locale.groupSeparator == QChar(0x2019))) {
+                foreign[1] = separator;
+                break;
+            }
+        }
+        for (const QString &text : {amount + QStringLiteral("abc"), foreign}) {
+            const AmountReading reading = quillon::readAmount(text, locale);
+            if (reading.kind == AmountReading::Kind::Number && reading.value != 1234.5)
+                QFAIL(qPrintable(QStringLiteral("%1: \"%2\" read as %3")
+                                     .arg(qlocale.name(), text, QString::number(reading.value))));
+        }
     }
 }
 

@@ -347,6 +347,8 @@ void PriceCalculationTest::customMarkupRate_data() {
     QTest::newRow("negative") << "-5" << english() << true << -0.05;
     QTest::newRow("grouped") << "1,000" << english() << true << 10.0;
     QTest::newRow("de_DE fraction") << "12,5" << german() << true << 0.125;
+    QTest::newRow("de_DE plain point fraction, as the boxes take it")
+        << "12.5 %" << german() << true << 0.125;
     QTest::newRow("empty") << "" << english() << false << 0.0;
     QTest::newRow("letters") << "abc" << english() << false << 0.0;
     QTest::newRow("digits then letters") << "12abc" << english() << false << 0.0;

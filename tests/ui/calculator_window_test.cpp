@@ -250,6 +250,11 @@ private Q_SLOTS:
                                               << "ten"
                                               << "GST rate box"
                                               << "115.50";
+        QTest::newRow("empty price and empty rate: the price alone is told")
+            << ""
+            << ""
+            << "Please Enter a Value"
+            << "0.00";
         QTest::newRow("misplaced comma in the price") << "1,00"
                                                       << "10"
                                                       << "purchase price could not be read"

@@ -43,6 +43,10 @@ private Q_SLOTS:
         QTest::newRow("negative") << australia << "-10"
                                   << "-10"
                                   << "-10%" << -0.1;
+        QTest::newRow("12.5 under German, as the boxes take it")
+            << QLocale(QLocale::German, QLocale::Germany) << "12.5"
+            << "12.5"
+            << "12.5%" << 0.125;
         QTest::newRow("12,5 with a decimal comma")
             << QLocale(QLocale::German, QLocale::Germany) << "12,5"
             << "12,5"
@@ -107,24 +111,27 @@ private Q_SLOTS:
         QTest::addColumn<QString>("answer");             // a null text stands for Cancel
         QTest::addColumn<QString>("caption");
         QTest::addColumn<std::optional<double>>("rate");
+        QTest::addColumn<bool>("told"); // a typed answer is refused with a message
         QTest::newRow("Cancel on first use")
-            << QStringList() << QString() << kCustomCaption << std::optional<double>();
+            << QStringList() << QString() << kCustomCaption << std::optional<double>() << false;
         QTest::newRow("empty answer")
-            << QStringList() << "" << kCustomCaption << std::optional<double>();
+            << QStringList() << "" << kCustomCaption << std::optional<double>() << false;
         QTest::newRow("abc on first use")
-            << QStringList() << "abc" << kCustomCaption << std::optional<double>();
+            << QStringList() << "abc" << kCustomCaption << std::optional<double>() << true;
         QTest::newRow("Cancel after 200 keeps 200%")
-            << QStringList{"200"} << QString() << "200%" << std::optional<double>(2.0);
+            << QStringList{"200"} << QString() << "200%" << std::optional<double>(2.0) << false;
         QTest::newRow("abc after 200 keeps rate 2") << QStringList{"200"} << "abc"
-                                                    << "200%" << std::optional<double>(2.0);
-        QTest::newRow("number with trailing letters") << QStringList{"200"} << "15x"
-                                                      << "200%" << std::optional<double>(2.0);
+                                                    << "200%" << std::optional<double>(2.0) << true;
+        QTest::newRow("number with trailing letters")
+            << QStringList{"200"} << "15x"
+            << "200%" << std::optional<double>(2.0) << true;
     }
     void rejectedAnswerFallsBackToFivePercent() {
         QFETCH(QStringList, earlierAnswers);
         QFETCH(QString, answer);
         QFETCH(QString, caption);
         QFETCH(std::optional<double>, rate);
+        QFETCH(bool, told);
         for (const QString &earlier : std::as_const(earlierAnswers)) {
             m_fixture->platform.textAnswers = {earlier};
             chooseCustomMarkup();
@@ -145,7 +152,14 @@ private Q_SLOTS:
                  std::optional<QString>(answer.isNull() ? QString("") : answer));
         QCOMPARE(state.customMarkupRate, rate);
         QCOMPARE(m_fixture->platform.prompts.size(), earlierAnswers.size() + 1);
-        QVERIFY(m_fixture->platform.messages.isEmpty());
+        QCOMPARE(m_fixture->platform.messages.size(), told ? 1 : 0);
+        if (told) {
+            const FakePlatform::Message &message = m_fixture->platform.messages.constFirst();
+            QVERIFY2(message.text.contains(answer + QStringLiteral("\" is not a number")),
+                     qPrintable(message.text));
+            QCOMPARE(message.title, kPromptTitle);
+            QCOMPARE(message.icon, MessageIcon::Warning);
+        }
     }
 
     void resetClearsThePageButKeepsRateAndState() {
