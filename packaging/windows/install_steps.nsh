@@ -6,7 +6,7 @@ InstallDirRegKey HKLM "Software\Vellan Computers\Quillon" ""
 
 ; Windows keeps a running program's file open: while it cannot be opened for writing, the program
 ; in the install folder is running, and replacing its files would fail part way. The user is asked
-; to close it; a silent install gives up at once, with an exit code that is not 0.
+; to close it; a silent install gives up at once (exit code 2, aborted by the script).
 !macro QuillonWaitUntilClosed
   IfFileExists "$INSTDIR\quillon.exe" 0 quillon_not_running
   quillon_check_running:
@@ -17,7 +17,6 @@ InstallDirRegKey HKLM "Software\Vellan Computers\Quillon" ""
       "Vellan Price Calculator is running from $INSTDIR.$\n$\nClose it, then choose Retry." \
       /SD IDCANCEL IDRETRY quillon_check_running
     DetailPrint "Vellan Price Calculator is running from $INSTDIR: nothing was installed."
-    SetErrorLevel 3
     Abort
   quillon_closed:
     FileClose $0
