@@ -20,7 +20,7 @@ fail() {
 }
 
 scratch=$(mktemp -d)
-program= xvfb_pid=
+program='' xvfb_pid=''
 cleanup() {
     [ -z "$program" ] || kill "$program" 2>/dev/null || true
     WINEPREFIX=$scratch/prefix wineserver -k 2>/dev/null || true
@@ -41,7 +41,8 @@ for _ in $(seq 500); do
     sleep 0.01
 done
 [ -s "$scratch/display" ] || { echo "FAIL: Xvfb did not start" >&2; exit 1; }
-export DISPLAY=:$(cat "$scratch/display")
+DISPLAY=:$(cat "$scratch/display")
+export DISPLAY
 export WINEPREFIX=$scratch/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 wineboot -i >/dev/null 2>&1
 
@@ -69,8 +70,9 @@ uninstall=$(registry_value "$uninstall_keys\\Quillon" UninstallString)
     fail "the installed programs' entry uninstalls with '$uninstall'"
 size=$(registry_value "$uninstall_keys\\Quillon" EstimatedSize)
 # The Qt libraries alone take more than 10 MiB; the value is in KiB.
-[[ $size == 0x* ]] && ((size > 10240 && size < 200000)) ||
+if [[ $size != 0x* ]] || ((size < 10240 || size > 200000)); then
     fail "the installed programs' entry gives a size of '$size' KiB"
+fi
 [ "$(cat "$folder/quote.txt")" = $'Client:       Smith\r' ] || fail "the second install changed quote.txt"
 [ "$(registry_value "$rate_key" gst)" = 12.5 ] || fail "the second install changed the rate"
 [ ! -e "$folder/styles" ] || fail "the installer ships a style plugin the program never loads"
