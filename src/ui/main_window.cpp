@@ -8,6 +8,7 @@
 #include "memory_summary.h"
 #include "report_window.h"
 #include "rich_text_box.h"
+#include "screen_placement.h"
 #include "status_bar.h"
 #include "tab_control.h"
 #include "uptime_window.h"
@@ -19,6 +20,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTabBar>
 #include <QTextEdit>
 
@@ -162,11 +164,23 @@ void MainWindow::closeEvent(QCloseEvent *event) {
 
 void MainWindow::showEvent(QShowEvent *event) {
     QWidget::showEvent(event);
+    if (m_shownBefore)
+        return;
+    m_shownBefore = true;
+    keepOnScreen();
     // Drawing the logo loads fonts at sizes nothing else uses; the first frame does not show it.
-    if (!m_drewAboutLogo) {
-        m_drewAboutLogo = true;
-        QTimer::singleShot(0, this, [this] { drawAboutLogo(m_about); });
-    }
+    QTimer::singleShot(0, this, [this] { drawAboutLogo(m_about); });
+}
+
+void MainWindow::keepOnScreen() {
+    // The designed place is in pixels; on a small or scaled screen it can leave the bottom of
+    // the window out of sight. The frame is known once the window exists, which it does here.
+    const QRect client = geometry();
+    const QRect outer = frameGeometry();
+    const QMargins frame(client.left() - outer.left(), client.top() - outer.top(),
+                         outer.right() - client.right(), outer.bottom() - client.bottom());
+    move(pos() + clientPositionOnScreen(client, frame, screen()->availableGeometry()) -
+         client.topLeft());
 }
 
 void MainWindow::onTimer1Timeout() {

@@ -46,6 +46,7 @@ private:
     void startUptime();
     void restoreGstRate();
     void setFocusOrder();
+    void keepOnScreen();
 
     void onCommand1Clicked();
     void onCommand2Clicked();
@@ -75,7 +76,7 @@ private:
     FileDialogRequest m_dio;
     // Whether the user has been told that quotes go to the data folder this run.
     bool m_toldQuoteFolder = false;
-    bool m_drewAboutLogo = false;
+    bool m_shownBefore = false;
 
     ReportWindow *m_form2 = nullptr;
     GreetingWindow *m_form3 = nullptr;

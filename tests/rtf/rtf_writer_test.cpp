@@ -209,6 +209,8 @@ private Q_SLOTS:
     void keptContentRoundTrip();
     void readRoundTrip_data();
     void readRoundTrip();
+    void fontTableNamesDrawnFace_data();
+    void fontTableNamesDrawnFace();
     void writesToDevice();
     void reportsDeviceFailure();
 };
@@ -566,5 +568,33 @@ void RtfWriterTest::reportsDeviceFailure() {
     QVERIFY(!writer.errorString().isEmpty());
 }
 
-QTEST_GUILESS_MAIN(RtfWriterTest)
+void RtfWriterTest::fontTableNamesDrawnFace_data() {
+    QTest::addColumn<QStringList>("families");
+    QTest::addColumn<int>("hint");
+    QTest::addColumn<QByteArray>("entry");
+    // Every system here has Liberation Sans (Wine finds the system's own fonts).
+    QTest::newRow("first face found here")
+        << QStringList{"Quillon No Such Face", "Liberation Sans"} << int(QFont::SansSerif)
+        << QByteArray("{\\f0\\fswiss\\fcharset0 Liberation Sans;}");
+    QTest::newRow("no face found here")
+        << QStringList{"Quillon No Such Face"} << int(QFont::Serif)
+        << QByteArray("{\\f0\\froman\\fcharset0 Quillon No Such Face;}");
+}
+
+void RtfWriterTest::fontTableNamesDrawnFace() {
+    QFETCH(QStringList, families);
+    QFETCH(int, hint);
+    QFont font;
+    font.setFamilies(families);
+    font.setStyleHint(QFont::StyleHint(hint));
+    QTextDocument document;
+    document.setDefaultFont(font);
+    document.setPlainText(QStringLiteral("x"));
+    const QByteArray rtf = RtfWriter::toRtf(document);
+    QFETCH(QByteArray, entry);
+    QVERIFY2(rtf.contains("{\\fonttbl" + entry + '}'), rtf.constData());
+}
+
+// A GUI application, for the faces this system draws text in.
+QTEST_MAIN(RtfWriterTest)
 #include "rtf_writer_test.moc"

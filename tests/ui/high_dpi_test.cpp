@@ -4,6 +4,7 @@
 #include "report_tab.h"
 
 #include <QAbstractButton>
+#include <QScreen>
 #include <QStyle>
 #include <QStyleOptionButton>
 
@@ -36,6 +37,17 @@ class HighDpiTest : public MainWindowTest {
 
 private Q_SLOTS:
     void screenIsScaled() { QCOMPARE(m_fixture->window->devicePixelRatioF(), kScale); }
+
+    void windowOpensOnScreen() {
+        // The scaled screen is too low for the window: its top-left corner, with the title bar,
+        // stays on it, and no side of it is cut off.
+        const QRect available = m_fixture->window->screen()->availableGeometry();
+        const QRect outer = m_fixture->window->frameGeometry();
+        QVERIFY(outer.height() > available.height());
+        QCOMPARE(outer.top(), available.top());
+        QVERIFY2(outer.left() >= available.left() && outer.right() <= available.right(),
+                 qPrintable(QStringLiteral("%1 to %2").arg(outer.left()).arg(outer.right())));
+    }
 
     void logoDrawnAtScreenDensity() {
         const QPixmap logo = m_fixture->find<QLabel>("Image1")->pixmap();

@@ -7,6 +7,8 @@
 
 #include <QBuffer>
 #include <QColor>
+#include <QFontInfo>
+#include <QGuiApplication>
 #include <QIODevice>
 #include <QImage>
 #include <QPixmap>
@@ -20,6 +22,7 @@
 #include <map>
 #include <optional>
 #include <string_view>
+#include <utility>
 
 namespace quillon {
 
@@ -100,12 +103,13 @@ private:
     void word(const char *name);
     void literal(char c);
     RunFormat runFormat(const QTextCharFormat &format);
-    int fontIndex(const QString &family);
+    int fontIndex(const QFont &font);
     int colorIndex(const QColor &color);
 
     const QTextDocument &m_document;
     QFont m_defaultFont;
-    QStringList m_fonts;
+    // The font table's entries: a face and its family's control word.
+    QList<std::pair<QString, const char *>> m_fonts;
     QList<QColor> m_colors;
     // The lists met, by the number the document gives them; the \ls of each is its place + 1.
     std::map<int, int> m_listNumbers;
@@ -130,6 +134,43 @@ QString cleanFontName(const QString &family) {
     return name.isEmpty() ? QStringLiteral("Arial") : name; // the common default of Windows editors
 }
 
+// The face text in `font` is drawn in on this system: the first of its families found here (Arial
+// on Windows for the program's own face, which Linux draws in Liberation Sans). A face this system
+// lacks altogether keeps its own name, for the reader's system to find; so does every face where
+// nothing is drawn (no font database without a GUI application).
+QString drawnFamily(const QFont &font) {
+    const QStringList families =
+        font.families().isEmpty() ? QStringList{font.family()} : font.families();
+    if (qobject_cast<QGuiApplication *>(QCoreApplication::instance())) {
+        const QString drawn = QFontInfo(font).family();
+        for (const QString &family : families) {
+            if (family.compare(drawn, Qt::CaseInsensitive) == 0)
+                return family;
+        }
+    }
+    return families.first();
+}
+
+// The font family a reader falls back on when it lacks the face itself.
+const char *familyWord(QFont::StyleHint hint) {
+    switch (hint) {
+    case QFont::SansSerif:
+        return "\\fswiss";
+    case QFont::Serif:
+        return "\\froman";
+    case QFont::TypeWriter:
+    case QFont::Monospace:
+        return "\\fmodern";
+    case QFont::Cursive:
+        return "\\fscript";
+    case QFont::Decorative:
+    case QFont::Fantasy:
+        return "\\fdecor";
+    default:
+        return "\\fnil";
+    }
+}
+
 QByteArray fontTableName(const QString &name) {
     QByteArray rtf;
     for (const QChar c : name) {
@@ -146,7 +187,7 @@ QByteArray fontTableName(const QString &name) {
 RtfOutput::RtfOutput(const QTextDocument &document)
     : m_document(document)
     , m_defaultFont(document.defaultFont()) {
-    fontIndex(m_defaultFont.family()); // font 0, the \deff font
+    fontIndex(m_defaultFont); // font 0, the \deff font
     writeHeadersAndFooters(document.rootFrame());
     writeFrame(document.rootFrame(), 0);
 }
@@ -182,8 +223,8 @@ QByteArray listLevelRtf(const RtfListLevel &level, int depth) {
 QByteArray RtfOutput::result() const {
     QByteArray rtf = "{\\rtf1\\ansi\\ansicpg1252\\deff0\\uc1\r\n{\\fonttbl";
     for (qsizetype i = 0; i < m_fonts.size(); ++i)
-        rtf += "{\\f" + QByteArray::number(i) + "\\fnil\\fcharset0 " + fontTableName(m_fonts[i]) +
-               ";}";
+        rtf += "{\\f" + QByteArray::number(i) + m_fonts[i].second + "\\fcharset0 " +
+               fontTableName(m_fonts[i].first) + ";}";
     rtf += "}\r\n{\\colortbl ;";
     for (const QColor &color : m_colors) {
         rtf += "\\red" + QByteArray::number(color.red()) + "\\green" +
@@ -577,21 +618,20 @@ RunFormat RtfOutput::runFormat(const QTextCharFormat &format) {
         run.halfPoints = static_cast<int>(std::lround(font.pointSizeF() * 2));
     else if (font.pixelSize() > 0)
         run.halfPoints = static_cast<int>(std::lround(font.pixelSize() * 1.5)); // 96 dpi
-    const QStringList families = font.families();
-    run.font = fontIndex(families.isEmpty() ? font.family() : families.first());
+    run.font = fontIndex(font);
     if (format.foreground().style() != Qt::NoBrush)
         run.color = colorIndex(format.foreground().color());
     return run;
 }
 
-int RtfOutput::fontIndex(const QString &family) {
-    const QString name = cleanFontName(family);
-    qsizetype index = m_fonts.indexOf(name);
-    if (index < 0) {
-        index = m_fonts.size();
-        m_fonts.append(name);
-    }
-    return static_cast<int>(index);
+int RtfOutput::fontIndex(const QFont &font) {
+    const QString name = cleanFontName(drawnFamily(font));
+    const auto found = std::find_if(m_fonts.cbegin(), m_fonts.cend(),
+                                    [&name](const auto &entry) { return entry.first == name; });
+    if (found != m_fonts.cend())
+        return static_cast<int>(found - m_fonts.cbegin());
+    m_fonts.append({name, familyWord(font.styleHint())});
+    return static_cast<int>(m_fonts.size() - 1);
 }
 
 int RtfOutput::colorIndex(const QColor &color) {
