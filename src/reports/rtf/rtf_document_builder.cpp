@@ -603,7 +603,8 @@ void RtfDocumentBuilder::startParagraphContent() {
     if (definition)
         list = {paragraph.list,
                 std::clamp(paragraph.listLevel, 0, RtfListDefinition::levelCount - 1)};
-    if (list == m_blockList && written.isEmpty())
+    // Every item of a list takes its label, whether the file wrote one as \listtext or not.
+    if (!list && !m_blockList && written.isEmpty())
         return;
     flushText();
     if (list != m_blockList) {
