@@ -488,6 +488,9 @@ void RtfWriterTest::keptContentRoundTrip_data() {
                        "paragraph 1 list 2 level 0 <0th\t>lowest",
                        "paragraph 1 list 2 level 0 <1st\t>above it"}
         << QStringList();
+    QTest::newRow("cells past the last edge as wide as the one before, so words stay whole")
+        << "cells_past_the_last_edge.rtf" << QStringList{"table 1x4 widths 300,300,300,300"}
+        << QStringList();
     QTest::newRow("metafiles shown as frames, a bitmap drawn")
         << "metafile_and_bitmap.rtf"
         << QStringList{"paragraph 1 Plan: {picture wmetafile8 96x48 data 6f3a5a59 shown as \"WMF "
