@@ -1,5 +1,6 @@
 // The rich-text report area's RTF writer (Save Report) and reader (Open Report), on the quote
-// text as View Report shows it, on a 1 MB formatted document and on tables of growing size.
+// text as View Report shows it, on a 1 MB formatted document, on tables of growing size and on
+// documents of growing numbers of runs, links, footnotes, headed sections and list items.
 #include "quote_report.h"
 #include "quote_samples.h"
 #include "rtf_reader.h"
@@ -132,6 +133,80 @@ BENCHMARK(benchReadTableRtf)
     ->Arg(16000)
     ->Unit(benchmark::kMillisecond)
     ->Complexity(benchmark::oN);
+
+// What the documents of benchReadGrowingRtf repeat.
+enum class Unit { Runs, Links, Footnotes, HeadedSections, ListItems };
+
+// A document of `count` units of one kind, as word processors write them: bold and plain runs in
+// one paragraph; links in one paragraph; footnotes in one paragraph; sections of a mail merge,
+// each a letter with its own header; items of one numbered list, without \listtext.
+QByteArray growingRtf(Unit unit, int count) {
+    QByteArray rtf = "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Arial;}}\r\n";
+    if (unit == Unit::ListItems)
+        rtf += "{\\*\\listtable{\\list\\listtemplateid1{\\listlevel\\levelnfc0\\levelstartat1"
+               "{\\leveltext\\'02\\'00.;}{\\levelnumbers\\'01;}}\\listid7}}"
+               "{\\*\\listoverridetable{\\listoverride\\listid7\\listoverridecount0\\ls1}}\r\n";
+    rtf += "\\pard ";
+    for (int i = 0; i < count; ++i) {
+        const QByteArray n = QByteArray::number(i);
+        switch (unit) {
+        case Unit::Runs:
+            rtf += "\\b bold " + n + "\\b0  plain ";
+            break;
+        case Unit::Links:
+            rtf += "{\\field{\\*\\fldinst HYPERLINK \"https://example.com/" + n +
+                   "\"}{\\fldrslt link " + n + "}} ";
+            break;
+        case Unit::Footnotes:
+            rtf +=
+                "word{\\super\\chftn}{\\footnote\\pard\\plain{\\super\\chftn} Note " + n + ".}\r\n";
+            break;
+        case Unit::HeadedSections:
+            rtf += (i > 0 ? "\\sect" : "") + QByteArray("\\sectd{\\header\\pard\\qr Letter ") + n +
+                   "\\par}\\pard Dear customer " + n + ",\\par Your quote follows.\\par\r\n";
+            break;
+        case Unit::ListItems:
+            rtf += "\\pard\\ls1\\ilvl0 item " + n + "\\par\r\n";
+            break;
+        }
+    }
+    return rtf + "\\par}";
+}
+
+// Open Report's time should grow with the document: state.range(0) units and four times as many.
+void benchReadGrowingRtf(benchmark::State &state, Unit unit) {
+    const QByteArray rtf = growingRtf(unit, int(state.range(0)));
+    for (auto _ : state) {
+        QTextDocument document;
+        RtfReader reader;
+        if (!reader.read(rtf, &document)) {
+            state.SkipWithError("the generated RTF did not read");
+            break;
+        }
+    }
+    state.counters["rtf_bytes"] = double(rtf.size());
+}
+constexpr int kGrowingUnits = 5000;
+BENCHMARK_CAPTURE(benchReadGrowingRtf, runs, Unit::Runs)
+    ->Arg(kGrowingUnits)
+    ->Arg(4 * kGrowingUnits)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(benchReadGrowingRtf, links, Unit::Links)
+    ->Arg(kGrowingUnits)
+    ->Arg(4 * kGrowingUnits)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(benchReadGrowingRtf, footnotes, Unit::Footnotes)
+    ->Arg(kGrowingUnits)
+    ->Arg(4 * kGrowingUnits)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(benchReadGrowingRtf, headed_sections, Unit::HeadedSections)
+    ->Arg(kGrowingUnits)
+    ->Arg(4 * kGrowingUnits)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(benchReadGrowingRtf, list_items, Unit::ListItems)
+    ->Arg(kGrowingUnits)
+    ->Arg(4 * kGrowingUnits)
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace quillon

@@ -11,6 +11,7 @@
 #include <QTextDocument>
 #include <QTextDocumentFragment>
 #include <QTextFrame>
+#include <QUrl>
 
 #include <algorithm>
 #include <map>
@@ -188,6 +189,28 @@ bool printDocument(const QTextDocument &document, QPagedPaintDevice &device) {
                      QPointF(paper.left(), paper.bottom() - footer->size().height()));
     }
     return painter.end();
+}
+
+std::unique_ptr<QTextDocument> selectionDocument(const QTextCursor &selection) {
+    const QTextDocument &source = *selection.document();
+    auto document = std::make_unique<QTextDocument>();
+    document->setDefaultFont(source.defaultFont());
+    // Pictures Qt cannot draw are drawn on demand by the source's provider.
+    document->setResourceProvider(source.resourceProvider());
+    QTextCursor(document.get()).insertFragment(selection.selection());
+    // A fragment carries only the names of the pictures it shows, not the pictures.
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextCharFormat format = it.fragment().charFormat();
+            if (!format.isImageFormat())
+                continue;
+            const QUrl name(format.toImageFormat().name());
+            const QVariant picture = source.resource(QTextDocument::ImageResource, name);
+            if (picture.isValid())
+                document->addResource(QTextDocument::ImageResource, name, picture);
+        }
+    }
+    return document;
 }
 
 } // namespace quillon

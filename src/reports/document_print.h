@@ -2,7 +2,10 @@
 
 #include <QString>
 
+#include <memory>
+
 class QPagedPaintDevice;
+class QTextCursor;
 class QTextDocument;
 
 namespace quillon {
@@ -19,5 +22,9 @@ QString quotePrintName();
 // belong to (first-page, left and right ones on theirs), the body between them.
 // False when the device cannot be started or cannot begin a new page.
 bool printDocument(const QTextDocument &document, QPagedPaintDevice &device);
+
+// The text `selection` selects, as a document of its own that shows its pictures as the whole
+// document shows them, for printing a selection.
+std::unique_ptr<QTextDocument> selectionDocument(const QTextCursor &selection);
 
 } // namespace quillon

@@ -8,7 +8,6 @@
 #include <QFileInfo>
 #include <QPrinter>
 #include <QTextDocument>
-#include <QTextDocumentFragment>
 
 namespace quillon {
 
@@ -74,10 +73,7 @@ bool RichTextBox::printTo(QPrinter &printer) {
     const QTextCursor cursor = textCursor();
     if (printer.printRange() != QPrinter::Selection || !cursor.hasSelection())
         return printDocument(*document(), printer);
-    QTextDocument selection;
-    selection.setDefaultFont(document()->defaultFont());
-    QTextCursor(&selection).insertFragment(cursor.selection());
-    return printDocument(selection, printer);
+    return printDocument(*selectionDocument(cursor), printer);
 }
 
 } // namespace quillon

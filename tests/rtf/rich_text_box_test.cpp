@@ -13,9 +13,11 @@
 #include <QTest>
 #include <QTextCursor>
 #include <QTextFrame>
+#include <QUrl>
 
 using quillon::hasPopplerTool;
 using quillon::pdfText;
+using quillon::rasterisePdf;
 using quillon::readFile;
 using quillon::RichTextBox;
 using quillon::writeFile;
@@ -215,17 +217,23 @@ void RichTextBoxTest::printsOnlyTheSelection_data() {
     QTest::addColumn<int>("moreLines"); // "Line1" to "LineN" after the last line
     QTest::addColumn<int>("pages");
     QTest::addColumn<QString>("header"); // a page header's text, printed on every page
+    QTest::addColumn<bool>("picture");   // a red square after the selected word, selected with it
 
     QTest::newRow("selection") << true << QStringList{"Selectedword"}
-                               << QStringList{"Firstline", "Lastline"} << 0 << 1 << QString();
+                               << QStringList{"Firstline", "Lastline"} << 0 << 1 << QString()
+                               << false;
+    QTest::newRow("selection with a picture")
+        << true << QStringList{"Selectedword"} << QStringList{"Firstline", "Lastline"} << 0 << 1
+        << QString() << true;
     QTest::newRow("all pages") << false << QStringList{"Firstline", "Selectedword", "Lastline"}
-                               << QStringList() << 0 << 1 << QString();
+                               << QStringList() << 0 << 1 << QString() << false;
     // 76 lines of 9.5 pt fill a page of A4 or Letter less 2 cm at each edge.
     QTest::newRow("a long text flows onto further pages, no line lost")
-        << false << QStringList{"Firstline", "Lastline"} << QStringList() << 200 << 3 << QString();
+        << false << QStringList{"Firstline", "Lastline"} << QStringList() << 200 << 3 << QString()
+        << false;
     QTest::newRow("a header on every page")
         << false << QStringList{"Firstline", "Lastline", "Letterhead"} << QStringList() << 200 << 3
-        << "Letterhead";
+        << "Letterhead" << false;
 }
 
 // Prints at a printer's resolution, with the windows' font sized in pixels, and reads every
@@ -248,6 +256,17 @@ void RichTextBoxTest::printsOnlyTheSelection() {
         QTextCursor(box.document()).insertFrame(format)->firstCursorPosition().insertText(header);
     }
     QTextCursor cursor = box.document()->find(QStringLiteral("Selectedword"));
+    QFETCH(bool, picture);
+    if (picture) {
+        QImage square(40, 40, QImage::Format_RGB32);
+        square.fill(Qt::red);
+        const QUrl name(QStringLiteral("test:square"));
+        box.document()->addResource(QTextDocument::ImageResource, name, square);
+        QTextCursor after(box.document());
+        after.setPosition(cursor.selectionEnd());
+        after.insertImage(name.toString());
+        cursor.setPosition(cursor.selectionEnd() + 1, QTextCursor::KeepAnchor);
+    }
     box.setTextCursor(cursor);
 
     QFETCH(bool, selectionOnly);
@@ -285,6 +304,18 @@ void RichTextBoxTest::printsOnlyTheSelection() {
     // so pdftotext may read it twice.
     for (int line = 1; line <= moreLines; ++line)
         QVERIFY2(text.contains(QStringLiteral(">Line%1<").arg(line)), qPrintable(text));
+    if (picture) {
+        const std::optional<QImage> page = rasterisePdf(pdf, 72);
+        QVERIFY(page);
+        int red = 0;
+        for (int y = 0; y < page->height(); ++y) {
+            for (int x = 0; x < page->width(); ++x) {
+                const QColor pixel = page->pixelColor(x, y);
+                red += pixel.red() > 200 && pixel.green() < 80 && pixel.blue() < 80;
+            }
+        }
+        QVERIFY2(red > 100, qPrintable(QStringLiteral("%1 red pixels").arg(red)));
+    }
 }
 
 QTEST_MAIN(RichTextBoxTest)

@@ -472,6 +472,27 @@ void RtfWriterTest::keptContentRoundTrip_data() {
                        QString::fromUtf8("paragraph 1 list 2 level 1 <–\t>next day"),
                        "paragraph 1 Thank you."}
         << QStringList();
+    QTest::newRow("a list without \\listtext numbers every item")
+        << "list_without_listtext.rtf"
+        << QStringList{"paragraph 1 list 1 level 0 <1.\t>one",
+                       "paragraph 1 list 1 level 0 <2.\t>two",
+                       "paragraph 1 list 1 level 0 <3.\t>three", "paragraph 1 Done."}
+        << QStringList();
+    QTest::newRow("a label as long as its count byte says, not up to its ';'")
+        << "oversized_list_label.rtf"
+        << QStringList{"paragraph 1 list 1 level 0 <1.)\t>first",
+                       "paragraph 1 list 1 level 0 <2.)\t>second"}
+        << QStringList();
+    QTest::newRow("start values beyond what lists count held in range")
+        << "list_start_at_overflow.rtf"
+        << QStringList{"paragraph 1 list 1 level 0 <32767th\t>last",
+                       "paragraph 1 list 1 level 0 <32768th\t>past the last",
+                       "paragraph 1 list 2 level 0 <0th\t>lowest",
+                       "paragraph 1 list 2 level 0 <1st\t>above it"}
+        << QStringList();
+    QTest::newRow("cells past the last edge as wide as the one before, so words stay whole")
+        << "cells_past_the_last_edge.rtf" << QStringList{"table 1x4 widths 300,300,300,300"}
+        << QStringList();
     QTest::newRow("metafiles shown as frames, a bitmap drawn")
         << "metafile_and_bitmap.rtf"
         << QStringList{"paragraph 1 Plan: {picture wmetafile8 96x48 data 6f3a5a59 shown as \"WMF "

@@ -7,6 +7,7 @@
 #include "symbol_font.h"
 #include "unwanted_characters.h"
 
+#include <QTextBlock>
 #include <QTextDocument>
 #include <QTextFrame>
 #include <QTextImageFormat>
@@ -268,6 +269,23 @@ void RtfDocumentBuilder::finishDocument() {
     applyAlignment();
     flushText();
     m_tables.placeFor(0);
+    placeHeadersAndFooters();
+}
+
+// Qt finds a new frame's place among the frames beside it by looking at them one by one from the
+// first: each goes in at the top of the document, before those read after it, where that look ends
+// at once.
+void RtfDocumentBuilder::placeHeadersAndFooters() {
+    for (auto read = m_headersAndFooters.rbegin(); read != m_headersAndFooters.rend(); ++read) {
+        QTextFrame *frame = QTextCursor(m_document).insertFrame(read->format);
+        frame->firstCursorPosition().insertFragment(read->content);
+        // A fragment put in anywhere but at a document's start leaves its first paragraph's
+        // format behind.
+        QTextCursor first = frame->firstCursorPosition();
+        first.setBlockFormat(read->firstBlock);
+        first.setBlockCharFormat(read->firstBlockChars);
+    }
+    m_headersAndFooters.clear();
 }
 
 void RtfDocumentBuilder::insertPicture() {
@@ -524,10 +542,11 @@ void RtfDocumentBuilder::breakParagraph() {
     m_listText.clear(); // an empty paragraph's; the next one's label follows its mark
 }
 
-// A header or footer is read as the body is, into a frame that tells which one it is and is set
-// apart as a word processor's page view sets it apart. The frames stand first in the document, in
-// the order read, wherever the file has them, as they go back before the body. One inside a table
-// or inside another header has no place of its own and is skipped.
+// A header or footer is read as the body is, into a document of its own, and goes into a frame that
+// tells which one it is and is set apart as a word processor's page view sets it apart. The frames
+// stand first in the document, in the order read, wherever the file has them, as they go back
+// before the body. One inside a table or inside another header has no place of its own and is
+// skipped.
 void RtfDocumentBuilder::startHeaderFooter(QByteArrayView word) {
     if (m_state.destination != Destination::Text || m_headerFooter || m_tables.openTables() > 0 ||
         m_state.paragraph.tableLevel() > 0) {
@@ -536,9 +555,6 @@ void RtfDocumentBuilder::startHeaderFooter(QByteArrayView word) {
         return;
     }
     flushText();
-    m_headerFooter =
-        HeaderFooter{nullptr,          m_stack.size(), m_paragraphPending, m_paragraphStartDue,
-                     m_blockAlignment, m_blockList};
     QTextFrameFormat format;
     format.setProperty(headerFooterProperty, word.toByteArray());
     format.setBorder(1);
@@ -546,10 +562,11 @@ void RtfDocumentBuilder::startHeaderFooter(QByteArrayView word) {
     format.setBorderStyle(QTextFrameFormat::BorderStyle_Dashed);
     format.setPadding(4);
     format.setBottomMargin(6);
-    QTextCursor at(m_document);
-    at.setPosition(m_headerFooterEnd);
-    m_headerFooter->frame = at.insertFrame(format);
-    m_cursor.setPosition(m_headerFooter->frame->firstPosition());
+    m_headerFooter =
+        HeaderFooter{format,           m_stack.size(), m_paragraphPending, m_paragraphStartDue,
+                     m_blockAlignment, m_blockList};
+    m_headerFooterDocument.clear();
+    m_cursor = QTextCursor(&m_headerFooterDocument);
     m_paragraphPending = false;
     m_paragraphStartDue = true;
     m_blockAlignment = m_cursor.blockFormat().alignment();
@@ -562,8 +579,11 @@ void RtfDocumentBuilder::endHeaderFooter() {
     flushText();
     m_tables.placeFor(0);
     const HeaderFooter header = *std::exchange(m_headerFooter, std::nullopt);
-    m_headerFooterEnd = header.frame->lastPosition() + 1;
+    const QTextBlock first = m_headerFooterDocument.firstBlock();
+    m_headersAndFooters.push_back({header.format, first.blockFormat(), first.charFormat(),
+                                   QTextDocumentFragment(&m_headerFooterDocument)});
     // Outside tables, as headers are, the body goes on at the document's end.
+    m_cursor = QTextCursor(m_document);
     m_cursor.movePosition(QTextCursor::End);
     m_paragraphPending = header.paragraphPending;
     m_paragraphStartDue = header.paragraphStartDue;
@@ -603,7 +623,8 @@ void RtfDocumentBuilder::startParagraphContent() {
     if (definition)
         list = {paragraph.list,
                 std::clamp(paragraph.listLevel, 0, RtfListDefinition::levelCount - 1)};
-    if (list == m_blockList && written.isEmpty())
+    // Every item of a list takes its label, whether the file wrote one as \listtext or not.
+    if (!list && !m_blockList && written.isEmpty())
         return;
     flushText();
     if (list != m_blockList) {

@@ -13,6 +13,9 @@
 #include <QStringList>
 #include <QTextCharFormat>
 #include <QTextCursor>
+#include <QTextDocument>
+#include <QTextDocumentFragment>
+#include <QTextFrameFormat>
 #include <QTextImageFormat>
 
 #include <array>
@@ -20,8 +23,6 @@
 #include <optional>
 #include <string_view>
 #include <vector>
-
-class QTextDocument;
 
 // How RtfReader builds a document: the state of the groups it reads, and the rules by which each
 // destination takes its control words (rtf_control_words.cpp).
@@ -125,7 +126,9 @@ public:
         : m_document(document)
         , m_cursor(document)
         , m_lost(lost)
-        , m_pictureBytesLeft(maxPictureBytes) {}
+        , m_pictureBytesLeft(maxPictureBytes) {
+        m_headerFooterDocument.setUndoRedoEnabled(false);
+    }
 
     // The reason on failure.
     std::optional<QString> build(QByteArrayView data);
@@ -159,6 +162,7 @@ private:
     void appendFootnoteMark();
     void startHeaderFooter(QByteArrayView word);
     void endHeaderFooter();
+    void placeHeadersAndFooters();
     QString decodeInFont(QByteArrayView bytes, int font);
     QChar readInFont(QChar c, int font) const;
     void appendBytes(QByteArrayView bytes);
@@ -212,10 +216,10 @@ private:
     // text take the block format before them.
     std::optional<std::pair<int, int>> m_blockList;
 
-    // The header or footer being read into a frame of its own, and the body's state to go back
+    // The header or footer being read, the frame it goes into, and the body's state to go back
     // to when its group ends.
     struct HeaderFooter {
-        QTextFrame *frame = nullptr;
+        QTextFrameFormat format;
         size_t depth = 0; // groups around the header's own
         bool paragraphPending = false;
         bool paragraphStartDue = false;
@@ -223,9 +227,15 @@ private:
         std::optional<std::pair<int, int>> blockList;
     };
     std::optional<HeaderFooter> m_headerFooter;
-    // Headers and footers stand first in the document, in the order read, wherever the file has
-    // them: where the next one goes.
-    int m_headerFooterEnd = 0;
+    QTextDocument m_headerFooterDocument; // the one being read
+    // Those read, to stand first in the document in the order read once the body is read.
+    struct ReadHeaderFooter {
+        QTextFrameFormat format;
+        QTextBlockFormat firstBlock;
+        QTextCharFormat firstBlockChars;
+        QTextDocumentFragment content;
+    };
+    std::vector<ReadHeaderFooter> m_headersAndFooters;
     qint64 m_pictureBytesLeft; // of the memory the document's pictures may take
     QString m_fieldInstruction;
     // The instruction began inside the field's group, not in a group of its own, so it ends

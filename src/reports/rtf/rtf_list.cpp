@@ -44,7 +44,7 @@ QString letters(int number) {
 }
 
 QString ordinal(int number) {
-    const int lastTwo = std::abs(number) % 100;
+    const int lastTwo = std::abs(number % 100);
     const int last = lastTwo % 10;
     const char *suffix = "th";
     if (lastTwo < 11 || lastTwo > 13)

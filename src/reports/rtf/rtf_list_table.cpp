@@ -1,11 +1,33 @@
 #include "rtf_list_table.h"
 
 #include <algorithm>
+#include <climits>
 
 namespace quillon {
 
+namespace {
+
+// The longest label a level's text gives: its first byte counts its characters.
+constexpr qsizetype maxLabelLength = 255;
+// What a label may hold as read: its count, and each character as up to two bytes of a
+// double-byte code page. The rest of an oversized text is never shown.
+constexpr size_t maxLabelPieces = 1 + 2 * maxLabelLength;
+// The start values Word allows; a larger one would overflow as the items count on.
+constexpr int maxListStart = 32767;
+
+} // namespace
+
 void RtfListTable::groupOpened() {
     m_roles.push_back(Role::None);
+    ++m_openRoles[size_t(Role::None)];
+}
+
+void RtfListTable::setRole(Role role) {
+    if (m_roles.empty())
+        return;
+    --m_openRoles[size_t(m_roles.back())];
+    m_roles.back() = role;
+    ++m_openRoles[size_t(role)];
 }
 
 void RtfListTable::groupClosed() {
@@ -17,6 +39,7 @@ void RtfListTable::groupClosed() {
         m_labelDepth = 0;
     const Role role = m_roles.back();
     m_roles.pop_back();
+    --m_openRoles[size_t(role)];
     if (role == Role::Override) {
         if (m_overrideNumber)
             m_overrides[*m_overrideNumber] = m_overrideList;
@@ -26,45 +49,39 @@ void RtfListTable::groupClosed() {
 }
 
 void RtfListTable::handleWord(QByteArrayView word, int parameter) {
-    Role *role = m_roles.empty() ? nullptr : &m_roles.back();
-    const auto take = [role](Role what) {
-        if (role)
-            *role = what;
-    };
     // A label's text holds no lists or levels; one named there would leave the label without its
     // level.
     if (inLabel() && (word == "list" || word == "listlevel"))
         return;
     if (word == "list") {
-        take(Role::List);
+        setRole(Role::List);
         m_pending.emplace_back();
     } else if (word == "listlevel" && !m_pending.empty()) {
-        take(Role::Level);
+        setRole(Role::Level);
         m_pending.back().levels.emplace_back();
     } else if (word == "leveltext" && !m_pending.empty() && !m_pending.back().levels.empty()) {
-        take(Role::LevelText);
+        setRole(Role::LevelText);
         m_pending.back().levels.back().label.clear();
         m_labelDepth = m_roles.size();
     } else if (word == "levelnumbers" || word == "listname" || word == "lfolevel") {
-        take(Role::Other);
+        setRole(Role::Other);
     } else if (word == "listoverride") {
-        take(Role::Override);
+        setRole(Role::Override);
         m_overrideList = 0;
         m_overrideNumber.reset();
     } else if (word == "listid") {
-        if (std::find(m_roles.begin(), m_roles.end(), Role::Override) != m_roles.end())
+        if (isOpen(Role::Override))
             m_overrideList = parameter;
         else if (!m_pending.empty())
             m_pending.back().id = parameter;
     } else if (word == "ls") {
         m_overrideNumber = parameter;
-    } else if (!m_pending.empty() && !m_pending.back().levels.empty() &&
-               std::find(m_roles.begin(), m_roles.end(), Role::Level) != m_roles.end()) {
+    } else if (!m_pending.empty() && !m_pending.back().levels.empty() && isOpen(Role::Level)) {
         PendingLevel &level = m_pending.back().levels.back();
         if (word == "levelnfc" || word == "levelnfcn")
             level.level.format = parameter;
         else if (word == "levelstartat")
-            level.level.start = parameter;
+            level.level.start = std::clamp(parameter, 0, maxListStart);
         else if (word == "f" && !inLabel())
             level.font = parameter;
     }
@@ -73,15 +90,19 @@ void RtfListTable::handleWord(QByteArrayView word, int parameter) {
 void RtfListTable::appendBytes(QByteArrayView bytes) {
     if (!inLabel())
         return;
-    for (const char byte : bytes)
-        m_pending.back().levels.back().label.push_back({true, char16_t(quint8(byte))});
+    std::vector<LabelPiece> &label = m_pending.back().levels.back().label;
+    for (const char byte : bytes.first(std::min<qsizetype>(
+             bytes.size(), qsizetype(maxLabelPieces - std::min(label.size(), maxLabelPieces)))))
+        label.push_back({true, char16_t(quint8(byte))});
 }
 
 void RtfListTable::appendText(const QString &text) {
     if (!inLabel())
         return;
-    for (const QChar c : text)
-        m_pending.back().levels.back().label.push_back({false, c.unicode()});
+    std::vector<LabelPiece> &label = m_pending.back().levels.back().label;
+    for (const QChar c : text.first(std::min<qsizetype>(
+             text.size(), qsizetype(maxLabelPieces - std::min(label.size(), maxLabelPieces)))))
+        label.push_back({false, c.unicode()});
 }
 
 void RtfListTable::finish(const Decoder &decode, const CharacterReader &readCharacter) {
@@ -119,6 +140,11 @@ void RtfListTable::finish(const Decoder &decode, const CharacterReader &readChar
                 }
             }
             flush();
+            // The count bounds the label even where the file writes more before its ';'.
+            const qsizetype length = !level.label.empty() && level.label.front().isByte
+                                         ? qsizetype(level.label.front().value)
+                                         : maxLabelLength;
+            text.truncate(length);
             // A level without label text keeps the default one.
             read.text = level.label.empty() ? definition.levels[i].text : text;
             definition.levels[i] = read;
@@ -128,6 +154,7 @@ void RtfListTable::finish(const Decoder &decode, const CharacterReader &readChar
     // A table cut short leaves nothing open for the next one.
     m_pending.clear();
     m_roles.clear();
+    m_openRoles = {};
     m_labelDepth = 0;
 }
 
@@ -153,8 +180,10 @@ QString RtfListNumbering::nextLabel(int listNumber, const RtfListDefinition &def
         }
     }
     const auto own = size_t(level);
-    counters.numbers[own] =
-        counters.started[own] ? counters.numbers[own] + 1 : definition.levels[own].start;
+    // A count held at the largest number rather than overflowing, however a file starts it.
+    counters.numbers[own] = counters.started[own]
+                                ? counters.numbers[own] + (counters.numbers[own] < INT_MAX)
+                                : definition.levels[own].start;
     counters.started[own] = true;
     for (size_t deeper = own + 1; deeper < RtfListDefinition::levelCount; ++deeper)
         counters.started[deeper] = false;

@@ -57,7 +57,15 @@ private:
         std::vector<PendingLevel> levels;
     };
 
+    static constexpr size_t roleCount = size_t(Role::Other) + 1;
+    // Sets the role of the innermost group, keeping the counts of open roles.
+    void setRole(Role role);
+    bool isOpen(Role role) const { return m_openRoles[size_t(role)] > 0; }
+
     std::vector<Role> m_roles;
+    // How many open groups have each role, so that a word asks in constant time whether it is
+    // inside one.
+    std::array<int, roleCount> m_openRoles{};
     std::vector<PendingList> m_pending;
     std::map<int, RtfListDefinition> m_lists; // by \listid
     std::map<int, int> m_overrides;           // \ls number -> \listid

@@ -2,6 +2,7 @@
 
 #include "rtf_document_builder.h"
 
+#include <QTextCursor>
 #include <QTextDocument>
 
 namespace quillon {
@@ -16,8 +17,13 @@ bool RtfReader::read(QByteArrayView data, QTextDocument *document) {
     const bool undo = document->isUndoRedoEnabled();
     document->setUndoRedoEnabled(false);
     document->clear();
+    // One edit for the whole build: Qt lays a paragraph out again after every insert made
+    // outside an edit block, which makes a long paragraph's read grow with its square.
+    QTextCursor edit(document);
+    edit.beginEditBlock();
     const auto error =
         RtfDocumentBuilder(document, &m_lost, m_maxPictureBytes).build(data.sliced(start));
+    edit.endEditBlock();
     document->setUndoRedoEnabled(undo);
     if (error)
         m_error = *error;

@@ -126,11 +126,15 @@ void RtfTableBuilder::closeTable() {
     QTextTableFormat format = table->format();
     QList<QTextLength> widths;
     qint64 left = 0; // edges are any 32-bit numbers, so their differences need more
+    // A cell past the last edge the file gives is as wide as the one before it: a column of no
+    // width would get only what the others leave, down to a letter's width, and break its words.
+    qint64 width = 0;
     for (int column = 0; column < table->columns(); ++column) {
         const size_t index = static_cast<size_t>(column);
-        const qint64 width = index < open.edges.size() ? open.edges[index] - left : 0;
-        if (index < open.edges.size())
+        if (index < open.edges.size()) {
+            width = open.edges[index] - left;
             left = open.edges[index];
+        }
         widths.append(width > 0
                           ? QTextLength(QTextLength::FixedLength, width / twipsPerDocumentUnit)
                           : QTextLength());
