@@ -124,9 +124,8 @@ void MainWindow::loadSystemInformation() {
 }
 
 void MainWindow::listConnections() {
-    // The box was emptied by the step before, so the lines start from nothing.
-    m_sysInfo.txtResults->setPlainText(
-        appendConnectionLines(QString(), m_platform.dialUpConnections()));
+    // The box was emptied by the step before, so its text is the lines alone.
+    m_sysInfo.txtResults->setPlainText(connectionLines(m_platform.dialUpConnections()));
     layout::fitLines(m_sysInfo.txtResults);
 }
 
