@@ -70,6 +70,9 @@ MainWindow::MainWindow(Platform &platform, QWidget *parent)
     m_timer1.start();
 
     connect(m_calculator.command1, &QPushButton::clicked, this, &MainWindow::onCommand1Clicked);
+    // Enter in either box calculates; no button is the default.
+    connect(m_calculator.text1, &QLineEdit::returnPressed, this, &MainWindow::onCommand1Clicked);
+    connect(m_calculator.text9, &QLineEdit::returnPressed, this, &MainWindow::onCommand1Clicked);
     connect(m_calculator.command2, &QPushButton::clicked, this, &MainWindow::onCommand2Clicked);
     connect(m_calculator.options[8], &QRadioButton::clicked, this, &MainWindow::onOption9Clicked);
     connect(m_report.command3, &QPushButton::clicked, this, &MainWindow::onCommand3Clicked);

@@ -134,34 +134,36 @@ private Q_SLOTS:
         QCOMPARE(m_fixture->find("Command2")->nextInFocusChain(), m_fixture->find("Command1"));
     }
 
-    void enterAndEscapePressNoButton() {
+    void escapePressesNoButton() {
         for (QPushButton *button : m_fixture->window->findChildren<QPushButton *>())
             QVERIFY2(!button->autoDefault() && !button->isDefault(),
                      qPrintable(button->objectName()));
         m_fixture->type("Text1", QStringLiteral("110"));
-        QTest::keyClick(m_fixture->find("Text1"), Qt::Key_Return);
         QTest::keyClick(m_fixture->find("Text1"), Qt::Key_Escape);
         QCOMPARE(m_fixture->caption("Label1"), QStringLiteral("0"));
         QVERIFY(m_fixture->platform.messages.isEmpty());
     }
 
-    void enterPressesTheFocusedButton_data() {
-        QTest::addColumn<QString>("button");
+    void enterActsOnTheFocusedControl_data() {
+        QTest::addColumn<QString>("control");
         QTest::addColumn<Qt::Key>("key");
         QTest::addColumn<QString>("label1");
         QTest::newRow("Enter on Calculate") << "Command1" << Qt::Key_Return << "10.00";
         QTest::newRow("keypad Enter on Calculate") << "Command1" << Qt::Key_Enter << "10.00";
         QTest::newRow("Enter on Reset after Calculate") << "Command2" << Qt::Key_Return << "0";
+        QTest::newRow("Enter in the price box calculates") << "Text1" << Qt::Key_Return << "10.00";
+        QTest::newRow("Enter in the rate box calculates") << "Text9" << Qt::Key_Enter << "10.00";
     }
-    void enterPressesTheFocusedButton() {
-        QFETCH(QString, button);
+    void enterActsOnTheFocusedControl() {
+        QFETCH(QString, control);
         QFETCH(Qt::Key, key);
         QFETCH(QString, label1);
         m_fixture->type("Text1", QStringLiteral("110"));
         m_fixture->type("Text9", QStringLiteral("10"));
-        if (button != QLatin1String("Command1"))
+        // Reset has something to clear.
+        if (control == QLatin1String("Command2"))
             m_fixture->click("Command1");
-        QWidget *focused = m_fixture->find(qPrintable(button));
+        QWidget *focused = m_fixture->find(qPrintable(control));
         focused->setFocus();
         QTest::keyClick(focused, key);
         QCOMPARE(m_fixture->caption("Label1"), label1);

@@ -175,6 +175,40 @@ private Q_SLOTS:
         QCOMPARE(widget->font().bold(), bold);
     }
 
+    void keysMoveBetweenControlsAndPages_data() {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<QKeyCombination>("key");
+        QTest::addColumn<int>("pageAfter");
+        QTest::addColumn<QString>("focusAfter"); // empty: not checked
+        const int kCalculator = 0;
+        QTest::newRow("Tab leaves the report box for View Report")
+            << kReport << "Rich" << QKeyCombination(Qt::Key_Tab) << kReport << "Command3";
+        QTest::newRow("Ctrl+Tab in the report box goes to the next page")
+            << kReport << "Rich" << QKeyCombination(Qt::ControlModifier, Qt::Key_Tab) << kAbout
+            << "";
+        QTest::newRow("Ctrl+Shift+Tab from the first page goes round to the last")
+            << kCalculator << "Text1"
+            << QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Backtab) << kSysInfo
+            << "";
+    }
+    void keysMoveBetweenControlsAndPages() {
+        QFETCH(int, page);
+        QFETCH(QString, start);
+        QFETCH(QKeyCombination, key);
+        QFETCH(int, pageAfter);
+        QFETCH(QString, focusAfter);
+        showPage(page);
+        QWidget *widget = control(start);
+        widget->setFocus();
+        QTest::keyClick(widget, key.key(), key.keyboardModifiers());
+        QCOMPARE(tabControl()->currentIndex(), pageAfter);
+        if (!focusAfter.isEmpty())
+            QCOMPARE(QApplication::focusWidget(), control(focusAfter));
+        // No key typed into the report.
+        QVERIFY(control<QTextEdit>("Rich")->toPlainText().isEmpty());
+    }
+
     void uptimeBoxesCentredFramelessAndSkippedByTab() {
         showPage(kSysInfo);
         QSet<QWidget *> uptimeBoxes;
