@@ -200,7 +200,7 @@ void ReportWindow::onCommand1Clicked() {
     if (!printer) {
         const QStringList installed = m_platform.installedPrinters();
         if (installed.isEmpty())
-            showError(tr("No printer is installed, so the report cannot be printed."));
+            showError(noPrinterInstalledText());
         else
             showError(tr("None of the printers installed (%1) is the default printer, so the "
                          "report cannot be printed.\nMake one of them the default in the "
