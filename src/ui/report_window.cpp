@@ -13,6 +13,7 @@
 #include <QPointer>
 #include <QPrinter>
 #include <QPushButton>
+#include <QShortcut>
 
 #include <utility>
 
@@ -168,6 +169,10 @@ ReportWindow::ReportWindow(Platform &platform, std::function<QString()> quoteFol
     setTabOrder(command2, command3);
     // The rules were added after the labels; a screen reader meets them between the rows.
     layout::stackInReadingOrder(this);
+
+    // Escape closes the window, as its close button does; it presses no button.
+    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
 
     connect(m_command1, &QPushButton::clicked, this, &ReportWindow::onCommand1Clicked);
     connect(command2, &QPushButton::clicked, this, &ReportWindow::onCommand2Clicked);

@@ -43,7 +43,7 @@ private Q_SLOTS:
     void labelsMatchDesign();
     void enlargingOnlyShowsWhite();
     void focusStartsAtPrintReport();
-    void escapePressesNothing();
+    void escapeClosesTheWindowAndPressesNothing();
     void longNameIsClipped();
 
     void reportRoundTrips();
@@ -186,10 +186,13 @@ void ReportWindowTest::focusStartsAtPrintReport() {
     QCOMPARE(order, QStringList({"Command1", "Command2", "Command3"}));
 }
 
-void ReportWindowTest::escapePressesNothing() {
-    m_window->present();
-    for (const char *name : {"Command1", "Command2", "Command3"})
+void ReportWindowTest::escapeClosesTheWindowAndPressesNothing() {
+    for (const char *name : {"Command1", "Command2", "Command3"}) {
+        m_window->present();
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
         QTest::keyClick(button(name), Qt::Key_Escape);
+        QVERIFY(!m_window->isVisible());
+    }
     QVERIFY(m_fake->messages.isEmpty());
     QVERIFY(m_fake->printedFiles.isEmpty());
     QVERIFY(m_fake->editedFiles.isEmpty());
