@@ -52,7 +52,7 @@ void MainWindow::onCommand3Clicked() {
             QStringLiteral("Quote file"), MessageIcon::None);
     }
     const QString text = quoteText(report);
-    if (const std::optional<QString> error = writeQuote(folder, text)) {
+    if (const std::optional<QString> error = writeQuote(folder, text, leadingQuoteTextSize)) {
         showError(tr("The quote could not be written to %1.\n%2").arg(file, *error));
         return;
     }
