@@ -35,7 +35,11 @@ TabControl::TabControl(QWidget *parent)
     // from the last to the first, as in the system's own tab controls.
     auto *next = new QShortcut(QKeySequence::NextChild, this);
     connect(next, &QShortcut::activated, this, [this] { stepPage(1); });
-    auto *previous = new QShortcut(QKeySequence::PreviousChild, this);
+    auto *previous = new QShortcut(this);
+    // The desktop's X server may report Ctrl+Shift+Tab as Tab with both modifiers rather than
+    // as the back tab the standard binding names.
+    previous->setKeys(QKeySequence::keyBindings(QKeySequence::PreviousChild) +
+                      QList<QKeySequence>{QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab)});
     connect(previous, &QShortcut::activated, this, [this] { stepPage(-1); });
 }
 

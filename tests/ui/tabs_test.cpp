@@ -167,6 +167,10 @@ private Q_SLOTS:
             << kCalculator << "Text1"
             << QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Backtab) << kSysInfo
             << "";
+        QTest::newRow("Ctrl+Shift+Tab as an X server reports it")
+            << kAbout << "Text2"
+            << QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Tab) << kReport
+            << "";
     }
     void keysMoveBetweenControlsAndPages() {
         QFETCH(int, page);
