@@ -59,7 +59,7 @@ void benchWriteQuote(benchmark::State &state) {
     }
     const QString text = quoteText(sampleReport());
     for (auto _ : state) {
-        if (writeQuote(quotes.folder(), text)) {
+        if (writeQuote(quotes.folder(), text, leadingQuoteTextSize)) {
             state.SkipWithError("writeQuote failed");
             break;
         }

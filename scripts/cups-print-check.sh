@@ -8,7 +8,8 @@
 # /etc/cups or its running cupsd. Adds a cups-pdf queue that writes into that folder, then runs
 # the build's cups_print_test program against it: the report window's Print Report with no
 # default printer, then both Print Report commands with the queue as the default. Then it reads
-# the PDF files back: the job names, the letters' height in points and their place on the page.
+# the PDF files back: the job names, the letters' height in points and their place on the page,
+# and the window's image at the window's size on screen.
 # Needs root, as cupsd and cups-pdf do; installs cups and printer-driver-cups-pdf when missing.
 # Every wait is bounded, and the server is stopped however the check ends.
 set -euo pipefail
@@ -199,9 +200,17 @@ pdftotext -bbox "$report" - 2>/dev/null | awk '
         return k
     }' || fail "the Report tab's page is not the quote at its real size"
 
-# The window's image fills the width of the page's printable area.
-pdfimages -list "$window" | awk 'NR > 2 { images++ } END { exit images < 1 }' \
-    || fail "the report window's page holds no image"
+# The window's image prints at the window's size on a 96 dpi screen, 312 x 463 px or 3.25 x 4.82
+# inches, however finely it was drawn or ghostscript resampled it (pixels over pixels per inch).
+pdfimages -list "$window" | awk '
+    NR > 2 && $13 > 0 && $14 > 0 {
+        images++; width = $4 / $13; height = $5 / $14
+        printf "report window: image of %d x %d px at %d x %d ppi, %.2f x %.2f inches\n",
+            $4, $5, $13, $14, width, height
+        if (width < 3.15 || width > 3.35 || height < 4.72 || height > 4.92) bad++
+    }
+    END { exit images < 1 || bad > 0 }' \
+    || fail "the report window's page holds no image of the window at its size on screen"
 
 if [ -n "${QUILLON_PRINTED_PAGES:-}" ]; then
     mkdir -p "$QUILLON_PRINTED_PAGES"

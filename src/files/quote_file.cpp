@@ -2,7 +2,6 @@
 
 #include "quote_file_lock.h"
 #include "quote_folder.h"
-#include "quote_report.h"
 #include "safe_file.h"
 
 #include <QDir>
@@ -14,7 +13,8 @@ QString quoteFilePath(const QString &folder) {
     return QDir(folder).filePath(QString::fromLatin1(kQuoteFileName));
 }
 
-std::optional<QString> writeQuote(const QString &folder, const QString &newQuoteText) {
+std::optional<QString> writeQuote(const QString &folder, const QString &newQuoteText,
+                                  QuoteTextSize quoteTextSize) {
     if (!QDir::isAbsolutePath(folder))
         return noQuoteFolderText();
     const QString path = quoteFilePath(folder);
@@ -44,7 +44,7 @@ std::optional<QString> writeQuote(const QString &folder, const QString &newQuote
             head += oldFile.read(wanted - head.size());
             if (oldFile.error() != QFileDevice::NoError)
                 return cannotRead();
-            historyStart = leadingQuoteTextSize(head);
+            historyStart = quoteTextSize(head);
             if (historyStart > 0 || oldFile.atEnd() || head.size() >= kMaxQuoteTextSize)
                 break;
         }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QString>
 
 #include <optional>
@@ -19,12 +20,17 @@ inline constexpr qint64 kMaxQuoteTextSize = qint64(1) << 20;
 
 // Both writers refuse a `folder` that is not an absolute path (the empty text of quoteFolder()).
 
+// The size in bytes of the quote text that a file's content (UTF-8) begins with, 0 when it begins
+// with none. The quote's format is the reports' business; this layer only asks.
+using QuoteTextSize = qsizetype (*)(QByteArrayView content);
+
 // Replaces the quote file in `folder` with `newQuoteText`, written in UTF-8, keeping its history
 // records, which are copied from the old file into the new one as they stand: everything after
-// its leading quote text, or the whole old content when it does not begin with one. The file is
-// replaced safely (see replaceFile()), so a failure leaves the old file as it was. The reason on
-// failure, nothing on success.
-std::optional<QString> writeQuote(const QString &folder, const QString &newQuoteText);
+// its leading quote text as `quoteTextSize` measures it, or the whole old content when it does
+// not begin with one. The file is replaced safely (see replaceFile()), so a failure leaves the
+// old file as it was. The reason on failure, nothing on success.
+std::optional<QString> writeQuote(const QString &folder, const QString &newQuoteText,
+                                  QuoteTextSize quoteTextSize);
 
 // Appends `record` to the quote file in `folder`, creating the file when missing. The reason on
 // failure (nothing was appended then), nothing on success.

@@ -24,7 +24,8 @@ enum class PrintRange { AllPages, Selection };
 using EditorFailure = std::function<void(const QString &reason)>;
 
 // One file dialog's settings. `filters` are in Qt's form ("Rich Text Files(*.rtf)"); `fileName` is
-// the name the dialog offers, normally the one chosen last time.
+// the file the dialog offers, normally the one chosen last time: the dialog starts in its folder
+// with its name filled in.
 struct FileDialogRequest {
     QStringList filters;
     int selectedFilter = 0;

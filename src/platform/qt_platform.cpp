@@ -1,5 +1,6 @@
 #include "qt_platform.h"
 
+#include "file_name_icon_provider.h"
 #include "settings_store.h"
 #include "system_queries.h"
 #include "text_editor.h"
@@ -9,6 +10,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QLocale>
 #include <QMessageBox>
@@ -30,15 +32,22 @@ QString asShownLines(QString text) {
 
 std::optional<QString> chooseFile(QWidget *parent, const FileDialogRequest &request,
                                   QFileDialog::AcceptMode mode) {
+    FileNameIconProvider icons;
     QFileDialog dialog(parent);
+    dialog.setIconProvider(&icons);
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
                                                        : QFileDialog::AnyFile);
     dialog.setNameFilters(request.filters);
     if (request.selectedFilter >= 0 && request.selectedFilter < request.filters.size())
         dialog.selectNameFilter(request.filters.at(request.selectedFilter));
-    if (!request.fileName.isEmpty())
-        dialog.selectFile(request.fileName);
+    if (!request.fileName.isEmpty()) {
+        // The folder of the file chosen last, with its name offered there.
+        const QFileInfo last(request.fileName);
+        if (last.isAbsolute())
+            dialog.setDirectory(last.absolutePath());
+        dialog.selectFile(last.fileName());
+    }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().constFirst();

@@ -4,12 +4,16 @@
 #include <QProcess>
 #include <QStandardPaths>
 
+#include <optional>
+
 namespace quillon::text_editor {
 
 namespace {
 
-// What xdg-open's exit status means, in the user's words.
-QString openerFailure(int status) {
+// What xdg-open's own failures mean, in the user's words. It says them at once; any other status
+// is the editor's, which xdg-open runs in the foreground where the desktop has no launcher, and
+// an editor that has shown the file ends as it likes.
+std::optional<QString> openerFailure(int status) {
     switch (status) {
     case 2:
         return QCoreApplication::translate("TextEditor", "the file could not be found");
@@ -20,8 +24,7 @@ QString openerFailure(int status) {
         return QCoreApplication::translate(
             "TextEditor", "the desktop's program for text files could not open it");
     default:
-        return QCoreApplication::translate("TextEditor", "xdg-open ended with status %1")
-            .arg(status);
+        return std::nullopt;
     }
 }
 
@@ -38,18 +41,16 @@ bool start(const QString &file, const std::function<void(const QString &reason)>
     auto *process = new QProcess(QCoreApplication::instance());
     process->setStandardOutputFile(QProcess::nullDevice());
     process->setStandardErrorFile(QProcess::nullDevice());
-    QObject::connect(
-        process, &QProcess::finished, process,
-        [process, onFailure](int status, QProcess::ExitStatus exit) {
-            process->deleteLater();
-            // An opener stopped because the program is ending failed at nothing.
-            if (QCoreApplication::closingDown() || (exit == QProcess::NormalExit && status == 0))
-                return;
-            onFailure(
-                exit == QProcess::NormalExit
-                    ? openerFailure(status)
-                    : QCoreApplication::translate("TextEditor", "xdg-open stopped unexpectedly"));
-        });
+    QObject::connect(process, &QProcess::finished, process,
+                     [process, onFailure](int status, QProcess::ExitStatus exit) {
+                         process->deleteLater();
+                         // An opener stopped because the program is ending failed at nothing, and
+                         // one that crashed or was killed did so after it started the editor.
+                         if (QCoreApplication::closingDown() || exit != QProcess::NormalExit)
+                             return;
+                         if (const std::optional<QString> reason = openerFailure(status))
+                             onFailure(*reason);
+                     });
     process->start(opener, {file});
     // Starting is only the exec of a program found above: a short, bounded wait.
     if (!process->waitForStarted(5000)) {

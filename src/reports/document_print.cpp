@@ -140,6 +140,11 @@ QString quotePrintName() {
     return QCoreApplication::translate("quillon", "Quillon quote");
 }
 
+QString noPrinterInstalledText() {
+    return QCoreApplication::translate("quillon",
+                                       "No printer is installed, so the report cannot be printed.");
+}
+
 bool printDocument(const QTextDocument &document, QPagedPaintDevice &device) {
     const std::unique_ptr<QTextDocument> copy(document.clone());
     sizeFontsInPoints(*copy);

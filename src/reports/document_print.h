@@ -13,6 +13,9 @@ namespace quillon {
 // The name a printed quote carries in the printer's queue (and as the title of a PDF).
 QString quotePrintName();
 
+// What a print command tells the user when the system has no printer at all.
+QString noPrinterInstalledText();
+
 // Prints `document` on `device` (a printer, a PDF writer) at the size it has on screen, page by
 // page. A font sized in pixels, as the windows size theirs, is taken as screen pixels of 1/96 inch
 // rather than as dots of the device, so 11 px letters print at 8.25 pt at any resolution. The text

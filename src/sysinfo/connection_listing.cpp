@@ -4,8 +4,8 @@
 
 namespace quillon {
 
-QString appendConnectionLines(const QString &boxText, const QStringList &names) {
-    QString text = boxText;
+QString connectionLines(const QStringList &names) {
+    QString text;
     const qsizetype considered = std::min(names.size(), maxListedConnections);
     for (const QString &name : names.first(considered)) {
         if (!name.isEmpty())

@@ -72,6 +72,9 @@ MainWindow::MainWindow(Platform &platform, QWidget *parent)
     m_timer1.start();
 
     connect(m_calculator.command1, &QPushButton::clicked, this, &MainWindow::onCommand1Clicked);
+    // Enter in either box calculates; no button is the default.
+    connect(m_calculator.text1, &QLineEdit::returnPressed, this, &MainWindow::onCommand1Clicked);
+    connect(m_calculator.text9, &QLineEdit::returnPressed, this, &MainWindow::onCommand1Clicked);
     connect(m_calculator.command2, &QPushButton::clicked, this, &MainWindow::onCommand2Clicked);
     connect(m_calculator.options[8], &QRadioButton::clicked, this, &MainWindow::onOption9Clicked);
     connect(m_report.command3, &QPushButton::clicked, this, &MainWindow::onCommand3Clicked);
@@ -126,9 +129,8 @@ void MainWindow::loadSystemInformation() {
 }
 
 void MainWindow::listConnections() {
-    // The box was emptied by the step before, so the lines start from nothing.
-    m_sysInfo.txtResults->setPlainText(
-        appendConnectionLines(QString(), m_platform.dialUpConnections()));
+    // The box was emptied by the step before, so its text is the lines alone.
+    m_sysInfo.txtResults->setPlainText(connectionLines(m_platform.dialUpConnections()));
     layout::fitLines(m_sysInfo.txtResults);
 }
 

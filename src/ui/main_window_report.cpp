@@ -1,6 +1,7 @@
 // The Report tab's commands: View Report, and saving, opening and printing the report area.
 #include "main_window.h"
 
+#include "document_print.h"
 #include "quote_file.h"
 #include "quote_folder.h"
 #include "quote_from_pricing.h"
@@ -51,7 +52,7 @@ void MainWindow::onCommand3Clicked() {
             QStringLiteral("Quote file"), MessageIcon::None);
     }
     const QString text = quoteText(report);
-    if (const std::optional<QString> error = writeQuote(folder, text)) {
+    if (const std::optional<QString> error = writeQuote(folder, text, leadingQuoteTextSize)) {
         showError(tr("The quote could not be written to %1.\n%2").arg(file, *error));
         return;
     }
@@ -113,6 +114,11 @@ void MainWindow::onCommand5Clicked() {
 }
 
 void MainWindow::onCommand6Clicked() {
+    // The print dialog would offer nothing to print on and end the command without a word.
+    if (m_platform.installedPrinters().isEmpty()) {
+        showError(noPrinterInstalledText());
+        return;
+    }
     const PrintRange preselected =
         m_report.rich->selectionLength() > 0 ? PrintRange::Selection : PrintRange::AllPages;
     const std::unique_ptr<QPrinter> printer = m_platform.choosePrinter(this, preselected);

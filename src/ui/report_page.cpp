@@ -10,6 +10,9 @@ ReportPage buildReportPage(QWidget *page) {
     controls.rich = new RichTextBox(page);
     controls.rich->setObjectName(QStringLiteral("Rich"));
     controls.rich->setGeometry(layout::rect(120, 480, 4695, 5175));
+    // Tab moves on to the buttons below rather than typing into the report, which is laid out
+    // with blanks; a tab character still comes in by pasting or from an opened file.
+    controls.rich->setTabChangesFocus(true);
     controls.command3 = layout::addButton(page, QStringLiteral("Command3"),
                                           QStringLiteral("View Report"), 120, 5760, 1095, 375);
     controls.command4 = layout::addButton(page, QStringLiteral("Command4"),

@@ -13,6 +13,7 @@
 #include <QPointer>
 #include <QPrinter>
 #include <QPushButton>
+#include <QShortcut>
 
 #include <utility>
 
@@ -169,6 +170,10 @@ ReportWindow::ReportWindow(Platform &platform, std::function<QString()> quoteFol
     // The rules were added after the labels; a screen reader meets them between the rows.
     layout::stackInReadingOrder(this);
 
+    // Escape closes the window, as its close button does; it presses no button.
+    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
+
     connect(m_command1, &QPushButton::clicked, this, &ReportWindow::onCommand1Clicked);
     connect(command2, &QPushButton::clicked, this, &ReportWindow::onCommand2Clicked);
     connect(command3, &QPushButton::clicked, this, &ReportWindow::onCommand3Clicked);
@@ -200,7 +205,7 @@ void ReportWindow::onCommand1Clicked() {
     if (!printer) {
         const QStringList installed = m_platform.installedPrinters();
         if (installed.isEmpty())
-            showError(tr("No printer is installed, so the report cannot be printed."));
+            showError(noPrinterInstalledText());
         else
             showError(tr("None of the printers installed (%1) is the default printer, so the "
                          "report cannot be printed.\nMake one of them the default in the "

@@ -1,6 +1,8 @@
 #include "tab_control.h"
 
+#include <QKeySequence>
 #include <QPainter>
+#include <QShortcut>
 #include <QStyleOptionTabWidgetFrame>
 #include <QTabBar>
 
@@ -29,6 +31,16 @@ TabControl::TabControl(QWidget *parent)
     m_tabBar->setUsesScrollButtons(false);
     m_tabBar->setElideMode(Qt::ElideNone);
     connect(m_tabBar, &QTabBar::currentChanged, this, &TabControl::showPage);
+    // Ctrl+Tab and Ctrl+Shift+Tab step through the pages from anywhere in the window, round
+    // from the last to the first, as in the system's own tab controls.
+    auto *next = new QShortcut(QKeySequence::NextChild, this);
+    connect(next, &QShortcut::activated, this, [this] { stepPage(1); });
+    auto *previous = new QShortcut(this);
+    // The desktop's X server may report Ctrl+Shift+Tab as Tab with both modifiers rather than
+    // as the back tab the standard binding names.
+    previous->setKeys(QKeySequence::keyBindings(QKeySequence::PreviousChild) +
+                      QList<QKeySequence>{QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab)});
+    connect(previous, &QShortcut::activated, this, [this] { stepPage(-1); });
 }
 
 QWidget *TabControl::addPage(const QString &caption) {
@@ -47,6 +59,12 @@ int TabControl::currentIndex() const {
 
 void TabControl::setCurrentIndex(int index) {
     m_tabBar->setCurrentIndex(index);
+}
+
+void TabControl::stepPage(int step) {
+    const int count = m_tabBar->count();
+    if (count > 0)
+        m_tabBar->setCurrentIndex((m_tabBar->currentIndex() + step + count) % count);
 }
 
 void TabControl::showPage(int index) {

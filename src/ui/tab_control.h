@@ -8,7 +8,7 @@ namespace quillon {
 
 // A tab control whose pages cover its whole rectangle, tab row included, so that controls are
 // placed relative to the control's outer corner. The tab row is 20 px high with tabs of equal
-// width.
+// width; Ctrl+Tab and Ctrl+Shift+Tab switch pages.
 class TabControl final : public QWidget {
     Q_OBJECT
 public:
@@ -30,6 +30,7 @@ protected:
 
 private:
     void showPage(int index);
+    void stepPage(int step);
 
     QTabBar *m_tabBar;
     QList<QWidget *> m_pages;

@@ -5,9 +5,11 @@ class QWidget;
 
 namespace quillon {
 
-// Draws `widget`'s image, as drawn on screen, onto one page of `printer`, scaled to fit the
-// printable area with its aspect kept and placed at the area's top-left corner. False when the
-// printer cannot be started (nothing is printed then).
+// Prints `widget`'s image, as drawn on screen, onto one page of `printer` at the size it has on
+// the screen (its logical pixels at the screen's dots per inch), at the printable area's top-left
+// corner; a window larger than that area shrinks to fit it, its aspect kept. The image is drawn
+// at several times the screen's density, so its letters print sharp. False when the printer
+// cannot be started (nothing is printed then).
 bool printWidgetImage(QWidget &widget, QPrinter &printer);
 
 } // namespace quillon

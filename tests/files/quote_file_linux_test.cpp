@@ -193,8 +193,9 @@ void QuoteFileLinuxTest::failureLeavesFileIntact() {
     QVERIFY(writeFile(mounted, before));
     std::optional<QString> reason;
     if (obstacle == Obstacle::QuoteFileMountedOver) {
-        reason = reasonInChild([&] { return mountOverQuoteFile(folder.path(), mounted); },
-                               [&] { return writeQuote(folder.path(), quoteText(report)); });
+        reason = reasonInChild(
+            [&] { return mountOverQuoteFile(folder.path(), mounted); },
+            [&] { return writeQuote(folder.path(), quoteText(report), leadingQuoteTextSize); });
         if (!reason) {
             QSKIP("no mount namespace can be made here (user namespaces are off), so no file can "
                   "be mounted over quote.txt");
@@ -205,7 +206,7 @@ void QuoteFileLinuxTest::failureLeavesFileIntact() {
             limit.emplace(before.size() + 300);
         }
         reason = command == Command::WriteQuote
-                     ? writeQuote(folder.path(), quoteText(report))
+                     ? writeQuote(folder.path(), quoteText(report), leadingQuoteTextSize)
                      : appendHistory(folder.path(), historyRecord(report));
     }
     QFile::setPermissions(folder.path(), folderPermissions);
@@ -247,7 +248,8 @@ void QuoteFileLinuxTest::foreignFileIsNotHeldInMemory() {
     const qint64 before = memoryKb("VmRSS");
 
     const QByteArray newQuote = quoteText(examples::jonesChair()).toUtf8();
-    QCOMPARE(writeQuote(folder.path(), QString::fromUtf8(newQuote)), std::nullopt);
+    QCOMPARE(writeQuote(folder.path(), QString::fromUtf8(newQuote), leadingQuoteTextSize),
+             std::nullopt);
 
     const qint64 grown = memoryKb("VmHWM") - before;
     QVERIFY2(before > 0 && grown < 16 * 1024, qPrintable(QString::number(grown) + " kB"));
@@ -262,7 +264,8 @@ void QuoteFileLinuxTest::twoCopiesTakeTurns() {
     QTemporaryDir folder;
     QVERIFY(folder.isValid());
     const QString path = folder.filePath("quote.txt");
-    QCOMPARE(writeQuote(folder.path(), quoteText(examples::smithDesk())), std::nullopt);
+    QCOMPARE(writeQuote(folder.path(), quoteText(examples::smithDesk()), leadingQuoteTextSize),
+             std::nullopt);
     const QByteArray newQuote = quoteText(examples::jonesChair()).toUtf8();
 
     // The other copy's turn: a lock on the lock file, as the program takes it.
@@ -283,7 +286,7 @@ void QuoteFileLinuxTest::twoCopiesTakeTurns() {
     otherCopy = open(lockPath.constData(), O_RDWR | O_CREAT, 0644);
     QCOMPARE(flock(otherCopy, LOCK_EX | LOCK_NB), 0);
     const std::optional<QString> reason =
-        writeQuote(folder.path(), quoteText(examples::smithDesk()));
+        writeQuote(folder.path(), quoteText(examples::smithDesk()), leadingQuoteTextSize);
     QVERIFY(reason.has_value());
     QVERIFY2(reason->contains(QLatin1String("another copy")), qPrintable(*reason));
     QCOMPARE(readFile(path), newQuote + examples::smithDeskHistory());
@@ -300,7 +303,8 @@ void QuoteFileLinuxTest::lockFileOfAnotherUserStillLocks() {
     QTemporaryDir folder;
     QVERIFY(folder.isValid());
     const QString path = folder.filePath("quote.txt");
-    QCOMPARE(writeQuote(folder.path(), quoteText(examples::smithDesk())), std::nullopt);
+    QCOMPARE(writeQuote(folder.path(), quoteText(examples::smithDesk()), leadingQuoteTextSize),
+             std::nullopt);
     const QByteArray lockPath = QFile::encodeName(path + QStringLiteral(".lock"));
     const int otherCopy = open(lockPath.constData(), O_RDONLY | O_CREAT, 0444);
     QVERIFY(otherCopy >= 0);
@@ -321,7 +325,8 @@ void QuoteFileLinuxTest::fileSystemWithoutLocksIsToldAtOnce() {
     QTemporaryDir folder;
     QVERIFY(folder.isValid());
     const QString path = folder.filePath("quote.txt");
-    QCOMPARE(writeQuote(folder.path(), quoteText(examples::smithDesk())), std::nullopt);
+    QCOMPARE(writeQuote(folder.path(), quoteText(examples::smithDesk()), leadingQuoteTextSize),
+             std::nullopt);
 
     // As on a network file system without its lock service.
     const std::optional<QString> reason = reasonInChild(

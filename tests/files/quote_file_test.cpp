@@ -107,7 +107,7 @@ void QuoteFileTest::replacedContent() {
         QVERIFY(writeFile(path, oldContent));
 
     const QString newQuote = quoteText(examples::jonesChair());
-    QCOMPARE(writeQuote(folder.path(), newQuote), std::nullopt);
+    QCOMPARE(writeQuote(folder.path(), newQuote, leadingQuoteTextSize), std::nullopt);
 
     QCOMPARE(readFile(path), newQuote.toUtf8() + kept);
 }
@@ -116,7 +116,8 @@ void QuoteFileTest::quoteThenHistoryMakesOneFile() {
     QTemporaryDir folder;
     QVERIFY(folder.isValid());
 
-    QCOMPARE(writeQuote(folder.path(), quoteText(examples::smithDesk())), std::nullopt);
+    QCOMPARE(writeQuote(folder.path(), quoteText(examples::smithDesk()), leadingQuoteTextSize),
+             std::nullopt);
     QCOMPARE(readFile(folder.filePath("quote.txt")), examples::smithDeskQuote());
     QCOMPARE(appendHistory(folder.path(), historyRecord(examples::smithDesk())), std::nullopt);
 
@@ -138,13 +139,14 @@ void QuoteFileTest::newQuoteKeepsHistory() {
     QTemporaryDir folder;
     QVERIFY(folder.isValid());
     const QString record = historyRecord(examples::smithDesk());
-    QCOMPARE(writeQuote(folder.path(), quoteText(examples::smithDesk())), std::nullopt);
+    QCOMPARE(writeQuote(folder.path(), quoteText(examples::smithDesk()), leadingQuoteTextSize),
+             std::nullopt);
     QCOMPARE(appendHistory(folder.path(), record), std::nullopt);
     QCOMPARE(appendHistory(folder.path(), record), std::nullopt);
 
     const QString newQuote = quoteText(examples::jonesChair());
-    QCOMPARE(writeQuote(folder.path(), newQuote), std::nullopt);
-    QCOMPARE(writeQuote(folder.path(), newQuote), std::nullopt);
+    QCOMPARE(writeQuote(folder.path(), newQuote, leadingQuoteTextSize), std::nullopt);
+    QCOMPARE(writeQuote(folder.path(), newQuote, leadingQuoteTextSize), std::nullopt);
 
     QCOMPARE(readFile(folder.filePath("quote.txt")),
              newQuote.toUtf8() + examples::smithDeskHistory() + examples::smithDeskHistory());

@@ -55,7 +55,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
                   "the old file can be made");
     old.close();
 
-    fuzz::require(!writeQuote(folder.path(), newQuote), "the quote is written");
+    fuzz::require(!writeQuote(folder.path(), newQuote, leadingQuoteTextSize),
+                  "the quote is written");
     const QByteArray content = fileContent(path);
     const QByteArray quoteBytes = newQuote.toUtf8();
     fuzz::require(content.startsWith(quoteBytes), "the file begins with the new quote");
@@ -68,7 +69,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
                   "the new quote is recognised as one", newQuote);
 
     const QString nextQuote = quoteFromAnswers(input);
-    fuzz::require(!writeQuote(folder.path(), nextQuote), "the next quote is written");
+    fuzz::require(!writeQuote(folder.path(), nextQuote, leadingQuoteTextSize),
+                  "the next quote is written");
     fuzz::require(fileContent(path) == nextQuote.toUtf8() + history,
                   "a second replacement keeps the same history");
     return 0;

@@ -19,6 +19,8 @@ private Q_SLOTS:
         QTest::newRow("opener that opens the file") << "exit 0" << true << QString();
         QTest::newRow("opener with no editor behind it")
             << "exit 3" << true << QStringLiteral("the desktop has no program for text files");
+        QTest::newRow("editor that showed the file and ended with status 1")
+            << "exit 1" << true << QString();
         QTest::newRow("no opener at all") << QString() << false << QString();
     }
     void opener() {

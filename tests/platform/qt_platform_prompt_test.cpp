@@ -1,12 +1,17 @@
-// The real platform's one-line prompt, answered as a user answers it. Callers treat the answer as
-// text, so Cancel and an untouched OK must give the empty text, never a null string. Its message
-// box shows the lines of a text, with no mark for a carriage return.
+// The real platform's one-line prompt, message box and file dialogs, answered as a user answers
+// them. Callers treat the prompt's answer as text, so Cancel and an untouched OK must give the
+// empty text, never a null string. A message box shows the lines of a text, with no mark for a
+// carriage return.
 #include "qt_platform.h"
 
+#include <QAbstractFileIconProvider>
 #include <QApplication>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QMimeDatabase>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -52,6 +57,50 @@ private Q_SLOTS:
         QCOMPARE(answer, expected);
     }
 
+    // A file dialog starts in the folder of the file chosen last, offering its name, and guesses
+    // types from names: content is never read ("kmsg" holds rich text here).
+    void fileDialogStartsWhereTheLastFileIs_data() {
+        QTest::addColumn<bool>("opening");
+        QTest::newRow("Save Report") << false;
+        QTest::newRow("Open Report offers the saved name in its folder") << true;
+    }
+    void fileDialogStartsWhereTheLastFileIs() {
+        QFETCH(bool, opening);
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        QFile unnamed(folder.filePath(QStringLiteral("kmsg")));
+        QVERIFY(unnamed.open(QIODevice::WriteOnly));
+        unnamed.write("{\\rtf1 report}");
+        unnamed.close();
+        QString shownFolder, shownName, unnamedType;
+        QTimer answerer;
+        answerer.setInterval(10);
+        connect(&answerer, &QTimer::timeout, this, [&] {
+            auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            answerer.stop();
+            shownFolder = dialog->directory().absolutePath();
+            shownName = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->text();
+            unnamedType = dialog->iconProvider()->type(QFileInfo(unnamed));
+            dialog->reject();
+        });
+        answerer.start();
+
+        QtPlatform platform;
+        FileDialogRequest request;
+        request.filters = {QStringLiteral("Rich Text Files(*.rtf)")};
+        request.fileName = folder.filePath(QStringLiteral("kmsg"));
+        const std::optional<QString> chosen = opening ? platform.chooseOpenFile(nullptr, request)
+                                                      : platform.chooseSaveFile(nullptr, request);
+        QVERIFY(!chosen);
+        QCOMPARE(shownFolder, QDir(folder.path()).absolutePath());
+        QCOMPARE(shownName, QStringLiteral("kmsg"));
+        QCOMPARE(unnamedType,
+                 QMimeDatabase()
+                     .mimeTypeForFile(QStringLiteral("kmsg"), QMimeDatabase::MatchExtension)
+                     .comment());
+    }
     void messageShowsPlainLines() {
         QString shown;
         QTimer answerer;

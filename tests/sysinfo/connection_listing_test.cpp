@@ -2,7 +2,7 @@
 
 #include <QTest>
 
-using quillon::appendConnectionLines;
+using quillon::connectionLines;
 
 namespace {
 
@@ -24,40 +24,34 @@ class ConnectionListingTest : public QObject {
 
 private Q_SLOTS:
     void listing_data() {
-        QTest::addColumn<QString>("boxText");
         QTest::addColumn<QStringList>("names");
         QTest::addColumn<QString>("expected");
 
         const QString longName(256, QLatin1Char('n'));
-        QTest::newRow("no connection: box stays empty") << QString() << QStringList() << QString();
+        QTest::newRow("no connection: box stays empty") << QStringList() << QString();
         QTest::newRow("Office and Home, in the given order")
-            << QString() << QStringList{QStringLiteral("Office"), QStringLiteral("Home")}
+            << QStringList{QStringLiteral("Office"), QStringLiteral("Home")}
             << QStringLiteral("Connected to Office\r\nConnected to Home\r\n");
         QTest::newRow("empty name between two others adds nothing")
-            << QString() << QStringList{QStringLiteral("Office"), QString(), QStringLiteral("Home")}
+            << QStringList{QStringLiteral("Office"), QString(), QStringLiteral("Home")}
             << line(QStringLiteral("Office")) + line(QStringLiteral("Home"));
         QTest::newRow("only empty names: box stays empty")
-            << QString() << QStringList{QString(), QString()} << QString();
-        QTest::newRow("256-character name listed whole")
-            << QString() << QStringList{longName} << line(longName);
-        QTest::newRow("appended behind what the box holds")
-            << QStringLiteral("Connected to Old\r\n") << QStringList{QStringLiteral("New")}
-            << QStringLiteral("Connected to Old\r\nConnected to New\r\n");
+            << QStringList{QString(), QString()} << QString();
+        QTest::newRow("256-character name listed whole") << QStringList{longName} << line(longName);
         QTest::newRow("names with spaces and accents kept as they are")
-            << QString() << QStringList{QStringLiteral("Büro Süd")}
+            << QStringList{QStringLiteral("Büro Süd")}
             << QStringLiteral("Connected to Büro Süd\r\n");
     }
 
     void listing() {
-        QFETCH(QString, boxText);
         QFETCH(QStringList, names);
         QFETCH(QString, expected);
-        QCOMPARE(appendConnectionLines(boxText, names), expected);
+        QCOMPARE(connectionLines(names), expected);
     }
 
     void atMost256EntriesConsidered() {
         const QStringList names = numberedNames(300);
-        const QString text = appendConnectionLines(QString(), names);
+        const QString text = connectionLines(names);
         QCOMPARE(text.count(QStringLiteral("Connected to ")), 256);
         QVERIFY(text.endsWith(line(QStringLiteral("Link256"))));
         QVERIFY(!text.contains(QStringLiteral("Link257")));
@@ -66,7 +60,7 @@ private Q_SLOTS:
     void emptyEntriesCountTowardsTheLimit() {
         QStringList names = numberedNames(257);
         names[0].clear();
-        const QString text = appendConnectionLines(QString(), names);
+        const QString text = connectionLines(names);
         QCOMPARE(text.count(QStringLiteral("Connected to ")), 255);
         QVERIFY(text.startsWith(line(QStringLiteral("Link2"))));
         QVERIFY(text.endsWith(line(QStringLiteral("Link256"))));

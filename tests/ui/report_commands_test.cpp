@@ -47,7 +47,8 @@ private Q_SLOTS:
 
     void printRangeFollowsSelection_data();
     void printRangeFollowsSelection();
-    void printCancelPrintsNothing();
+    void printCancelOrNoPrinterPrintsNothing_data();
+    void printCancelOrNoPrinterPrintsNothing();
     void printerThatCannotStartIsTold();
 
 private:
@@ -288,13 +289,29 @@ void ReportCommandsTest::printRangeFollowsSelection() {
     QCOMPARE(m_tab->rich()->toPlainText(), m_quote);
 }
 
-void ReportCommandsTest::printCancelPrintsNothing() {
+void ReportCommandsTest::printCancelOrNoPrinterPrintsNothing_data() {
+    QTest::addColumn<QStringList>("installed");
+    QTest::addColumn<QList<PrintRange>>("dialogs");
+    QTest::addColumn<QString>("told"); // empty: nothing
+    QTest::newRow("Cancel in the dialog")
+        << QStringList{"Office"} << QList<PrintRange>{PrintRange::AllPages} << QString();
+    QTest::newRow("no printer installed is told, as in the report window")
+        << QStringList() << QList<PrintRange>() << "No printer is installed";
+}
+
+void ReportCommandsTest::printCancelOrNoPrinterPrintsNothing() {
+    QFETCH(QStringList, installed);
+    QFETCH(QList<PrintRange>, dialogs);
+    QFETCH(QString, told);
+    m_fixture->platform.printers = installed;
     m_fixture->platform.printAnswers.push_back(std::nullopt);
     m_fixture->click("Command6");
 
-    QCOMPARE(m_fixture->platform.printDialogsPreselected, QList<PrintRange>{PrintRange::AllPages});
+    QCOMPARE(m_fixture->platform.printDialogsPreselected, dialogs);
     QVERIFY(m_fixture->platform.printedFiles.isEmpty());
-    QVERIFY(m_fixture->platform.messages.isEmpty());
+    QCOMPARE(m_fixture->platform.messages.size(), told.isEmpty() ? 0 : 1);
+    if (!told.isEmpty())
+        QVERIFY(m_fixture->platform.messages.constFirst().text.contains(told));
 }
 
 void ReportCommandsTest::printerThatCannotStartIsTold() {
