@@ -75,7 +75,7 @@ private:
     FileDialogRequest m_dio;
     // Whether the user has been told that quotes go to the data folder this run.
     bool m_toldQuoteFolder = false;
-    bool m_drewAboutLogo = false;
+    bool m_drewArtwork = false;
 
     ReportWindow *m_form2 = nullptr;
     GreetingWindow *m_form3 = nullptr;
