@@ -10,7 +10,7 @@ class QFileDevice;
 class QIODevice;
 
 // What the shared file functions ask of the system they run on. One source per system
-// (safe_file_posix.cpp, ...) implements these; nothing outside this folder includes this header.
+// (safe_file_linux.cpp, ...) implements these; nothing outside this folder includes this header.
 namespace quillon::file_system {
 
 // Writes what `write` produces into a new file in the folder of `target` and, once it is on the

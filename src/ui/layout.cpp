@@ -111,20 +111,27 @@ constexpr int kSmallestPixelSize = 9;
 
 void fitLines(QAbstractScrollArea *box, QTextDocument *document) {
     document->setDocumentMargin(1);
-    const QStringList lines = document->toPlainText().split(QLatin1Char('\n'));
     // Frame, margins and the caret's column, with a pixel to spare for rounding.
     const int available = box->width() - 2 * box->frameWidth() - 2 - 4;
     QFont font = box->font();
-    const auto widest = [&lines, &font] {
+    // Measuring a line shapes its text, a good part of the start's own work: the lines are tried
+    // widest first, so that a font still too wide is told by one line, not by all of them again.
+    QList<std::pair<int, QString>> byWidth;
+    const QFontMetrics natural(font);
+    for (const QString &line : document->toPlainText().split(QLatin1Char('\n')))
+        byWidth.append({natural.horizontalAdvance(line), line});
+    std::stable_sort(byWidth.begin(), byWidth.end(),
+                     [](const auto &a, const auto &b) { return a.first > b.first; });
+    const auto tooWide = [&byWidth, &font, available] {
         const QFontMetrics metrics(font);
-        int width = 0;
-        for (const QString &line : lines)
-            width = qMax(width, metrics.horizontalAdvance(line));
-        return width;
+        return std::any_of(byWidth.cbegin(), byWidth.cend(),
+                           [&metrics, available](const auto &line) {
+                               return metrics.horizontalAdvance(line.second) > available;
+                           });
     };
-    for (int spacing = 99; spacing >= 92 && widest() > available; --spacing)
+    for (int spacing = 99; spacing >= 92 && tooWide(); --spacing)
         font.setLetterSpacing(QFont::PercentageSpacing, spacing);
-    while (widest() > available && font.pixelSize() > kSmallestPixelSize)
+    while (tooWide() && font.pixelSize() > kSmallestPixelSize)
         font.setPixelSize(font.pixelSize() - 1);
     box->setFont(font);
 }
