@@ -38,6 +38,10 @@ QByteArray converterName(int codePage) {
 
 } // namespace
 
+int plainTextCodePage() {
+    return 1252;
+}
+
 RunDecoder systemCodePageDecoder(int codePage) {
     // Qt's own UTF-8 reading turns an incomplete sequence at the end into U+FFFD; the line feed
     // that ends the other multi-byte runs below would be taken into the broken sequence instead,
