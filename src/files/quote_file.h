@@ -20,8 +20,9 @@ inline constexpr qint64 kMaxQuoteTextSize = qint64(1) << 20;
 // Both writers refuse a `folder` that is not an absolute path (the empty text of quoteFolder()).
 
 // Replaces the quote file in `folder` with `newQuoteText`, written in UTF-8, keeping its history
-// records, which are copied from the old file into the new one as they stand: everything after
-// its leading quote text, or the whole old content when it does not begin with one. The file is
+// records, which are copied from the old file into the new one: everything after its leading
+// quote text, or the whole old content when it does not begin with one (see copyHistory() for
+// a history in the system's code page). The file is
 // replaced safely (see replaceFile()), so a failure leaves the old file as it was. The reason on
 // failure, nothing on success.
 std::optional<QString> writeQuote(const QString &folder, const QString &newQuoteText);
