@@ -34,7 +34,8 @@ std::optional<QString> readBlocks(QFileDevice &from, qint64 offset,
 std::optional<QString> copyHistory(QFileDevice &from, qint64 offset, QIODevice &to) {
     QStringDecoder utf8(QStringDecoder::Utf8);
     if (auto failed = readBlocks(from, offset, [&utf8](const QByteArray &block) {
-            utf8.decode(block);
+            // The decoding is lazy: only the text made of it decodes.
+            const QString text = utf8.decode(block);
             return !utf8.hasError();
         }))
         return failed;
@@ -46,7 +47,9 @@ std::optional<QString> copyHistory(QFileDevice &from, qint64 offset, QIODevice &
     QStringEncoder toUtf8(QStringEncoder::Utf8);
     std::optional<QString> writeFailed;
     if (auto failed = readBlocks(from, offset, [&](const QByteArray &block) {
-            writeFailed = writeWhole(to, toUtf8.encode(ansi.decode(block)));
+            const QString text = ansi.decode(block);
+            const QByteArray bytes = toUtf8.encode(text);
+            writeFailed = writeWhole(to, bytes);
             return !writeFailed;
         }))
         return failed;
