@@ -28,10 +28,10 @@ QString MainWindow::quoteFolderNote(const QString &file) const {
     if (!QFileInfo(old).isFile())
         return note;
     if (QFileInfo::exists(file))
-        return note + tr("\nThe quotes kept in %1 before are carried over into it.")
+        return note + tr("\nThe quotes kept before in %1 are carried over into it.")
                           .arg(QDir::toNativeSeparators(old));
-    return note + tr("\nThe quotes kept in %1 before could not be copied into it; they are still "
-                     "there.")
+    return note + tr("\nThe quotes kept before in %1 could not be copied into it; they are "
+                     "still there.")
                       .arg(QDir::toNativeSeparators(old));
 }
 
