@@ -70,7 +70,8 @@ uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\quillon'
 wine reg query "$uninstall_key" /v DisplayName 2>/dev/null | grep -q 'Vellan Price Calculator' ||
     fail "no entry 'Vellan Price Calculator' among the installed programs"
 
-# The main window and the prompts are found by their titles, as Wine names its X windows.
+# The main window and the prompts are found by their titles, as Wine names its X windows; Qt adds
+# the program's name to every other window's title ("Report - Vellan Price Calculator").
 window() { # title -> the X window, once it is shown
     for _ in $(seq 300); do
         xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1 && return
@@ -169,22 +170,25 @@ if chattr +i "$folder"; then
     beside=$(cat "$folder/quote.txt")
     start_program
     make_quote "" 110 Brown Lamp
-    if note=$(window 'Quote file'); then
+    if note=$(window 'Quote file - .*'); then
         xdotool windowfocus --sync "$note"
         xdotool key Return
     else
         fail "View Report in a closed folder told nothing of the data folder"
     fi
-    sleep 1
-    ! xdotool search --onlyvisible --name '^Error$' >/dev/null 2>&1 ||
+    for _ in $(seq 100); do
+        grep -q $'^Client:       Brown\r$' "$data/quote.txt" 2>/dev/null && break
+        sleep 0.1
+    done
+    ! xdotool search --onlyvisible --name '^Error - ' >/dev/null 2>&1 ||
         fail "View Report in a closed folder showed an error box"
     grep -q $'^Client:       Brown\r$' "$data/quote.txt" 2>/dev/null ||
         fail "View Report in a closed folder wrote no quote into $win_data"
     [ "$(cat "$folder/quote.txt")" = "$beside" ] || fail "the closed folder's quote.txt changed"
-    if report=$(window 'Report'); then
+    if report=$(window 'Report - .*'); then
         # Save to File and View History, along the report window's bottom.
         click "$report" 56 448
-        if saved=$(window 'Success'); then
+        if saved=$(window 'Success - .*'); then
             xdotool windowfocus --sync "$saved"
             xdotool key Return
         else
@@ -194,10 +198,19 @@ if chattr +i "$folder"; then
             fail "Save to File added no record to $win_data\\quote.txt"
         click "$report" 152 448
         if editor=$(window 'quote.txt - Notepad'); then
-            # Wine shows a Windows program's command line as its process's.
-            started=$(pgrep -a -f 'notepad\.exe' | grep -v -e pgrep -e winedevice || true)
-            [[ $started == *"\"$win_data\\quote.txt\""* ]] ||
-                fail "View History started Notepad with '$started', not on $win_data\\quote.txt"
+            # Wine gives the process the arguments Windows parsed from its command line (padded
+            # with blanks to the length of the Unix one): the editor, and the quoted path as one.
+            started=()
+            editor_pid=$(pgrep -f 'notepad\.exe' | head -n1 || true)
+            if [ -n "$editor_pid" ]; then
+                while IFS= read -r -d '' argument || [ -n "$argument" ]; do
+                    argument=${argument%"${argument##*[! ]}"}
+                    [ -z "$argument" ] || started+=("$argument")
+                done <"/proc/$editor_pid/cmdline"
+            fi
+            [ "${#started[@]}" = 2 ] && [ "${started[0]}" = 'C:\windows\notepad.exe' ] &&
+                [ "${started[1]}" = "$win_data\\quote.txt" ] ||
+                fail "View History started Notepad as '${started[*]}', not on $win_data\\quote.txt"
             xdotool windowfocus --sync "$editor"
             xdotool keydown alt key F4 keyup alt
         else
