@@ -12,7 +12,10 @@ close)
     mkdir -p "$folder"
     printf 'Kept beside the program\r\n' >"$folder/quote.txt"
     if [ "$(id -u)" -eq 0 ]; then
-        chattr +i "$folder"
+        chattr +i "$folder" || {
+            echo "the file system of $folder cannot make a folder immutable (chattr +i)" >&2
+            exit 1
+        }
     else
         chmod 555 "$folder"
     fi
