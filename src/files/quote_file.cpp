@@ -2,6 +2,7 @@
 
 #include "quote_file_lock.h"
 #include "quote_folder.h"
+#include "quote_history.h"
 #include "safe_file.h"
 
 #include <QDir>
@@ -56,7 +57,7 @@ std::optional<QString> writeQuote(const QString &folder, const QString &newQuote
             return failed;
         if (!oldFile.isOpen())
             return std::optional<QString>();
-        if (auto failed = copyFileTail(oldFile, historyStart, device))
+        if (auto failed = copyHistory(oldFile, historyStart, device))
             return failed;
         // Windows will not put the new file in the place of one that is still open.
         oldFile.close();

@@ -25,10 +25,11 @@ inline constexpr qint64 kMaxQuoteTextSize = qint64(1) << 20;
 using QuoteTextSize = qsizetype (*)(QByteArrayView content);
 
 // Replaces the quote file in `folder` with `newQuoteText`, written in UTF-8, keeping its history
-// records, which are copied from the old file into the new one as they stand: everything after
-// its leading quote text as `quoteTextSize` measures it, or the whole old content when it does
-// not begin with one. The file is replaced safely (see replaceFile()), so a failure leaves the
-// old file as it was. The reason on failure, nothing on success.
+// records, which are copied from the old file into the new one: everything after its leading
+// quote text as `quoteTextSize` measures it, or the whole old content when it does not begin with
+// one (see copyHistory() for a history in the system's code page). The file is replaced safely
+// (see replaceFile()), so a failure leaves the old file as it was. The reason on failure, nothing
+// on success.
 std::optional<QString> writeQuote(const QString &folder, const QString &newQuoteText,
                                   QuoteTextSize quoteTextSize);
 

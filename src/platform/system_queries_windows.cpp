@@ -53,11 +53,13 @@ QStringList dialUpConnections() {
 }
 
 std::optional<QString> userName() {
-    char buffer[UNLEN + 1] = {};
-    DWORD size = sizeof(buffer);
-    if (!GetUserNameA(buffer, &size) || buffer[0] == '\0')
+    // The wide call: a name outside the system's code page would come back as "?" from the
+    // 8-bit one.
+    wchar_t buffer[UNLEN + 1] = {};
+    DWORD size = UNLEN + 1;
+    if (!GetUserNameW(buffer, &size) || buffer[0] == L'\0')
         return std::nullopt;
-    return QString::fromLocal8Bit(buffer, qstrnlen(buffer, sizeof(buffer)));
+    return QString::fromWCharArray(buffer, qsizetype(wcsnlen(buffer, UNLEN + 1)));
 }
 
 quint32 tickCount() {

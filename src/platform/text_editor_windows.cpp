@@ -1,5 +1,7 @@
 #include "text_editor.h"
 
+#include <QDir>
+
 #include <windows.h>
 
 #include <string>
@@ -8,18 +10,24 @@ namespace quillon::text_editor {
 
 namespace {
 
-// Notepad on the history where an install keeps it, whatever `file` says: this is the command
-// line the program this one replaces ran, and what its users' shortcuts and habits expect. The
-// path is not quoted (notepad takes the rest of the line as one name) and keeps its trailing
-// space.
-constexpr wchar_t kCommandLine[] =
-    L"C:\\windows\\notepad.exe C:\\Program Files\\Quillon\\quote.txt ";
+// Notepad from the system's own Windows folder, which need not be C:\Windows; looked for on the
+// search path should the folder not be known.
+std::wstring notepadPath() {
+    wchar_t folder[MAX_PATH] = {};
+    const UINT length = GetWindowsDirectoryW(folder, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH)
+        return L"notepad.exe";
+    return std::wstring(folder, length) + L"\\notepad.exe";
+}
 
 } // namespace
 
-bool start(const QString &, const std::function<void(const QString &reason)> &) {
-    // CreateProcessW may write into the command line, so it gets a copy of its own.
-    std::wstring commandLine(kCommandLine);
+bool start(const QString &file, const std::function<void(const QString &reason)> &) {
+    // Both paths quoted, as either may hold spaces ("C:\Program Files\..."); CreateProcessW may
+    // write into the command line, so it gets a copy of its own.
+    const std::wstring editor = notepadPath();
+    std::wstring commandLine =
+        L"\"" + editor + L"\" \"" + QDir::toNativeSeparators(file).toStdWString() + L"\"";
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
     startup.dwFlags = STARTF_USESHOWWINDOW;

@@ -60,6 +60,7 @@ private:
     int selectedOption() const;
     void showResults();
     QString quoteFolder() const;
+    QString quoteFolderNote(const QString &file) const;
     bool confirmSavingWithLoss(const QString &path);
     void showError(const QString &text);
 

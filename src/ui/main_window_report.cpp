@@ -9,6 +9,7 @@
 #include "rich_text_box.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QLocale>
 #include <QPrinter>
 
@@ -16,6 +17,23 @@ namespace quillon {
 
 QString MainWindow::quoteFolder() const {
     return quillon::quoteFolder(m_platform.programFolder(), m_platform.userDataFolder());
+}
+
+// Told when the quotes are kept in the data folder: where, and what became of a history kept
+// beside the program before (quoteFolder() copies it, which can only have failed when the data
+// folder's quote file is missing now).
+QString MainWindow::quoteFolderNote(const QString &file) const {
+    QString note =
+        tr("The program's folder cannot be written, so quotes are kept in\n%1").arg(file);
+    const QString old = quoteFilePath(m_platform.programFolder());
+    if (!QFileInfo(old).isFile())
+        return note;
+    if (QFileInfo::exists(file))
+        return note + tr("\nThe quotes kept before in %1 are carried over into it.")
+                          .arg(QDir::toNativeSeparators(old));
+    return note + tr("\nThe quotes kept before in %1 could not be copied into it; they are "
+                     "still there.")
+                      .arg(QDir::toNativeSeparators(old));
 }
 
 void MainWindow::onCommand3Clicked() {
@@ -47,9 +65,8 @@ void MainWindow::onCommand3Clicked() {
     m_platform.setWorkingFolder(folder);
     if (folder != m_platform.programFolder() && !m_toldQuoteFolder) {
         m_toldQuoteFolder = true;
-        m_platform.showMessage(
-            this, tr("The program's folder cannot be written, so quotes are kept in\n%1").arg(file),
-            QStringLiteral("Quote file"), MessageIcon::None);
+        m_platform.showMessage(this, quoteFolderNote(file), QStringLiteral("Quote file"),
+                               MessageIcon::None);
     }
     const QString text = quoteText(report);
     if (const std::optional<QString> error = writeQuote(folder, text, leadingQuoteTextSize)) {

@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -55,10 +56,19 @@ void QuoteFileTest::replacedContent_data() {
     const QByteArray quote = examples::smithDeskQuote();
     const QByteArray history = examples::smithDeskHistory();
     const QByteArray notes = "Quotes for the shop\r\n";
+    // Every byte below 128, NUL and the control characters too: kept as it stands everywhere.
     QByteArray binary;
     for (int i = 0; i < 4096; ++i) {
-        binary += char(i * 7 % 256);
+        binary += char(i * 7 % 128);
     }
+    // The program this one replaces wrote in the system's code page (1252 under Wine's C locale);
+    // on Windows that history is kept in the UTF-8 of the rest of the file.
+    const QByteArray ansiHistory =
+        "\r\n\r\n15/07/2005    2:05:09 PM\r\nClient:       J\xfcrgen\r\n";
+    const QByteArray keptAnsiHistory =
+        QSysInfo::kernelType() == QLatin1String("winnt")
+            ? QByteArray("\r\n\r\n15/07/2005    2:05:09 PM\r\nClient:       J\xc3\xbcrgen\r\n")
+            : ansiHistory;
 
     QTest::newRow("no old file") << QByteArray() << QByteArray();
     QTest::newRow("empty old file") << QByteArray("") << QByteArray("");
@@ -90,6 +100,8 @@ void QuoteFileTest::replacedContent_data() {
     QTest::newRow("amount without its $")
         << withLine(quote, 6, "Purchase Price GST Includedd              110.00")
         << withLine(quote, 6, "Purchase Price GST Includedd              110.00");
+    QTest::newRow("old quote with a record in the system's code page")
+        << quote + ansiHistory << keptAnsiHistory;
     QTest::newRow("binary") << binary << binary;
     QTest::newRow("quote then binary") << quote + binary << binary;
     QTest::newRow("huge without line ends") << QByteArray(8 << 20, 'x') << QByteArray(8 << 20, 'x');

@@ -5,7 +5,8 @@
 # and a price, makes a quote with View Report (answering the two prompts as a user would),
 # closes the window and checks that the quote file stands beside the program and the rate in the
 # registry; starts it again and makes a quote without typing a rate, which must be worked out
-# with the kept one; then uninstalls silently and checks that the program went and the quote
+# with the kept one; starts it a third time with the install folder closed to writing, as for a
+# standard user, and makes, saves and shows a quote in the data folder; then uninstalls silently and checks that the program went and the quote
 # file and the rate stayed.
 #   check_windows_install.sh CPACK BUILD_DIR
 set -euo pipefail
@@ -24,6 +25,7 @@ fail() {
 scratch=$(mktemp -d)
 xvfb_pid=
 cleanup() {
+    [ -z "${closed:-}" ] || chattr -R -i "$scratch" 2>/dev/null || true
     WINEPREFIX=$scratch/prefix wineserver -k 2>/dev/null || true
     [ -z "$xvfb_pid" ] || kill "$xvfb_pid" 2>/dev/null || true
     rm -rf "$scratch"
@@ -54,7 +56,7 @@ rate_key='HKCU\Software\VB and VBA Program Settings\Myapp\Controls'
 wine "$installer" /S
 for file in quillon.exe Uninstall.exe Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll Qt6PrintSupport.dll \
             libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll platforms/qwindows.dll \
-            styles/qwindowsvistastyle.dll imageformats/qjpeg.dll; do
+            imageformats/qjpeg.dll; do
     [ -f "$folder/$file" ] || fail "the installer put no $file in $win_folder"
 done
 # The compiler's run-time libraries come with all their symbols; the installer ships them stripped.
@@ -68,7 +70,8 @@ uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\quillon'
 wine reg query "$uninstall_key" /v DisplayName 2>/dev/null | grep -q 'Vellan Price Calculator' ||
     fail "no entry 'Vellan Price Calculator' among the installed programs"
 
-# The main window and the prompts are found by their titles, as Wine names its X windows.
+# The main window and the prompts are found by their titles, as Wine names its X windows; Qt adds
+# the program's name to every other window's title ("Report - Vellan Price Calculator").
 window() { # title -> the X window, once it is shown
     for _ in $(seq 300); do
         xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1 && return
@@ -89,14 +92,18 @@ answer() { # text
     sleep 1
 }
 
-# One session: starts the installed program, types the rate (when given) and a price, makes a
-# quote with View Report and closes the window.
-session() { # rate price customer product
+# Starts the installed program and waits for its main window (`main`).
+start_program() {
     (cd "$folder" && wine "$win_folder\\quillon.exe") &
     program=$!
     main=$(window 'Vellan Price Calculator') || { echo "FAIL: the installed program shows no window" >&2; exit 1; }
     sleep 2
     xdotool windowfocus --sync "$main"
+}
+
+# Types the rate (when given) and a price into the started program and makes a quote with View
+# Report.
+make_quote() { # rate price customer product
     # The rate and price boxes on the Calculator tab, Calculate, then the Report tab and its View
     # Report button.
     if [ -n "$1" ]; then
@@ -111,6 +118,9 @@ session() { # rate price customer product
     click "$main" 52 396
     answer "$3"
     answer "$4"
+}
+
+close_program() {
     # Closed as a user closes it, Alt held down on its own first: Wine misses the two keys sent
     # at once, and a press while the prompts' windows are still going away; so it is pressed
     # again until the program has ended.
@@ -127,6 +137,13 @@ session() { # rate price customer product
     wait "$program" || fail "the program did not end well after its window was closed"
 }
 
+# One session: starts the installed program, makes a quote and closes the window.
+session() { # rate price customer product
+    start_program
+    make_quote "$@"
+    close_program
+}
+
 session 12.5 110 Smith Desk
 if [ -f "$folder/quote.txt" ]; then
     grep -q $'^Client:       Smith\r$' "$folder/quote.txt" ||
@@ -141,6 +158,72 @@ rate=$(wine reg query "$rate_key" /v gst 2>/dev/null | tr -d '\r' | awk '$1 == "
 session "" 112.5 Jones Chair
 grep -A6 $'^Client:       Jones\r$' "$folder/quote.txt" 2>/dev/null | grep -q '^GST Paid .*\$12\.50' ||
     fail "the quote after a restart was not worked out with the kept rate: $(head -c 400 "$folder/quote.txt")"
+
+# As a standard user runs it: the install folder closed to writing, as Program Files is to a user
+# without administrator rights (root's Wine may write anywhere else). The quote goes to the data
+# folder, told once in a note, Save to File adds its record there and View History shows that
+# file in Notepad.
+if chattr +i "$folder"; then
+    closed=yes
+    data="$drive_c/users/$(whoami)/AppData/Local/Vellan Computers/Vellan"
+    win_data="C:\\users\\$(whoami)\\AppData\\Local\\Vellan Computers\\Vellan"
+    beside=$(cat "$folder/quote.txt")
+    start_program
+    make_quote "" 110 Brown Lamp
+    if note=$(window 'Quote file - .*'); then
+        xdotool windowfocus --sync "$note"
+        xdotool key Return
+    else
+        fail "View Report in a closed folder told nothing of the data folder"
+    fi
+    for _ in $(seq 100); do
+        grep -q $'^Client:       Brown\r$' "$data/quote.txt" 2>/dev/null && break
+        sleep 0.1
+    done
+    ! xdotool search --onlyvisible --name '^Error - ' >/dev/null 2>&1 ||
+        fail "View Report in a closed folder showed an error box"
+    grep -q $'^Client:       Brown\r$' "$data/quote.txt" 2>/dev/null ||
+        fail "View Report in a closed folder wrote no quote into $win_data"
+    [ "$(cat "$folder/quote.txt")" = "$beside" ] || fail "the closed folder's quote.txt changed"
+    if report=$(window 'Report - .*'); then
+        # Save to File and View History, along the report window's bottom.
+        click "$report" 56 448
+        if saved=$(window 'Success - .*'); then
+            xdotool windowfocus --sync "$saved"
+            xdotool key Return
+        else
+            fail "Save to File in a closed folder did not say Quote Saved"
+        fi
+        [ "$(grep -c $'^Client:       Brown\r$' "$data/quote.txt")" = 2 ] ||
+            fail "Save to File added no record to $win_data\\quote.txt"
+        click "$report" 152 448
+        if editor=$(window 'quote.txt - Notepad'); then
+            # Wine gives the process the arguments Windows parsed from its command line (padded
+            # with blanks to the length of the Unix one): the editor, and the quoted path as one.
+            started=()
+            editor_pid=$(pgrep -f 'notepad\.exe' | head -n1 || true)
+            if [ -n "$editor_pid" ]; then
+                while IFS= read -r -d '' argument || [ -n "$argument" ]; do
+                    argument=${argument%"${argument##*[! ]}"}
+                    [ -z "$argument" ] || started+=("$argument")
+                done <"/proc/$editor_pid/cmdline"
+            fi
+            [ "${#started[@]}" = 2 ] && [ "${started[0]}" = 'C:\windows\notepad.exe' ] &&
+                [ "${started[1]}" = "$win_data\\quote.txt" ] ||
+                fail "View History started Notepad as '${started[*]}', not on $win_data\\quote.txt"
+            xdotool windowfocus --sync "$editor"
+            xdotool keydown alt key F4 keyup alt
+        else
+            fail "View History showed no Notepad on quote.txt"
+        fi
+    else
+        fail "View Report in a closed folder showed no report window"
+    fi
+    close_program
+    chattr -i "$folder"
+else
+    fail "the install folder could not be closed to writing (chattr +i): is this root on ext4?"
+fi
 
 # The uninstaller runs on from a copy of itself, so its work is waited for by what it removes.
 wine "$win_folder\\Uninstall.exe" /S

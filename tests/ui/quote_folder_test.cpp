@@ -1,8 +1,9 @@
 // Where the quote file lives: the program's folder when it can be written, the user's data
 // folder otherwise, the same for View Report, Save to File and View History.
+#include "quote_file.h"
 #include "quote_folder.h"
-#include "read_only_folder.h"
 #include "report_tab.h"
+#include "test_files.h"
 
 #include <QTemporaryDir>
 
@@ -33,16 +34,31 @@ private Q_SLOTS:
         QVERIFY(QFileInfo(data).isDir());
     }
 
-    void readOnlyProgramFolderSendsQuotesToTheDataFolder() {
+    // A folder closed to this user by its rights, not by an attribute (Program Files to a
+    // standard user): the test run closes one (closed_folder.sh) and names it in
+    // QUILLON_CLOSED_FOLDER; run alone, as the unprivileged user, the test closes one itself. The
+    // history kept there from before comes along into the data folder.
+    void closedProgramFolderSendsQuotesAndTheirHistoryToTheDataFolder() {
         QTemporaryDir dir;
-        QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-        if (QFileInfo(dir.path()).isWritable())
-            QSKIP(readOnlyFolderSkipReason());
-        const QString data = QDir::temp().filePath(QStringLiteral("quillon-quote-folder-test"));
-        QCOMPARE(quoteFolder(dir.path(), data), data);
-        QDir(data).removeRecursively();
-        QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                              QFileDevice::ExeOwner);
+        QString closed = qEnvironmentVariable("QUILLON_CLOSED_FOLDER");
+        if (closed.isEmpty()) {
+            closed = dir.filePath(QStringLiteral("closed"));
+            QVERIFY(QDir().mkdir(closed));
+            QVERIFY(writeFile(quoteFilePath(closed), "Kept beside the program\r\n"));
+            QFile::setPermissions(closed, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        }
+        QFile probe(QDir(closed).filePath(QStringLiteral("probe")));
+        const bool writable = probe.open(QIODevice::WriteOnly);
+        probe.remove();
+        QVERIFY2(!writable, "This user may add files to the folder: run the test through ctest, "
+                            "which closes it, or as an unprivileged user.");
+
+        const QString data = dir.filePath(QStringLiteral("data"));
+        QCOMPARE(quoteFolder(closed, data), data);
+        QCOMPARE(readFile(quoteFilePath(data)), readFile(quoteFilePath(closed)));
+        QVERIFY(!readFile(quoteFilePath(data)).isEmpty());
+        QFile::setPermissions(closed, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                          QFileDevice::ExeOwner);
     }
 
     void allThreeCommandsUseTheDataFolder() {

@@ -36,7 +36,34 @@ QByteArray converterName(int codePage) {
     }
 }
 
+// Windows' table for 932 gives the four single bytes it leaves unassigned characters of the
+// private use area (0xA0, 0xFD, 0xFE, 0xFF: U+F8F0 to U+F8F3), where ICU's gives its substitute
+// character; read as Windows reads them, a document written there comes back the same here.
+RunDecoder withWindowsSingleBytesOf932(RunDecoder run) {
+    return [run = std::move(run)](QByteArrayView bytes) {
+        QString text;
+        qsizetype from = 0;
+        for (qsizetype at = 0; at < bytes.size(); ++at) {
+            const auto byte = uchar(bytes[at]);
+            if ((byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC)) {
+                ++at; // a lead byte: the next one is its second, whatever its value
+                continue;
+            }
+            if (byte != 0xA0 && byte < 0xFD)
+                continue;
+            text += run(bytes.sliced(from, at - from));
+            text += QChar(byte == 0xA0 ? 0xF8F0 : 0xF8F1 + (byte - 0xFD));
+            from = at + 1;
+        }
+        return text + run(bytes.sliced(qMin(from, bytes.size())));
+    };
+}
+
 } // namespace
+
+int plainTextCodePage() {
+    return 1252;
+}
 
 RunDecoder systemCodePageDecoder(int codePage) {
     // Qt's own UTF-8 reading turns an incomplete sequence at the end into U+FFFD; the line feed
@@ -53,7 +80,7 @@ RunDecoder systemCodePageDecoder(int codePage) {
         return {};
     if (!isMultiByteCodePage(codePage))
         return [decoder](QByteArrayView bytes) { return decoder->decode(bytes); };
-    return [decoder](QByteArrayView bytes) {
+    RunDecoder run = [decoder](QByteArrayView bytes) {
         QString text = decoder->decode(bytes);
         // A line feed is never the second byte of a character in these code pages, so it ends
         // what is pending: the converter turns a lone lead byte into U+FFFD (or into U+001A, the
@@ -64,6 +91,7 @@ RunDecoder systemCodePageDecoder(int codePage) {
         rest.replace(QChar(0x1A), QChar::ReplacementCharacter);
         return text + rest;
     };
+    return codePage == 932 ? withWindowsSingleBytesOf932(std::move(run)) : run;
 }
 
 } // namespace quillon

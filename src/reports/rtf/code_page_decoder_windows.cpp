@@ -33,6 +33,10 @@ QString convert(UINT codePage, QByteArrayView bytes) {
 
 } // namespace
 
+int plainTextCodePage() {
+    return int(GetACP());
+}
+
 RunDecoder systemCodePageDecoder(int codePage) {
     if (codePage <= 0 || !IsValidCodePage(UINT(codePage)))
         return {};

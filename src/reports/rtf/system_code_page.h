@@ -15,6 +15,11 @@ using RunDecoder = std::function<QString(QByteArrayView bytes)>;
 // converters (ICU) elsewhere.
 RunDecoder systemCodePageDecoder(int codePage);
 
+// The code page a plain text file without a byte-order mark that is not UTF-8 is read in: the
+// system's ANSI code page on Windows, the one its text editors save in; 1252 elsewhere, which
+// has none of its own.
+int plainTextCodePage();
+
 // Code pages where one character may take more than one byte, so that a run can end inside one.
 bool isMultiByteCodePage(int codePage);
 

@@ -1,6 +1,7 @@
 #include "text_decoding.h"
 
 #include "code_page_decoder.h"
+#include "system_code_page.h"
 
 #include <QStringDecoder>
 
@@ -20,7 +21,7 @@ QString decodeTextFile(QByteArrayView bytes) {
         // Windows reads the five bytes code page 1252 leaves undefined as the control characters
         // of the same value, and so does the system's converter.
         if (utf8.hasError())
-            text = CodePageDecoder(1252).decode(bytes);
+            text = CodePageDecoder(plainTextCodePage()).decode(bytes);
     }
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     text.replace(u'\r', u'\n');
