@@ -6,8 +6,8 @@
 # closes the window and checks that the quote file stands beside the program and the rate in the
 # registry; starts it again and makes a quote without typing a rate, which must be worked out
 # with the kept one; starts it a third time with the install folder closed to writing, as for a
-# standard user, and makes, saves and shows a quote in the data folder; then uninstalls silently and checks that the program went and the quote
-# file and the rate stayed.
+# standard user, and makes, saves and shows a quote in the data folder; then uninstalls silently
+# and checks that the program went and the quote file and the rate stayed.
 #   check_windows_install.sh CPACK BUILD_DIR
 set -euo pipefail
 cpack=$1 build=$2
@@ -16,38 +16,13 @@ for tool in wine wineserver Xvfb xdotool makensis x86_64-w64-mingw32-objdump; do
     command -v "$tool" >/dev/null || { echo "FAIL: $tool is missing" >&2; exit 1; }
 done
 
-failures=0
-fail() {
-    echo "FAIL: $*" >&2
-    failures=$((failures + 1))
-}
-
-scratch=$(mktemp -d)
-xvfb_pid=
+source "$(dirname "${BASH_SOURCE[0]}")/windows_session.sh"
 cleanup() {
     [ -z "${closed:-}" ] || chattr -R -i "$scratch" 2>/dev/null || true
-    WINEPREFIX=$scratch/prefix wineserver -k 2>/dev/null || true
-    [ -z "$xvfb_pid" ] || kill "$xvfb_pid" 2>/dev/null || true
-    rm -rf "$scratch"
+    end_windows_session
 }
 trap cleanup EXIT
-
-"$cpack" --config "$build/CPackConfig.cmake" -G NSIS -B "$scratch/out" >/dev/null
-installer=$(find "$scratch/out" -maxdepth 1 -name '*.exe')
-[ -f "$installer" ] || { echo "FAIL: no installer in: $(ls "$scratch/out")" >&2; exit 1; }
-
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$scratch/display" 2>/dev/null &
-xvfb_pid=$!
-for _ in $(seq 500); do
-    [ -s "$scratch/display" ] && break
-    sleep 0.01
-done
-[ -s "$scratch/display" ] || { echo "FAIL: Xvfb did not start" >&2; exit 1; }
-export DISPLAY=:$(cat "$scratch/display")
-export WINEPREFIX=$scratch/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-wineboot -i >/dev/null 2>&1
-
-drive_c=$WINEPREFIX/drive_c
+start_windows_session
 folder="$drive_c/Program Files/Quillon"
 win_folder='C:\Program Files\Quillon'
 rate_key='HKCU\Software\VB and VBA Program Settings\Myapp\Controls'

@@ -13,40 +13,14 @@ for tool in wine wineserver makensis Xvfb; do
     command -v "$tool" >/dev/null || { echo "FAIL: $tool is missing" >&2; exit 1; }
 done
 
-failures=0
-fail() {
-    echo "FAIL: $*" >&2
-    failures=$((failures + 1))
-}
-
-scratch=$(mktemp -d)
-program='' xvfb_pid=''
+source "$(dirname "${BASH_SOURCE[0]}")/windows_session.sh"
+program=''
 cleanup() {
     [ -z "$program" ] || kill "$program" 2>/dev/null || true
-    WINEPREFIX=$scratch/prefix wineserver -k 2>/dev/null || true
-    [ -z "$xvfb_pid" ] || kill "$xvfb_pid" 2>/dev/null || true
-    rm -rf "$scratch"
+    end_windows_session
 }
 trap cleanup EXIT
-
-"$cpack" --config "$build/CPackConfig.cmake" -G NSIS -B "$scratch/out" >/dev/null
-installer=$(find "$scratch/out" -maxdepth 1 -name '*.exe')
-[ -f "$installer" ] || { echo "FAIL: no installer in: $(ls "$scratch/out")" >&2; exit 1; }
-
-# The installed program draws on a private Xvfb: the installer ships no headless platform.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$scratch/display" 2>/dev/null &
-xvfb_pid=$!
-for _ in $(seq 500); do
-    [ -s "$scratch/display" ] && break
-    sleep 0.01
-done
-[ -s "$scratch/display" ] || { echo "FAIL: Xvfb did not start" >&2; exit 1; }
-DISPLAY=:$(cat "$scratch/display")
-export DISPLAY
-export WINEPREFIX=$scratch/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-wineboot -i >/dev/null 2>&1
-
-drive_c=$WINEPREFIX/drive_c
+start_windows_session
 folder=$drive_c/Apps/Quillon
 default_folder="$drive_c/Program Files/Quillon"
 uninstall_keys='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall'
