@@ -446,6 +446,8 @@ void RtfWriterTest::keptContentRoundTrip_data() {
     // Lines the document read from the file holds; each line of documentStructure().
     QTest::addColumn<QStringList>("read");
     QTest::addColumn<QStringList>("lost");
+    // Words the written file has; those marked '!' it has not.
+    QTest::addColumn<QByteArrayList>("written");
 
     QTest::newRow("headers and footers, a picture in one")
         << "header_with_logo.rtf"
@@ -458,7 +460,7 @@ void RtfWriterTest::keptContentRoundTrip_data() {
                        "frame footerl",
                        "frame footerr",
                        "paragraph 1 Dear customer,"}
-        << QStringList();
+        << QStringList() << QByteArrayList();
     QTest::newRow("numbered and bulleted lists on two levels")
         << "two_level_lists.rtf"
         << QStringList{"paragraph 1 Prices:",
@@ -469,7 +471,7 @@ void RtfWriterTest::keptContentRoundTrip_data() {
                        QString::fromUtf8("paragraph 1 list 2 level 0 <•\t>Delivery"),
                        QString::fromUtf8("paragraph 1 list 2 level 1 <–\t>next day"),
                        "paragraph 1 Thank you."}
-        << QStringList();
+        << QStringList() << QByteArrayList();
     QTest::newRow("metafiles shown as frames, a bitmap drawn")
         << "metafile_and_bitmap.rtf"
         << QStringList{"paragraph 1 Plan: {picture wmetafile8 96x48 data 6f3a5a59 shown as \"WMF "
@@ -477,24 +479,43 @@ void RtfWriterTest::keptContentRoundTrip_data() {
                        "paragraph 1 Mark: {picture dibitmap0 20x20 data ce3eaec0}",
                        "paragraph 1 Chart: {picture emfblip 40x40 data 856d8e7b shown as \"EMF "
                        "picture\"}"}
-        << QStringList();
+        << QStringList() << QByteArrayList();
     QTest::newRow("embedded object kept whole")
         << "embedded_object.rtf"
         << QStringList{"paragraph 1 Attached: {picture wmetafile8 96x48 data 6f3a5a59 kept "
                        "e6871b99 shown as \"embedded object\"} done."}
-        << QStringList();
+        << QStringList() << QByteArrayList();
     QTest::newRow("text box and drawing object kept whole")
         << "text_box_and_shape.rtf"
-        << QStringList{"paragraph 1 Before {picture  192x96 kept 89eec5cc shown as \"text box\"} "
+        << QStringList{"paragraph 1 Before {picture  192x96 kept 89eec5cc shown as \"Boxed note\"} "
                        "after.",
                        "paragraph 1 {picture  96x48 kept bc6b8b6e shown as \"drawing\"} End."}
-        << QStringList();
+        << QStringList() << QByteArrayList();
+    QTest::newRow("plain header and footer on every page; empty and first-page ones unshown")
+        << "plain_header_and_footer.rtf"
+        << QStringList{"frame header",
+                       "paragraph 2 Vellan Computers",
+                       "end frame",
+                       "frame footer",
+                       "paragraph 1 Page footer",
+                       "end frame",
+                       "paragraph 1 Dear customer,"}
+        << QStringList()
+        << QByteArrayList{"!\\facingp", "!\\titlepg", "{\\headerl \\pard\\plain\\par}",
+                          "{\\headerf \\pard\\plain\\qc Not on page one\\par}"};
+    QTest::newRow("Cyrillic footnote and text box, letter for letter in the writer's code page")
+        << "cyrillic_footnote_and_text_box.rtf"
+        << QStringList{QString::fromUtf8("paragraph 1 Цена1{picture  240x32 kept e048718c shown as "
+                                         "\"footnote: Примечание\"} {picture  192x96 kept "
+                                         "d45a8607 shown as \"Коробка\"}")}
+        << QStringList() << QByteArrayList{"\\u1055?\\u1088?", "\\f1\\fnil\\fcharset0 Arial Cyr;"};
 }
 
 void RtfWriterTest::keptContentRoundTrip() {
     QFETCH(QString, file);
     QFETCH(QStringList, read);
     QFETCH(QStringList, lost);
+    QFETCH(QByteArrayList, written);
     QTextDocument document;
     RtfReader reader;
     QVERIFY(reader.read(quillon::readFile(QStringLiteral(RTF_TEST_DATA "/") + file), &document));
@@ -506,7 +527,14 @@ void RtfWriterTest::keptContentRoundTrip() {
     // Written and read again, the document is the same, and so is what it writes.
     const auto reread = writtenAndRead(document);
     QCOMPARE(documentStructure(*reread), structure);
-    QCOMPARE(RtfWriter::toRtf(*reread), RtfWriter::toRtf(document));
+    const QByteArray rtf = RtfWriter::toRtf(document);
+    QCOMPARE(RtfWriter::toRtf(*reread), rtf);
+    for (const QByteArray &words : written) {
+        if (words.startsWith('!'))
+            QVERIFY2(!rtf.contains(words.sliced(1)), words.constData());
+        else
+            QVERIFY2(rtf.contains(words), words.constData());
+    }
 }
 
 void RtfWriterTest::readRoundTrip_data() {

@@ -179,6 +179,11 @@ std::array<DestinationRules, size_t(Destination::Count)> RtfDocumentBuilder::des
             {"headerr", 0, start},
         });
     }();
+    // How the document's pages take their headers and footers.
+    static const auto pageWords = std::to_array<WordRule>({
+        {"facingp", 0, [](Builder &b, Word, int) { b.m_facingPages = true; }},
+        {"titlepg", 1, [](Builder &b, Word, int on) { b.m_titlePage = on != 0; }},
+    });
     // Character formatting and the words that stand for characters.
     static const auto characterWords = [] {
         const auto underline = [](Builder &b, Word, int on) {
@@ -292,6 +297,7 @@ std::array<DestinationRules, size_t(Destination::Count)> RtfDocumentBuilder::des
     // Inside a group kept whole: its size, whether it is a text box, and its picture.
     static const auto keptWords = std::to_array<WordRule>({
         {"dptxbx", 0, [](Builder &b, Word, int) { b.m_kept.kind = QStringLiteral("text box"); }},
+        {"dptxbxtext", 0, [](Builder &b, Word, int) { b.showKeptText(); }},
         {"dpxsize", 0, [](Builder &b, Word, int twips) { b.m_kept.right = twips; }},
         {"dpysize", 0, [](Builder &b, Word, int twips) { b.m_kept.bottom = twips; }},
         {"objh", 0, [](Builder &b, Word, int twips) { b.m_kept.bottom = twips; }},
@@ -307,7 +313,11 @@ std::array<DestinationRules, size_t(Destination::Count)> RtfDocumentBuilder::des
         {"shppict", 0, [](Builder &, Word, int) {}, true},
         {"shpright", 0, [](Builder &b, Word, int twips) { b.m_kept.right = twips; }},
         {"shptop", 0, [](Builder &b, Word, int twips) { b.m_kept.top = twips; }},
-        {"shptxt", 0, [](Builder &b, Word, int) { b.m_kept.kind = QStringLiteral("text box"); }},
+        {"shptxt", 0,
+         [](Builder &b, Word, int) {
+             b.m_kept.kind = QStringLiteral("text box");
+             b.showKeptText();
+         }},
     });
     // The list table's words; \uN and \ucN come from the document's words.
     static const auto listTableWords = [] {
@@ -377,7 +387,7 @@ std::array<DestinationRules, size_t(Destination::Count)> RtfDocumentBuilder::des
     const auto set = [&rules](Destination destination, DestinationRules destinationRules) {
         rules[static_cast<size_t>(destination)] = std::move(destinationRules);
     };
-    set(Destination::Text, {wordTable({documentWords, skippedWords, headerFooterWords,
+    set(Destination::Text, {wordTable({documentWords, skippedWords, headerFooterWords, pageWords,
                                        characterWords, paragraphWords, textDestinations}),
                             [](Builder &b, const QString &text) { b.appendDocumentText(text); }});
     set(Destination::FontTable,
@@ -412,7 +422,7 @@ std::array<DestinationRules, size_t(Destination::Count)> RtfDocumentBuilder::des
          [](Builder &b, const QString &text) { b.m_listText += text; }});
     set(Destination::Kept, {wordTable({documentWords, keptWords}),
                             [](Builder &b, const QString &text) {
-                                if (b.m_kept.showsText)
+                                if (b.m_kept.showsText && b.m_stack.size() >= b.m_kept.textDepth)
                                     b.m_kept.text += text;
                             },
                             nullptr, [](Builder &b) { b.endKeptGroup(); }});

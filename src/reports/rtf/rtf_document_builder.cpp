@@ -1,5 +1,6 @@
 #include "rtf_document_builder.h"
 
+#include "portable_group.h"
 #include "rtf_document_properties.h"
 #include "rtf_field.h"
 #include "rtf_reader.h"
@@ -268,6 +269,19 @@ void RtfDocumentBuilder::finishDocument() {
     applyAlignment();
     flushText();
     m_tables.placeFor(0);
+    storePageSetup();
+}
+
+// What the document's pages are like, for a save to write back.
+void RtfDocumentBuilder::storePageSetup() {
+    QTextFrameFormat format = m_document->rootFrame()->frameFormat();
+    format.setProperty(facingPagesProperty, m_facingPages);
+    format.setProperty(titlePageProperty, m_titlePage);
+    if (!m_unshownHeaders.isEmpty()) {
+        format.setProperty(unshownHeadersProperty, m_unshownHeaders);
+        format.setProperty(keptFontsProperty, m_unshownHeaderFonts);
+    }
+    m_document->rootFrame()->setFrameFormat(format);
 }
 
 void RtfDocumentBuilder::insertPicture() {
@@ -313,12 +327,24 @@ void RtfDocumentBuilder::startKeptGroup(const QString &kind) {
     m_kept.kind = kind;
 }
 
+// A text box's text is in a group of its own, given twice by shapes that carry a drawing object
+// for older readers.
+void RtfDocumentBuilder::showKeptText() {
+    if (m_kept.showsText)
+        return;
+    m_kept.showsText = true;
+    m_kept.textDepth = m_stack.size();
+}
+
 // The group goes back as it came; the document shows its picture, or a frame naming it at the
 // size it asks for.
 void RtfDocumentBuilder::endKeptGroup() {
-    const QByteArray bytes = m_data.sliced(m_kept.start, m_position - m_kept.start).toByteArray();
+    const PortableGroup group =
+        portableGroupOf(m_data.sliced(m_kept.start, m_position - m_kept.start));
     QTextImageFormat format;
-    format.setProperty(keptGroupProperty, bytes);
+    format.setProperty(keptGroupProperty, group.rtf);
+    if (!group.fonts.isEmpty())
+        format.setProperty(keptFontsProperty, group.fonts);
     QImage image;
     QSizeF size((m_kept.right - m_kept.left) / twipsPerDocumentUnit,
                 (m_kept.bottom - m_kept.top) / twipsPerDocumentUnit);
@@ -333,10 +359,15 @@ void RtfDocumentBuilder::endKeptGroup() {
         // A frame wide enough for a line of the note.
         constexpr int maxShown = 80;
         const QString text = m_kept.text.simplified();
-        format.setProperty(placeholderKindProperty,
-                           m_kept.kind + QStringLiteral(": ") + text.left(maxShown) +
-                               (text.size() > maxShown ? QStringLiteral("…") : QString()));
-        size = QSizeF(240, 32);
+        const QString shown =
+            text.left(maxShown) + (text.size() > maxShown ? QStringLiteral("…") : QString());
+        // A text box is shown as its text at its size, a note as a frame naming it.
+        if (m_kept.kind == QStringLiteral("footnote")) {
+            format.setProperty(placeholderKindProperty, m_kept.kind + QStringLiteral(": ") + shown);
+            size = QSizeF(240, 32);
+        } else {
+            format.setProperty(placeholderKindProperty, shown.isEmpty() ? m_kept.kind : shown);
+        }
     } else if (image.isNull()) {
         format.setProperty(placeholderKindProperty, m_kept.kind);
     }
@@ -549,6 +580,7 @@ void RtfDocumentBuilder::startHeaderFooter(QByteArrayView word) {
     QTextCursor at(m_document);
     at.setPosition(m_headerFooterEnd);
     m_headerFooter->frame = at.insertFrame(format);
+    m_headerFooter->start = m_state.openedAt;
     m_cursor.setPosition(m_headerFooter->frame->firstPosition());
     m_paragraphPending = false;
     m_paragraphStartDue = true;
@@ -562,7 +594,10 @@ void RtfDocumentBuilder::endHeaderFooter() {
     flushText();
     m_tables.placeFor(0);
     const HeaderFooter header = *std::exchange(m_headerFooter, std::nullopt);
-    m_headerFooterEnd = header.frame->lastPosition() + 1;
+    if (isShown(*header.frame))
+        m_headerFooterEnd = header.frame->lastPosition() + 1;
+    else
+        unshowHeaderFooter(header);
     // Outside tables, as headers are, the body goes on at the document's end.
     m_cursor.movePosition(QTextCursor::End);
     m_paragraphPending = header.paragraphPending;
@@ -570,6 +605,46 @@ void RtfDocumentBuilder::endHeaderFooter() {
     m_blockAlignment = header.blockAlignment;
     m_blockList = header.blockList;
     m_listText.clear();
+}
+
+// Word shows no empty header, and a first-page one only on a title page; a left or right one
+// it shows on the pages of a document without facing pages too.
+bool RtfDocumentBuilder::isShown(const QTextFrame &frame) const {
+    if (frame.frameFormat().property(headerFooterProperty).toByteArray().endsWith('f') &&
+        !m_titlePage)
+        return false;
+    QTextCursor content(m_document);
+    content.setPosition(frame.firstPosition());
+    content.setPosition(frame.lastPosition(), QTextCursor::KeepAnchor);
+    return !content.selectedText().trimmed().isEmpty();
+}
+
+// A header no page shows leaves the document, its group kept to go back as it came: an empty
+// first-page header hides the common one on a title page. One cut short by the file's end has
+// no group to keep.
+void RtfDocumentBuilder::unshowHeaderFooter(const HeaderFooter &header) {
+    QTextCursor frame(m_document);
+    frame.setPosition(header.frame->firstPosition() - 1);
+    frame.setPosition(header.frame->lastPosition() + 1, QTextCursor::KeepAnchor);
+    frame.removeSelectedText();
+    if (m_position <= header.start || m_data[m_position - 1] != '}')
+        return;
+    const PortableGroup group =
+        portableGroupOf(m_data.sliced(header.start, m_position - header.start));
+    m_unshownHeaders += group.rtf;
+    m_unshownHeaderFonts.insert(group.fonts);
+}
+
+// A group kept whole as the writer's code page and font table will hold it, read in the fonts
+// in force where it stands.
+PortableGroup RtfDocumentBuilder::portableGroupOf(QByteArrayView group) {
+    return portableGroup(
+        group, m_state.chars.font,
+        [this](QByteArrayView bytes, int font) { return decodeInFont(bytes, font); },
+        [this](int font) {
+            const RtfFont *entry = font >= 0 ? m_fonts.font(font) : nullptr;
+            return entry ? entry->name : QString();
+        });
 }
 
 // An automatic footnote mark, numbered as Word numbers them; the note itself is kept whole with

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "code_page_decoder.h"
+#include "portable_group.h"
 #include "rtf_colour_table.h"
 #include "rtf_font_table.h"
 #include "rtf_list_table.h"
@@ -87,8 +88,10 @@ struct KeptGroup {
     QString kind;
     int left = 0, top = 0, right = 0, bottom = 0; // in twips
     std::optional<RtfPicture> picture;
-    // A footnote's text, shown in its frame.
+    // A footnote's or a text box's text, shown in its frame: the text of the groups from
+    // textDepth on (a text box's properties are text of the shape too).
     bool showsText = false;
+    size_t textDepth = 0;
     QString text;
 };
 
@@ -154,11 +157,17 @@ private:
     void insertPicture();
     void startKeptGroup(const QString &kind);
     void endKeptGroup();
+    void showKeptText();
     void insertImage(QTextImageFormat format, const QImage &image, QSizeF size);
     void startParagraphContent();
     void appendFootnoteMark();
     void startHeaderFooter(QByteArrayView word);
     void endHeaderFooter();
+    struct HeaderFooter;
+    bool isShown(const QTextFrame &frame) const;
+    void unshowHeaderFooter(const HeaderFooter &header);
+    void storePageSetup();
+    PortableGroup portableGroupOf(QByteArrayView group);
     QString decodeInFont(QByteArrayView bytes, int font);
     QChar readInFont(QChar c, int font) const;
     void appendBytes(QByteArrayView bytes);
@@ -221,11 +230,16 @@ private:
         bool paragraphStartDue = false;
         Qt::Alignment blockAlignment;
         std::optional<std::pair<int, int>> blockList;
+        qsizetype start = 0; // of its group in the input
     };
     std::optional<HeaderFooter> m_headerFooter;
     // Headers and footers stand first in the document, in the order read, wherever the file has
     // them: where the next one goes.
     int m_headerFooterEnd = 0;
+    bool m_facingPages = false; // \facingp
+    bool m_titlePage = false;   // \titlepg
+    QByteArray m_unshownHeaders;
+    QVariantMap m_unshownHeaderFonts;
     qint64 m_pictureBytesLeft; // of the memory the document's pictures may take
     QString m_fieldInstruction;
     // The instruction began inside the field's group, not in a group of its own, so it ends

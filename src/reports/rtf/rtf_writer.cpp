@@ -1,5 +1,6 @@
 #include "rtf_writer.h"
 
+#include "portable_group.h"
 #include "rtf_document_properties.h"
 #include "rtf_list.h"
 #include "rtf_picture.h"
@@ -94,6 +95,7 @@ private:
     void writeListLabel(const QTextBlock &block);
     void switchLink(const QString &target);
     void writePicture(const QTextImageFormat &format);
+    void writeKeptGroup(const QByteArray &group, const QVariantMap &fonts);
     void switchTo(const RunFormat &format);
     void writeText(const QString &text);
     void word(const char *name, int parameter);
@@ -213,23 +215,18 @@ QByteArray RtfOutput::result() const {
 }
 
 // Headers and footers belong to the section, so they come before the body wherever the document
-// holds them. A first-page one only shows with \titlepg, left and right ones with \facingp.
+// holds them. A first-page one only shows with \titlepg, left and right ones with \facingp: both
+// are written as the document was read, since either wakes headers of the file that its own
+// program did not show.
 void RtfOutput::writeHeadersAndFooters(const QTextFrame *root) {
-    QList<const QTextFrame *> frames;
-    for (const QTextFrame *frame : root->childFrames()) {
-        if (!headerFooterKind(frame).isEmpty())
-            frames << frame;
-    }
-    const auto any = [&frames](char last) {
-        return std::any_of(frames.begin(), frames.end(), [last](const QTextFrame *frame) {
-            return headerFooterKind(frame).endsWith(last);
-        });
-    };
-    if (any('l') || any('r'))
+    const QTextFrameFormat pages = root->frameFormat();
+    if (pages.boolProperty(facingPagesProperty))
         word("facingp");
-    if (any('f'))
+    if (pages.boolProperty(titlePageProperty))
         word("titlepg");
-    for (const QTextFrame *frame : frames) {
+    for (const QTextFrame *frame : root->childFrames()) {
+        if (headerFooterKind(frame).isEmpty())
+            continue;
         // The group ends what its paragraphs and characters set.
         const RunFormat before = m_current;
         m_body += "{\\" + headerFooterKind(frame);
@@ -241,6 +238,8 @@ void RtfOutput::writeHeadersAndFooters(const QTextFrame *root) {
         m_current = before;
         m_paragraph.reset();
     }
+    writeKeptGroup(pages.property(unshownHeadersProperty).toByteArray(),
+                   pages.property(keptFontsProperty).toMap());
 }
 
 // Qt keeps a block before every frame; an empty one before a header or footer holds nothing of
@@ -457,8 +456,7 @@ bool isPictureType(const QByteArray &type) {
 void RtfOutput::writePicture(const QTextImageFormat &format) {
     const QByteArray kept = format.property(keptGroupProperty).toByteArray();
     if (kept.startsWith('{') && kept.endsWith('}')) {
-        m_body += kept;
-        m_needsDelimiter = false;
+        writeKeptGroup(kept, format.property(keptFontsProperty).toMap());
         return;
     }
     QByteArray data = format.property(pictureDataProperty).toByteArray();
@@ -501,6 +499,16 @@ void RtfOutput::writePicture(const QTextImageFormat &format) {
             start, std::min<qsizetype>(hexLineLength, hex.size() - start));
     }
     m_body += '}';
+    m_needsDelimiter = false;
+}
+
+// A group kept whole goes back as it came, its fonts numbered as the written table numbers them.
+void RtfOutput::writeKeptGroup(const QByteArray &group, const QVariantMap &fonts) {
+    if (group.isEmpty())
+        return;
+    m_body += fonts.isEmpty() ? group : renumberedFonts(group, fonts, [this](const QString &name) {
+        return fontIndex(name);
+    });
     m_needsDelimiter = false;
 }
 
