@@ -137,9 +137,18 @@ QString paragraphStructure(const QTextBlock &block) {
                                    .arg(format.intProperty(quillon::listNumberProperty))
                                    .arg(format.intProperty(quillon::listLevelProperty))
                              : QString();
-    return QStringLiteral("paragraph %1%2 %3")
+    QString layout;
+    if (format.pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore)
+        layout += QStringLiteral(" page break");
+    if (format.topMargin() != 0 || format.bottomMargin() != 0)
+        layout += QStringLiteral(" space %1/%2").arg(format.topMargin()).arg(format.bottomMargin());
+    if (format.lineHeightType() != QTextBlockFormat::SingleHeight)
+        layout += QStringLiteral(" line %1 type %2")
+                      .arg(format.lineHeight())
+                      .arg(format.lineHeightType());
+    return QStringLiteral("paragraph %1%2%3 %4")
         .arg(int(format.alignment() & Qt::AlignHorizontal_Mask))
-        .arg(list, text);
+        .arg(list, layout, text);
 }
 
 QStringList frameStructure(const QTextFrame::iterator &begin) {
@@ -174,8 +183,12 @@ QStringList linkAndFontRuns(const QTextDocument &document) {
             QString family = format.fontFamilies().toStringList().value(0);
             if (family == document.defaultFont().family())
                 family.clear();
-            result << QStringLiteral("%1|%2|%3")
-                          .arg(it.fragment().text(), family, format.anchorHref());
+            const auto vertical = format.verticalAlignment();
+            result << QStringLiteral("%1|%2|%3%4")
+                          .arg(it.fragment().text(), family, format.anchorHref(),
+                               vertical == QTextCharFormat::AlignSuperScript ? "|super"
+                               : vertical == QTextCharFormat::AlignSubScript ? "|sub"
+                                                                             : "");
         }
         result << QStringLiteral("<par>");
     }
@@ -503,6 +516,16 @@ void RtfWriterTest::keptContentRoundTrip_data() {
         << QStringList()
         << QByteArrayList{"!\\facingp", "!\\titlepg", "{\\headerl \\pard\\plain\\par}",
                           "{\\headerf \\pard\\plain\\qc Not on page one\\par}"};
+    QTest::newRow("page breaks, spacing, paper and columns")
+        << "page_break_and_paper.rtf"
+        << QStringList{"paragraph 1 space 0/13.3333 line 150 type 1 First page",
+                       "paragraph 1 page break space 8/0 Second page: 5 m2 of H2O",
+                       "paragraph 1 page break Third page", "paragraph 1 ", "paragraph 1 Same page"}
+        << QStringList()
+        << QByteArrayList{"\\pard\\sa200\\sl360\\slmult1 First", "m\\super 2\\nosupersub ",
+                          "H\\sub 2\\nosupersub O",
+                          "\\paperw11906\\paperh16838\\margl1134\\margr1134\\margt1417\\margb1134\\"
+                          "landscape\\cols2\\colsx567\r\n"};
     QTest::newRow("Cyrillic footnote and text box, letter for letter in the writer's code page")
         << "cyrillic_footnote_and_text_box.rtf"
         << QStringList{QString::fromUtf8("paragraph 1 Цена1{picture  240x32 kept e048718c shown as "
@@ -550,6 +573,10 @@ void RtfWriterTest::readRoundTrip_data() {
         << QByteArray(R"({\rtf1{\field\fldinst HYPERLINK "https://example.com"{\fldrslt link}})"
                       R"( after{\field\fldinst HYPERLINK "https://example.org"} end\par})")
         << QStringList{"link||https://example.com", " after end||", "<par>"};
+    QTest::newRow("superscript and subscript, raised and lowered")
+        << QByteArray(R"({\rtf1 m{\super 2} H{\sub 2}O x{\up6 n}{\dn3 i}{\up0 =}\par})")
+        << QStringList{"m||",       "2|||super", " H||", "2|||sub", "O x||",
+                       "n|||super", "i|||sub",   "=||",  "<par>"};
     QTest::newRow("Wingdings: a blank is a blank, a sign read as such when written as its "
                   "private-use code, and one Unicode lacks keeps the font")
         << QByteArray(R"({\rtf1{\fonttbl{\f0 Arial;}{\f3\fcharset2 Wingdings;}})"

@@ -168,7 +168,7 @@ void RtfDocumentBuilder::endCell(QByteArrayView word) {
     m_paragraphPending = false;
     m_paragraphStartDue = true;
     m_blockList = std::nullopt; // a new cell's block has the table's format
-    m_blockAlignment = m_cursor.blockFormat().alignment();
+    readBlockLayout();
 }
 
 void RtfDocumentBuilder::endRow(QByteArrayView word) {
@@ -183,7 +183,7 @@ void RtfDocumentBuilder::endRow(QByteArrayView word) {
     flushText();
     m_tables.endRow(word == "row" ? 1 : std::max(2, m_state.paragraph.tableLevel()));
     m_paragraphPending = false;
-    m_blockAlignment = m_cursor.blockFormat().alignment();
+    readBlockLayout();
 }
 
 // Ends a group, and with it the destination it began, back in the state of the group around it.
@@ -244,21 +244,67 @@ void RtfDocumentBuilder::placeContent(int tableLevel) {
     m_tables.placeFor(tableLevel);
     // A paragraph mark before a table or cell change ends a paragraph the move ends anyway.
     m_paragraphPending = false;
-    m_blockAlignment = m_cursor.blockFormat().alignment();
+    readBlockLayout();
 }
 
-// Gives the paragraph being read its alignment. Blocks made by a line break in inserted text
-// take the format of the block before, so only a change needs a word to the document.
+// Gives the paragraph being read its alignment and spacing. Blocks made by a line break in
+// inserted text take the format of the block before, so only a change needs a word to the
+// document.
 void RtfDocumentBuilder::applyAlignment() {
-    if (m_state.destination != Destination::Text || m_state.paragraph.alignment == m_blockAlignment)
+    if (m_state.destination != Destination::Text || !blockLayoutChanges())
         return;
     if (m_paragraphPending)
         return; // the paragraph that ended has its alignment; the next one has not begun
     flushText();
+    const ParagraphSpacing spacing = wantedSpacing();
     QTextBlockFormat format;
     format.setAlignment(m_state.paragraph.alignment);
+    spacing.applyTo(format);
     m_cursor.mergeBlockFormat(format);
     m_blockAlignment = m_state.paragraph.alignment;
+    m_blockSpacing = spacing;
+}
+
+bool RtfDocumentBuilder::blockLayoutChanges() const {
+    return m_state.paragraph.alignment != m_blockAlignment || wantedSpacing() != m_blockSpacing;
+}
+
+// A page break waits for the body's next paragraph, which it comes before, and holds until that
+// paragraph ends.
+ParagraphSpacing RtfDocumentBuilder::wantedSpacing() const {
+    ParagraphSpacing spacing = m_state.paragraph.spacing;
+    spacing.pageBreakBefore = spacing.pageBreakBefore || (m_pageBreakDue && !m_headerFooter);
+    return spacing;
+}
+
+void RtfDocumentBuilder::readBlockLayout() {
+    const QTextBlockFormat format = m_cursor.blockFormat();
+    m_blockAlignment = format.alignment();
+    m_blockSpacing = ParagraphSpacing::of(format);
+}
+
+// A section begins on a new page unless the next one says otherwise (\sbknone).
+void RtfDocumentBuilder::breakSection() {
+    breakParagraph();
+    m_sectionRead = true;
+    if (m_state.destination == Destination::Text && m_state.paragraph.tableLevel() == 0)
+        m_pageBreakDue = true;
+}
+
+void RtfDocumentBuilder::keepPageLayout(QByteArrayView word, std::optional<int> value) {
+    m_pageLayout += '\\' + word.toByteArray();
+    if (value)
+        m_pageLayout += QByteArray::number(*value);
+}
+
+// \page and the page a section begins on: the paragraph the mark ends, or the one after the mark
+// that ended it, is the last of its page.
+void RtfDocumentBuilder::breakPage() {
+    if (m_state.destination != Destination::Text || m_state.paragraph.tableLevel() > 0)
+        return;
+    if (!m_paragraphPending)
+        breakParagraph();
+    m_pageBreakDue = true;
 }
 
 // Tables still open at the end close there, taking their cell widths.
@@ -277,6 +323,8 @@ void RtfDocumentBuilder::storePageSetup() {
     QTextFrameFormat format = m_document->rootFrame()->frameFormat();
     format.setProperty(facingPagesProperty, m_facingPages);
     format.setProperty(titlePageProperty, m_titlePage);
+    if (!m_pageLayout.isEmpty())
+        format.setProperty(pageLayoutProperty, m_pageLayout);
     if (!m_unshownHeaders.isEmpty()) {
         format.setProperty(unshownHeadersProperty, m_unshownHeaders);
         format.setProperty(keptFontsProperty, m_unshownHeaderFonts);
@@ -503,8 +551,8 @@ void RtfDocumentBuilder::appendDocumentText(const QString &text) {
     }
 
     placeContent(m_state.paragraph.tableLevel());
-    if (m_paragraphPending && m_state.paragraph.alignment != m_blockAlignment) {
-        // A new paragraph with another alignment starts in a block of its own.
+    if (m_paragraphPending && blockLayoutChanges()) {
+        // A new paragraph with another alignment or spacing starts in a block of its own.
         m_text += u'\n';
         m_paragraphPending = false;
         applyAlignment();
@@ -547,6 +595,8 @@ void RtfDocumentBuilder::breakParagraph() {
         m_text += u'\n';
     m_paragraphPending = false;
     applyAlignment();
+    if (!m_headerFooter)
+        m_pageBreakDue = false;
     // A paragraph with no content still takes its list, or leaves the one before.
     if (m_paragraphStartDue)
         startParagraphContent();
@@ -584,7 +634,7 @@ void RtfDocumentBuilder::startHeaderFooter(QByteArrayView word) {
     m_cursor.setPosition(m_headerFooter->frame->firstPosition());
     m_paragraphPending = false;
     m_paragraphStartDue = true;
-    m_blockAlignment = m_cursor.blockFormat().alignment();
+    readBlockLayout();
     m_blockList.reset();
     m_state.paragraph = ParagraphState();
 }
@@ -603,6 +653,7 @@ void RtfDocumentBuilder::endHeaderFooter() {
     m_paragraphPending = header.paragraphPending;
     m_paragraphStartDue = header.paragraphStartDue;
     m_blockAlignment = header.blockAlignment;
+    m_blockSpacing = ParagraphSpacing::of(m_cursor.blockFormat());
     m_blockList = header.blockList;
     m_listText.clear();
 }
@@ -732,6 +783,9 @@ QTextCharFormat RtfDocumentBuilder::charFormat(const CharState &chars) const {
     format.setFontItalic(chars.italic);
     format.setFontUnderline(chars.underline);
     format.setFontPointSize(chars.halfPoints / 2.0);
+    if (chars.vertical != 0)
+        format.setVerticalAlignment(chars.vertical > 0 ? QTextCharFormat::AlignSuperScript
+                                                       : QTextCharFormat::AlignSubScript);
     const RtfFont *font = m_fonts.font(chars.font);
     // Text read from Symbol or Wingdings is Unicode now, which an ordinary font shows; in the
     // symbol font itself it would show other signs, and written back under that font's name it

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "code_page_decoder.h"
+#include "paragraph_spacing.h"
 #include "portable_group.h"
 #include "rtf_colour_table.h"
 #include "rtf_font_table.h"
@@ -12,6 +13,7 @@
 #include <QByteArrayView>
 #include <QString>
 #include <QStringList>
+#include <QTextBlockFormat>
 #include <QTextCharFormat>
 #include <QTextCursor>
 #include <QTextImageFormat>
@@ -57,6 +59,7 @@ struct CharState {
     int color = 0;
     int link = -1;       // index of the hyperlink target, -1 outside links
     bool hidden = false; // \v: kept out of the document
+    int vertical = 0;    // 1 superscript (\super, \up), -1 subscript (\sub, \dn)
     // A sign of Symbol or Wingdings that Unicode lacks (isUnmappedSymbol()), shown in that font.
     bool unmappedSymbol = false;
 
@@ -65,6 +68,7 @@ struct CharState {
 
 struct ParagraphState {
     Qt::Alignment alignment = Qt::AlignLeft;
+    ParagraphSpacing spacing;
     bool inTable = false;
     int nesting = 0; // \itap
     int list = -1;   // \ls; -1 outside lists
@@ -153,6 +157,12 @@ private:
     int linkOfInstruction();
     void placeContent(int tableLevel);
     void applyAlignment();
+    bool blockLayoutChanges() const;
+    ParagraphSpacing wantedSpacing() const;
+    void readBlockLayout();
+    void breakPage();
+    void breakSection();
+    void keepPageLayout(QByteArrayView word, std::optional<int> value = std::nullopt);
     void finishDocument();
     void insertPicture();
     void startKeptGroup(const QString &kind);
@@ -207,6 +217,10 @@ private:
     std::optional<Destination> m_starredFrom;
     RtfTableBuilder m_tables{&m_cursor};
     Qt::Alignment m_blockAlignment = Qt::AlignLeft; // of the block the cursor is in
+    ParagraphSpacing m_blockSpacing;                // of the same block
+    bool m_pageBreakDue = false;                    // before the next paragraph of the body
+    bool m_sectionRead = false;                     // a \sect ended the first section
+    QByteArray m_pageLayout;
     QByteArrayView m_data;
     qsizetype m_position = 0; // in the input, after the token being handled
     RtfPicture m_picture;

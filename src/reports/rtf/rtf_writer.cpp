@@ -1,5 +1,6 @@
 #include "rtf_writer.h"
 
+#include "paragraph_spacing.h"
 #include "portable_group.h"
 #include "rtf_document_properties.h"
 #include "rtf_list.h"
@@ -64,6 +65,7 @@ struct RunFormat {
     int halfPoints = defaultHalfPoints;
     int font = 0;
     int color = 0;
+    int vertical = 0; // 1 superscript, -1 subscript
 };
 
 // What a paragraph's \pard words set: its alignment, its table nesting level, and the list
@@ -73,6 +75,7 @@ struct ParagraphFormat {
     int level = 0;
     int list = 0;
     int listLevel = 0;
+    ParagraphSpacing spacing = {};
 
     bool operator==(const ParagraphFormat &) const = default;
 };
@@ -112,6 +115,7 @@ private:
     // The lists met, by the number the document gives them; the \ls of each is its place + 1.
     std::map<int, int> m_listNumbers;
     std::vector<RtfListDefinition> m_lists;
+    QByteArray m_pageLayout;
     QByteArray m_body;
     RunFormat m_current;
     bool m_needsDelimiter = false;
@@ -208,6 +212,7 @@ QByteArray RtfOutput::result() const {
         }
         rtf += "}\r\n";
     }
+    rtf += m_pageLayout;
     // Without a generator LibreOffice takes the file for one of the old writers that padded with
     // blanks, and turns runs of blanks into narrower spaces.
     rtf += "{\\*\\generator Quillon;}\\viewkind4\\pard\\plain\r\n" + m_body + "}\r\n";
@@ -220,6 +225,9 @@ QByteArray RtfOutput::result() const {
 // program did not show.
 void RtfOutput::writeHeadersAndFooters(const QTextFrame *root) {
     const QTextFrameFormat pages = root->frameFormat();
+    if (const QByteArray layout = pages.property(pageLayoutProperty).toByteArray();
+        !layout.isEmpty())
+        m_pageLayout = layout + "\r\n";
     if (pages.boolProperty(facingPagesProperty))
         word("facingp");
     if (pages.boolProperty(titlePageProperty))
@@ -345,7 +353,10 @@ void RtfOutput::writeBlock(const QTextBlock &block, int level, const char *end) 
         if (paragraph.list > 0 && format.boolProperty(listLabelProperty))
             continue; // written as \listtext
         switchLink(format.isAnchor() ? format.anchorHref() : QString());
-        switchTo(runFormat(format));
+        RunFormat run = runFormat(format);
+        if (format.hasProperty(footnoteMarkProperty))
+            run.vertical = m_current.vertical; // the mark's group raises it
+        switchTo(run);
         if (format.isImageFormat()) {
             writePicture(format.toImageFormat());
         } else if (format.hasProperty(footnoteMarkProperty)) {
@@ -364,6 +375,7 @@ void RtfOutput::writeBlock(const QTextBlock &block, int level, const char *end) 
 ParagraphFormat RtfOutput::paragraphFormat(const QTextBlock &block, int level) {
     const QTextBlockFormat format = block.blockFormat();
     ParagraphFormat paragraph{format.alignment() & Qt::AlignHorizontal_Mask, level};
+    paragraph.spacing = ParagraphSpacing::of(format);
     if (!format.hasProperty(listLevelProperty))
         return paragraph;
     const int number = format.intProperty(listNumberProperty);
@@ -415,6 +427,10 @@ void RtfOutput::writeParagraphFormat(const ParagraphFormat &format) {
         word("qr");
     else if (format.alignment & Qt::AlignJustify)
         word("qj");
+    if (const QByteArray spacing = format.spacing.rtf(); !spacing.isEmpty()) {
+        m_body += spacing;
+        m_needsDelimiter = true;
+    }
 }
 
 // A link is a HYPERLINK field; formatting inside the field's result group ends with it.
@@ -525,6 +541,8 @@ void RtfOutput::switchTo(const RunFormat &format) {
         word("f", format.font);
     if (format.color != m_current.color)
         word("cf", format.color);
+    if (format.vertical != m_current.vertical)
+        word(format.vertical > 0 ? "super" : format.vertical < 0 ? "sub" : "nosupersub");
     m_current = format;
 }
 
@@ -589,6 +607,10 @@ RunFormat RtfOutput::runFormat(const QTextCharFormat &format) {
     run.font = fontIndex(families.isEmpty() ? font.family() : families.first());
     if (format.foreground().style() != Qt::NoBrush)
         run.color = colorIndex(format.foreground().color());
+    if (format.verticalAlignment() == QTextCharFormat::AlignSuperScript)
+        run.vertical = 1;
+    else if (format.verticalAlignment() == QTextCharFormat::AlignSubScript)
+        run.vertical = -1;
     return run;
 }
 
