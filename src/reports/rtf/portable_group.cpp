@@ -68,17 +68,19 @@ PortableGroup portableGroup(QByteArrayView rtf, int font,
         const QByteArrayView source = rtf.sliced(start, tokenizer.position() - start);
         if (token.type == RtfToken::Type::Text || token.type == RtfToken::Type::HexByte) {
             if (skip > 0) {
-                // Fallback characters stay what they were: one each.
+                // Fallback characters stay what they were: a byte each, after the line breaks
+                // the tokenizer passed over.
+                const qsizetype lead = token.type == RtfToken::Type::HexByte
+                                           ? source.size()
+                                           : source.size() - token.text.size();
                 const qsizetype passed = token.type == RtfToken::Type::HexByte
-                                             ? 1
-                                             : std::min<qsizetype>(skip, source.size());
-                skip -= int(passed);
+                                             ? 0
+                                             : std::min<qsizetype>(skip, token.text.size());
+                skip = token.type == RtfToken::Type::HexByte ? skip - 1 : skip - int(passed);
                 flush();
-                group.rtf += source.first(passed);
+                group.rtf += source.first(lead + passed);
                 wordBefore = false;
-                if (passed == source.size())
-                    continue;
-                const QByteArrayView rest = source.sliced(passed);
+                const QByteArrayView rest = source.sliced(lead + passed);
                 bytes += rest;
                 raw += rest;
                 continue;

@@ -671,14 +671,15 @@ bool RtfDocumentBuilder::isShown(const QTextFrame &frame) const {
 }
 
 // A header no page shows leaves the document, its group kept to go back as it came: an empty
-// first-page header hides the common one on a title page. One cut short by the file's end has
-// no group to keep.
+// first-page header hides the common one on a title page. Only a group of its own that closed
+// is kept: one cut short by the file's end, or begun in the document's own group, has none.
 void RtfDocumentBuilder::unshowHeaderFooter(const HeaderFooter &header) {
     QTextCursor frame(m_document);
     frame.setPosition(header.frame->firstPosition() - 1);
     frame.setPosition(header.frame->lastPosition() + 1, QTextCursor::KeepAnchor);
     frame.removeSelectedText();
-    if (m_position <= header.start || m_data[m_position - 1] != '}')
+    if (m_stack.size() + 1 != header.depth || m_position <= header.start ||
+        m_data[m_position - 1] != '}')
         return;
     const PortableGroup group =
         portableGroupOf(m_data.sliced(header.start, m_position - header.start));
