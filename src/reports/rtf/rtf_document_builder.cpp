@@ -630,7 +630,7 @@ void RtfDocumentBuilder::startHeaderFooter(QByteArrayView word) {
     QTextCursor at(m_document);
     at.setPosition(m_headerFooterEnd);
     m_headerFooter->frame = at.insertFrame(format);
-    m_headerFooter->start = m_state.openedAt;
+    m_headerFooter->start = m_firstInGroup ? m_state.openedAt : -1;
     m_cursor.setPosition(m_headerFooter->frame->firstPosition());
     m_paragraphPending = false;
     m_paragraphStartDue = true;
@@ -672,13 +672,14 @@ bool RtfDocumentBuilder::isShown(const QTextFrame &frame) const {
 
 // A header no page shows leaves the document, its group kept to go back as it came: an empty
 // first-page header hides the common one on a title page. Only a group of its own that closed
-// is kept: one cut short by the file's end, or begun in the document's own group, has none.
+// is kept: one cut short by the file's end, begun in the document's own group or after text of
+// the body has none.
 void RtfDocumentBuilder::unshowHeaderFooter(const HeaderFooter &header) {
     QTextCursor frame(m_document);
     frame.setPosition(header.frame->firstPosition() - 1);
     frame.setPosition(header.frame->lastPosition() + 1, QTextCursor::KeepAnchor);
     frame.removeSelectedText();
-    if (m_stack.size() + 1 != header.depth || m_position <= header.start ||
+    if (header.start < 0 || m_stack.size() + 1 != header.depth || m_position <= header.start ||
         m_data[m_position - 1] != '}')
         return;
     const PortableGroup group =

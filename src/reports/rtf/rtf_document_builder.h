@@ -244,7 +244,7 @@ private:
         bool paragraphStartDue = false;
         Qt::Alignment blockAlignment;
         std::optional<std::pair<int, int>> blockList;
-        qsizetype start = 0; // of its group in the input
+        qsizetype start = -1; // of its group in the input; -1 when the group began before it
     };
     std::optional<HeaderFooter> m_headerFooter;
     // Headers and footers stand first in the document, in the order read, wherever the file has
