@@ -107,8 +107,9 @@ PortableGroup portableGroup(QByteArrayView rtf, int font,
         case RtfToken::Type::ControlWord:
             if (token.word == "f" && token.hasParameter) {
                 stack.back().font = token.parameter;
-                if (const QString name = fontName(token.parameter); !name.isEmpty())
-                    group.fonts.insert(QString::number(token.parameter), name);
+                // A font the table lacks is held too, as nameless: its number may name another
+                // font in the written table.
+                group.fonts.insert(QString::number(token.parameter), fontName(token.parameter));
             } else if (token.word == "plain") {
                 stack.back().font = -1;
             } else if (token.word == "uc") {

@@ -13,7 +13,8 @@ namespace quillon {
 // A group kept whole (a footnote, a text box, a shape) goes back into a file whose code page and
 // font table are the writer's, not those it was read with. So its text is held as \uN, which no
 // code page changes, and its \fN words keep the numbers they had, with the fonts they name beside
-// them, to be numbered again as the written font table numbers them.
+// them (empty for one the file's table lacks), to be numbered again as the written font table
+// numbers them.
 struct PortableGroup {
     QByteArray rtf;
     QVariantMap fonts; // font name by the number the group's \fN gives it

@@ -559,12 +559,13 @@ void RtfOutput::writePicture(const QTextImageFormat &format) {
     m_needsDelimiter = false;
 }
 
-// A group kept whole goes back as it came, its fonts numbered as the written table numbers them.
+// A group kept whole goes back as it came, its fonts numbered as the written table numbers them;
+// a font its file's table lacked is the default one, as body text in such a font is.
 void RtfOutput::writeKeptGroup(const QByteArray &group, const QVariantMap &fonts) {
     if (group.isEmpty())
         return;
     m_body += fonts.isEmpty() ? group : renumberedFonts(group, fonts, [this](const QString &name) {
-        return fontIndex(name);
+        return name.isEmpty() ? 0 : fontIndex(name);
     });
     m_needsDelimiter = false;
 }
