@@ -649,7 +649,8 @@ void RtfDocumentBuilder::startHeaderFooter(QByteArrayView word) {
                                   m_paragraphStartDue,
                                   m_blockAlignment,
                                   m_blockList,
-                                  m_firstInGroup ? m_state.openedAt : -1};
+                                  m_firstInGroup ? m_state.openedAt : -1,
+                                  m_state.chars.hidden};
     m_headerFooterDocument.clear();
     m_cursor = QTextCursor(&m_headerFooterDocument);
     m_paragraphPending = false;
@@ -695,10 +696,11 @@ bool RtfDocumentBuilder::isShown(const QTextFrameFormat &format) {
 // A header no page shows never enters the document, its group kept to go back as it came: an
 // empty first-page header hides the common one on a title page. Only a group of its own that
 // closed is kept: one cut short by the file's end, begun in the document's own group or after
-// text of the body has none.
+// text of the body has none. Nor has one begun in hidden text, which is not kept: its group
+// alone would bring that text back shown.
 void RtfDocumentBuilder::keepUnshownHeaderFooter(const HeaderFooter &header) {
-    if (header.start < 0 || m_stack.size() + 1 != header.depth || m_position <= header.start ||
-        m_data[m_position - 1] != '}')
+    if (header.start < 0 || header.inHiddenText || m_stack.size() + 1 != header.depth ||
+        m_position <= header.start || m_data[m_position - 1] != '}')
         return;
     const PortableGroup group =
         portableGroupOf(m_data.sliced(header.start, m_position - header.start));

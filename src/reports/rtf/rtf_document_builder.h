@@ -249,6 +249,7 @@ private:
         Qt::Alignment blockAlignment;
         std::optional<std::pair<int, int>> blockList;
         qsizetype start = -1; // of its group in the input; -1 when the group began before it
+        bool inHiddenText = false;
     };
     std::optional<HeaderFooter> m_headerFooter;
     QTextDocument m_headerFooterDocument; // the one being read
