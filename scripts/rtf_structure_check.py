@@ -7,9 +7,11 @@ For every NAME.rtf in FOLDER the tool reads the file and writes it back, as Open
 Report do; LibreOffice (soffice, headless) then converts the original and our copy to HTML. From
 each HTML the script takes the whole text (body, headers, footers, footnotes, text boxes, and the
 list labels, which the HTML holds as list types and start values) and counts the tables (<table)
-and pictures (<img). Per file it prints both counts and whether the text is the same (white space
-collapsed), or how similar it is (difflib's ratio) and where it first differs. The last line counts
-the files whose text and counts all match. --show NAME prints both texts of one file. Needs
+and pictures (<img), and what a reader sees of the layout: the superscript and subscript runs
+(<sup>, <sub>) and the table cells with a border or a shading; LibreOffice's PDF export of each
+gives the page count (pdfinfo). Per file it prints the counts and whether the text is the same
+(white space collapsed), or how similar it is (difflib's ratio) and where it first differs. The
+last lines count the files whose text and counts all match, and those whose layout counts match. --show NAME prints both texts of one file. Needs
 libreoffice-writer-nogui; build the tool first: cmake --build build --target quillon_rtf_resave.
 """
 import argparse
@@ -58,6 +60,10 @@ class DocumentText(html.parser.HTMLParser):
         self.hidden = 0
         self.tables = 0
         self.images = 0
+        self.superscripts = 0
+        self.subscripts = 0
+        self.framed_cells = 0  # with a border or a shading
+        self.pages = None
 
     def handle_starttag(self, tag, attrs):
         attrs = dict(attrs)
@@ -67,6 +73,12 @@ class DocumentText(html.parser.HTMLParser):
             self.tables += 1
         if tag == "img":
             self.images += 1
+        if tag == "sup":
+            self.superscripts += 1
+        if tag == "sub":
+            self.subscripts += 1
+        if tag in ("td", "th") and is_framed(attrs):
+            self.framed_cells += 1
         if tag in self.BLOCKS:
             self.parts.append(" ")
         if tag == "ol":
@@ -96,6 +108,30 @@ class DocumentText(html.parser.HTMLParser):
         return re.sub(r"\s+", " ", "".join(self.parts)).strip()
 
 
+def is_framed(attrs):
+    """A cell LibreOffice draws with a border on some side, or with a background."""
+    style = attrs.get("style") or ""
+    if attrs.get("bgcolor") or re.search(r"background(-color)?\s*:\s*#", style):
+        return True
+    for side in re.findall(r"border(?:-(?:top|bottom|left|right))?\s*:\s*([^;]+)", style):
+        if "none" not in side:
+            return True
+    return False
+
+
+def page_count(pdf_file):
+    if not pdf_file.exists():
+        return None
+    info = subprocess.run(["pdfinfo", str(pdf_file)], capture_output=True, text=True,
+                          check=False).stdout
+    found = re.search(r"^Pages:\s+(\d+)", info, re.MULTILINE)
+    return int(found.group(1)) if found else None
+
+
+def layout(document):
+    return (document.pages, document.superscripts, document.subscripts, document.framed_cells)
+
+
 def read_html(html_file):
     if not html_file.exists():
         return None
@@ -105,14 +141,21 @@ def read_html(html_file):
 
 
 def convert_all(files, out_dir, profile):
-    """One LibreOffice run for all files: starting it takes longer than converting one."""
+    """One LibreOffice run for all files per format: starting it takes longer than converting
+    one."""
     out_dir.mkdir(parents=True, exist_ok=True)
-    if files:
-        subprocess.run(["soffice", f"-env:UserInstallation=file://{profile}", "--headless",
-                        "--convert-to", "html", "--outdir", str(out_dir)] + [str(f) for f in files],
-                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=1800,
-                       check=False)
-    return {f.name: read_html(out_dir / (f.stem + ".html")) for f in files}
+    for target in ("html", "pdf"):
+        if files:
+            subprocess.run(["soffice", f"-env:UserInstallation=file://{profile}", "--headless",
+                            "--convert-to", target, "--outdir", str(out_dir)]
+                           + [str(f) for f in files],
+                           stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=1800,
+                           check=False)
+    documents = {f.name: read_html(out_dir / (f.stem + ".html")) for f in files}
+    for f in files:
+        if documents[f.name] is not None:
+            documents[f.name].pages = page_count(out_dir / (f.stem + ".pdf"))
+    return documents
 
 
 def first_difference(a, b):
@@ -136,6 +179,7 @@ def main():
 
     files = sorted(args.folder.glob("*.rtf"))
     matching = 0
+    same_layout = 0
     with tempfile.TemporaryDirectory() as temp:
         temp = pathlib.Path(temp)
         profile = temp / "profile"
@@ -152,9 +196,14 @@ def main():
         saved = convert_all(saved_files, temp / "saved", profile)
         for rtf in files:
             original, copy = originals.get(rtf.name), saved.get(rtf.name)
-            show = lambda d: "unreadable" if d is None else f"tables {d.tables} images {d.images}"
+            show = lambda d: ("unreadable" if d is None else
+                              f"tables {d.tables} images {d.images} pages {d.pages} "
+                              f"sup {d.superscripts} sub {d.subscripts} "
+                              f"framed cells {d.framed_cells}")
             verdict = "DIFFERENT"
             if original is not None and copy is not None:
+                layout_same = layout(original) == layout(copy)
+                same_layout += layout_same
                 same_counts = (original.tables, original.images) == (copy.tables, copy.images)
                 a, b = original.text(), copy.text()
                 if a == b:
@@ -165,6 +214,8 @@ def main():
                 if same_counts and a == b:
                     verdict = "ok"
                     matching += 1
+                if not layout_same:
+                    verdict += ", LAYOUT DIFFERENT"
             else:
                 text = "text -"
             print(f"{rtf.name}: original {show(original)}; ours {show(copy)}; {text}; {verdict}"
@@ -173,7 +224,8 @@ def main():
                 for name, document in (("original", original), ("ours", copy)):
                     print(f"--- {name}:\n{document.text() if document else '(none)'}")
     print(f"files {len(files)}; same text, tables and images: {matching}")
-    return 0 if matching == len(files) else 1
+    print(f"same pages, superscripts, subscripts and framed cells: {same_layout}")
+    return 0 if matching == same_layout == len(files) else 1
 
 
 if __name__ == "__main__":

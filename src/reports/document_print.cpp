@@ -109,20 +109,24 @@ HeadersAndFooters takeHeadersAndFooters(QTextDocument &document) {
     return taken;
 }
 
-// Which of `prefix` ("header", "footer") page `page` (0 for the first) shows: the first page's own
-// one, then the left one on even pages and the right one on odd pages, as Word prints them;
-// otherwise the common one. Null when there is none.
-QTextDocument *partFor(const HeadersAndFooters &parts, const QByteArray &prefix, int page) {
+// Which of `prefix` ("header", "footer") page `page` (0 for the first) shows, as Word prints
+// them: a title page its own one or none; with facing pages the left one on even pages and the
+// right one on odd pages; otherwise the common one, or the right one of a file that gives only
+// left and right ones. Null when there is none.
+QTextDocument *partFor(const HeadersAndFooters &parts, const QByteArray &prefix, int page,
+                       const QTextFrameFormat &pages) {
     const auto find = [&parts, &prefix](const char *suffix) -> QTextDocument * {
         const auto found = parts.find(prefix + suffix);
         return found == parts.end() ? nullptr : found->second.get();
     };
+    if (page == 0 && pages.boolProperty(titlePageProperty))
+        return find("f");
     QTextDocument *part = nullptr;
-    if (page == 0)
-        part = find("f");
-    else
+    if (pages.boolProperty(facingPagesProperty))
         part = find(page % 2 == 1 ? "l" : "r");
-    return part ? part : find("");
+    if (!part)
+        part = find("");
+    return part ? part : find("r");
 }
 
 void drawPart(QPainter &painter, QTextDocument &part, QPointF at) {
@@ -187,9 +191,10 @@ bool printDocument(const QTextDocument &document, QPagedPaintDevice &device) {
         context.clip = band;
         copy->documentLayout()->draw(&painter, context);
         painter.restore();
-        if (QTextDocument *header = partFor(parts, "header", page))
+        const QTextFrameFormat pageSetup = document.rootFrame()->frameFormat();
+        if (QTextDocument *header = partFor(parts, "header", page, pageSetup))
             drawPart(painter, *header, paper.topLeft());
-        if (QTextDocument *footer = partFor(parts, "footer", page))
+        if (QTextDocument *footer = partFor(parts, "footer", page, pageSetup))
             drawPart(painter, *footer,
                      QPointF(paper.left(), paper.bottom() - footer->size().height()));
     }

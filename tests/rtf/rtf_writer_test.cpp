@@ -137,9 +137,18 @@ QString paragraphStructure(const QTextBlock &block) {
                                    .arg(format.intProperty(quillon::listNumberProperty))
                                    .arg(format.intProperty(quillon::listLevelProperty))
                              : QString();
-    return QStringLiteral("paragraph %1%2 %3")
+    QString layout;
+    if (format.pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore)
+        layout += QStringLiteral(" page break");
+    if (format.topMargin() != 0 || format.bottomMargin() != 0)
+        layout += QStringLiteral(" space %1/%2").arg(format.topMargin()).arg(format.bottomMargin());
+    if (format.lineHeightType() != QTextBlockFormat::SingleHeight)
+        layout += QStringLiteral(" line %1 type %2")
+                      .arg(format.lineHeight())
+                      .arg(format.lineHeightType());
+    return QStringLiteral("paragraph %1%2%3 %4")
         .arg(int(format.alignment() & Qt::AlignHorizontal_Mask))
-        .arg(list, text);
+        .arg(list, layout, text);
 }
 
 QStringList frameStructure(const QTextFrame::iterator &begin) {
@@ -174,8 +183,12 @@ QStringList linkAndFontRuns(const QTextDocument &document) {
             QString family = format.fontFamilies().toStringList().value(0);
             if (family == document.defaultFont().family())
                 family.clear();
-            result << QStringLiteral("%1|%2|%3")
-                          .arg(it.fragment().text(), family, format.anchorHref());
+            const auto vertical = format.verticalAlignment();
+            result << QStringLiteral("%1|%2|%3%4")
+                          .arg(it.fragment().text(), family, format.anchorHref(),
+                               vertical == QTextCharFormat::AlignSuperScript ? "|super"
+                               : vertical == QTextCharFormat::AlignSubScript ? "|sub"
+                                                                             : "");
         }
         result << QStringLiteral("<par>");
     }
@@ -448,6 +461,8 @@ void RtfWriterTest::keptContentRoundTrip_data() {
     // Lines the document read from the file holds; each line of documentStructure().
     QTest::addColumn<QStringList>("read");
     QTest::addColumn<QStringList>("lost");
+    // Words the written file has; those marked '!' it has not.
+    QTest::addColumn<QByteArrayList>("written");
 
     QTest::newRow("headers and footers, a picture in one")
         << "header_with_logo.rtf"
@@ -460,7 +475,7 @@ void RtfWriterTest::keptContentRoundTrip_data() {
                        "frame footerl",
                        "frame footerr",
                        "paragraph 1 Dear customer,"}
-        << QStringList();
+        << QStringList() << QByteArrayList();
     QTest::newRow("numbered and bulleted lists on two levels")
         << "two_level_lists.rtf"
         << QStringList{"paragraph 1 Prices:",
@@ -471,28 +486,30 @@ void RtfWriterTest::keptContentRoundTrip_data() {
                        QString::fromUtf8("paragraph 1 list 2 level 0 <•\t>Delivery"),
                        QString::fromUtf8("paragraph 1 list 2 level 1 <–\t>next day"),
                        "paragraph 1 Thank you."}
-        << QStringList();
+        << QStringList() << QByteArrayList();
     QTest::newRow("a list without \\listtext numbers every item")
         << "list_without_listtext.rtf"
         << QStringList{"paragraph 1 list 1 level 0 <1.\t>one",
                        "paragraph 1 list 1 level 0 <2.\t>two",
                        "paragraph 1 list 1 level 0 <3.\t>three", "paragraph 1 Done."}
-        << QStringList();
+        << QStringList() << QByteArrayList{"{\\listtext 2.\\tab}two", "{\\listtext 3.\\tab}three"};
     QTest::newRow("a label as long as its count byte says, not up to its ';'")
         << "oversized_list_label.rtf"
         << QStringList{"paragraph 1 list 1 level 0 <1.)\t>first",
                        "paragraph 1 list 1 level 0 <2.)\t>second"}
-        << QStringList();
+        << QStringList() << QByteArrayList{"{\\leveltext\\'03\\'00.);}", "!xxx"};
     QTest::newRow("start values beyond what lists count held in range")
         << "list_start_at_overflow.rtf"
         << QStringList{"paragraph 1 list 1 level 0 <32767th\t>last",
                        "paragraph 1 list 1 level 0 <32768th\t>past the last",
                        "paragraph 1 list 2 level 0 <0th\t>lowest",
                        "paragraph 1 list 2 level 0 <1st\t>above it"}
-        << QStringList();
+        << QStringList()
+        << QByteArrayList{"\\levelstartat32767{", "\\levelstartat0{", "!\\levelstartat2147483647",
+                          "!\\levelstartat-"};
     QTest::newRow("cells past the last edge as wide as the one before, so words stay whole")
         << "cells_past_the_last_edge.rtf" << QStringList{"table 1x4 widths 300,300,300,300"}
-        << QStringList();
+        << QStringList() << QByteArrayList{"\\cellx4500\\cellx9000\\cellx13500\\cellx18000"};
     QTest::newRow("metafiles shown as frames, a bitmap drawn")
         << "metafile_and_bitmap.rtf"
         << QStringList{"paragraph 1 Plan: {picture wmetafile8 96x48 data 6f3a5a59 shown as \"WMF "
@@ -500,24 +517,53 @@ void RtfWriterTest::keptContentRoundTrip_data() {
                        "paragraph 1 Mark: {picture dibitmap0 20x20 data ce3eaec0}",
                        "paragraph 1 Chart: {picture emfblip 40x40 data 856d8e7b shown as \"EMF "
                        "picture\"}"}
-        << QStringList();
+        << QStringList() << QByteArrayList();
     QTest::newRow("embedded object kept whole")
         << "embedded_object.rtf"
         << QStringList{"paragraph 1 Attached: {picture wmetafile8 96x48 data 6f3a5a59 kept "
                        "e6871b99 shown as \"embedded object\"} done."}
-        << QStringList();
+        << QStringList() << QByteArrayList();
     QTest::newRow("text box and drawing object kept whole")
         << "text_box_and_shape.rtf"
-        << QStringList{"paragraph 1 Before {picture  192x96 kept 89eec5cc shown as \"text box\"} "
+        << QStringList{"paragraph 1 Before {picture  192x96 kept 89eec5cc shown as \"Boxed note\"} "
                        "after.",
                        "paragraph 1 {picture  96x48 kept bc6b8b6e shown as \"drawing\"} End."}
-        << QStringList();
+        << QStringList() << QByteArrayList();
+    QTest::newRow("plain header and footer on every page; empty and first-page ones unshown")
+        << "plain_header_and_footer.rtf"
+        << QStringList{"frame header",
+                       "paragraph 2 Vellan Computers",
+                       "end frame",
+                       "frame footer",
+                       "paragraph 1 Page footer",
+                       "end frame",
+                       "paragraph 1 Dear customer,"}
+        << QStringList()
+        << QByteArrayList{"!\\facingp", "!\\titlepg", "{\\headerl \\pard\\plain\\par}",
+                          "{\\headerf \\pard\\plain\\qc Not on page one\\par}"};
+    QTest::newRow("page breaks, spacing, paper and columns")
+        << "page_break_and_paper.rtf"
+        << QStringList{"paragraph 1 space 0/13.3333 line 150 type 1 First page",
+                       "paragraph 1 page break space 8/0 Second page: 5 m2 of H2O",
+                       "paragraph 1 page break Third page", "paragraph 1 ", "paragraph 1 Same page"}
+        << QStringList()
+        << QByteArrayList{"\\pard\\sa200\\sl360\\slmult1", "m\\super 2\\nosupersub ",
+                          "H\\sub 2\\nosupersub O",
+                          "\\paperw11906\\paperh16838\\margl1134\\margr1134\\margt1417\\margb1134\\"
+                          "landscape\\cols2\\colsx567\r\n"};
+    QTest::newRow("Cyrillic footnote and text box, letter for letter in the writer's code page")
+        << "cyrillic_footnote_and_text_box.rtf"
+        << QStringList{QString::fromUtf8("paragraph 1 Цена1{picture  240x32 kept e048718c shown as "
+                                         "\"footnote: Примечание\"} {picture  192x96 kept "
+                                         "d45a8607 shown as \"Коробка\"}")}
+        << QStringList() << QByteArrayList{"\\u1055?\\u1088?", "\\f1\\fnil\\fcharset0 Arial Cyr;"};
 }
 
 void RtfWriterTest::keptContentRoundTrip() {
     QFETCH(QString, file);
     QFETCH(QStringList, read);
     QFETCH(QStringList, lost);
+    QFETCH(QByteArrayList, written);
     QTextDocument document;
     RtfReader reader;
     QVERIFY(reader.read(quillon::readFile(QStringLiteral(RTF_TEST_DATA "/") + file), &document));
@@ -529,7 +575,14 @@ void RtfWriterTest::keptContentRoundTrip() {
     // Written and read again, the document is the same, and so is what it writes.
     const auto reread = writtenAndRead(document);
     QCOMPARE(documentStructure(*reread), structure);
-    QCOMPARE(RtfWriter::toRtf(*reread), RtfWriter::toRtf(document));
+    const QByteArray rtf = RtfWriter::toRtf(document);
+    QCOMPARE(RtfWriter::toRtf(*reread), rtf);
+    for (const QByteArray &words : written) {
+        if (words.startsWith('!'))
+            QVERIFY2(!rtf.contains(words.sliced(1)), words.constData());
+        else
+            QVERIFY2(rtf.contains(words), words.constData());
+    }
 }
 
 void RtfWriterTest::readRoundTrip_data() {
@@ -545,6 +598,10 @@ void RtfWriterTest::readRoundTrip_data() {
         << QByteArray(R"({\rtf1{\field\fldinst HYPERLINK "https://example.com"{\fldrslt link}})"
                       R"( after{\field\fldinst HYPERLINK "https://example.org"} end\par})")
         << QStringList{"link||https://example.com", " after end||", "<par>"};
+    QTest::newRow("superscript and subscript, raised and lowered")
+        << QByteArray(R"({\rtf1 m{\super 2} H{\sub 2}O x{\up6 n}{\dn3 i}{\up0 =}\par})")
+        << QStringList{"m||",       "2|||super", " H||", "2|||sub", "O x||",
+                       "n|||super", "i|||sub",   "=||",  "<par>"};
     QTest::newRow("Wingdings: a blank is a blank, a sign read as such when written as its "
                   "private-use code, and one Unicode lacks keeps the font")
         << QByteArray(R"({\rtf1{\fonttbl{\f0 Arial;}{\f3\fcharset2 Wingdings;}})"

@@ -179,6 +179,59 @@ std::array<DestinationRules, size_t(Destination::Count)> RtfDocumentBuilder::des
             {"headerr", 0, start},
         });
     }();
+    // How the document's pages take their headers and footers.
+    // The paper, its margins and the first section's columns are kept as the file gives them.
+    static const auto pageWords = [] {
+        const auto keep = [](Builder &b, Word word, int value) { b.keepPageLayout(word, value); };
+        const auto keepSection = [](Builder &b, Word word, int value) {
+            if (!b.m_sectionRead)
+                b.keepPageLayout(word, value);
+        };
+        return std::to_array<WordRule>({
+            {"cols", 1, keepSection},
+            {"colsx", 720, keepSection},
+            {"facingp", 0, [](Builder &b, Word, int) { b.m_facingPages = true; }},
+            {"gutter", 0, keep},
+            {"landscape", 0, [](Builder &b, Word word, int) { b.keepPageLayout(word); }},
+            {"linebetcol", 0,
+             [](Builder &b, Word word, int) {
+                 if (!b.m_sectionRead)
+                     b.keepPageLayout(word);
+             }},
+            {"lndscpsxn", 0,
+             [](Builder &b, Word word, int) {
+                 if (!b.m_sectionRead)
+                     b.keepPageLayout(word);
+             }},
+            {"margb", 1440, keep},
+            {"margbsxn", 0, keepSection},
+            {"margl", 1800, keep},
+            {"marglsxn", 0, keepSection},
+            {"margr", 1800, keep},
+            {"margrsxn", 0, keepSection},
+            {"margt", 1440, keep},
+            {"margtsxn", 0, keepSection},
+            {"paperh", 15840, keep},
+            {"paperw", 12240, keep},
+            {"pghsxn", 15840, keepSection},
+            {"pgwsxn", 12240, keepSection},
+            {"titlepg", 1, [](Builder &b, Word, int on) { b.m_titlePage = on != 0; }},
+        });
+    }();
+    // What the document cannot keep yet, named when it is opened.
+    static const auto lostWords = [] {
+        const auto borders = [](Builder &b, Word, int) {
+            b.noteLost(QStringLiteral("table borders and shading"));
+        };
+        return std::to_array<WordRule>({
+            {"clbrdrb", 0, borders},
+            {"clbrdrl", 0, borders},
+            {"clbrdrr", 0, borders},
+            {"clbrdrt", 0, borders},
+            {"clcbpat", 0, borders},
+            {"clshdng", 0, borders},
+        });
+    }();
     // Character formatting and the words that stand for characters.
     static const auto characterWords = [] {
         const auto underline = [](Builder &b, Word, int on) {
@@ -194,6 +247,17 @@ std::array<DestinationRules, size_t(Destination::Count)> RtfDocumentBuilder::des
                  b.m_state.chars.halfPoints = std::clamp(halfPoints, minHalfPoints, maxHalfPoints);
              }},
             {"i", 1, [](Builder &b, Word, int on) { b.m_state.chars.italic = on != 0; }},
+            {"dn", 6,
+             [](Builder &b, Word, int halfPoints) {
+                 b.m_state.chars.vertical = halfPoints > 0 ? -1 : 0;
+             }},
+            {"nosupersub", 0, [](Builder &b, Word, int) { b.m_state.chars.vertical = 0; }},
+            {"sub", 0, [](Builder &b, Word, int) { b.m_state.chars.vertical = -1; }},
+            {"super", 0, [](Builder &b, Word, int) { b.m_state.chars.vertical = 1; }},
+            {"up", 6,
+             [](Builder &b, Word, int halfPoints) {
+                 b.m_state.chars.vertical = halfPoints > 0 ? 1 : 0;
+             }},
             {"plain", 0,
              [](Builder &b, Word, int) {
                  // A link is no character format: its shown text may reset the formats.
@@ -241,7 +305,9 @@ std::array<DestinationRules, size_t(Destination::Count)> RtfDocumentBuilder::des
         {"ls", 0, [](Builder &b, Word, int list) { b.m_state.paragraph.list = list; }},
         {"nestcell", 0, [](Builder &b, Word word, int) { b.endCell(word); }},
         {"nestrow", 0, [](Builder &b, Word word, int) { b.endRow(word); }},
-        {"page", 0, [](Builder &b, Word, int) { b.breakParagraph(); }},
+        {"page", 0, [](Builder &b, Word, int) { b.breakPage(); }},
+        {"pagebb", 1,
+         [](Builder &b, Word, int on) { b.m_state.paragraph.spacing.pageBreakBefore = on != 0; }},
         {"par", 0, [](Builder &b, Word, int) { b.breakParagraph(); }},
         {"pard", 0, [](Builder &b, Word, int) { b.m_state.paragraph = ParagraphState(); }},
         {"qc", 0, [](Builder &b, Word, int) { b.m_state.paragraph.alignment = Qt::AlignHCenter; }},
@@ -250,7 +316,13 @@ std::array<DestinationRules, size_t(Destination::Count)> RtfDocumentBuilder::des
         {"ql", 0, [](Builder &b, Word, int) { b.m_state.paragraph.alignment = Qt::AlignLeft; }},
         {"qr", 0, [](Builder &b, Word, int) { b.m_state.paragraph.alignment = Qt::AlignRight; }},
         {"row", 0, [](Builder &b, Word word, int) { b.endRow(word); }},
-        {"sect", 0, [](Builder &b, Word, int) { b.breakParagraph(); }},
+        {"sa", 0, [](Builder &b, Word, int twips) { b.m_state.paragraph.spacing.after = twips; }},
+        {"sb", 0, [](Builder &b, Word, int twips) { b.m_state.paragraph.spacing.before = twips; }},
+        {"sbknone", 0, [](Builder &b, Word, int) { b.m_pageBreakDue = false; }},
+        {"sect", 0, [](Builder &b, Word, int) { b.breakSection(); }},
+        {"sl", 0, [](Builder &b, Word, int twips) { b.m_state.paragraph.spacing.line = twips; }},
+        {"slmult", 0,
+         [](Builder &b, Word, int on) { b.m_state.paragraph.spacing.lineMultiple = on != 0; }},
         {"trowd", 0,
          [](Builder &b, Word, int) { b.m_tables.startRowDefinition(b.rowDefinitionLevel()); }},
     });
@@ -292,6 +364,7 @@ std::array<DestinationRules, size_t(Destination::Count)> RtfDocumentBuilder::des
     // Inside a group kept whole: its size, whether it is a text box, and its picture.
     static const auto keptWords = std::to_array<WordRule>({
         {"dptxbx", 0, [](Builder &b, Word, int) { b.m_kept.kind = QStringLiteral("text box"); }},
+        {"dptxbxtext", 0, [](Builder &b, Word, int) { b.showKeptText(); }},
         {"dpxsize", 0, [](Builder &b, Word, int twips) { b.m_kept.right = twips; }},
         {"dpysize", 0, [](Builder &b, Word, int twips) { b.m_kept.bottom = twips; }},
         {"objh", 0, [](Builder &b, Word, int twips) { b.m_kept.bottom = twips; }},
@@ -307,7 +380,11 @@ std::array<DestinationRules, size_t(Destination::Count)> RtfDocumentBuilder::des
         {"shppict", 0, [](Builder &, Word, int) {}, true},
         {"shpright", 0, [](Builder &b, Word, int twips) { b.m_kept.right = twips; }},
         {"shptop", 0, [](Builder &b, Word, int twips) { b.m_kept.top = twips; }},
-        {"shptxt", 0, [](Builder &b, Word, int) { b.m_kept.kind = QStringLiteral("text box"); }},
+        {"shptxt", 0,
+         [](Builder &b, Word, int) {
+             b.m_kept.kind = QStringLiteral("text box");
+             b.showKeptText();
+         }},
     });
     // The list table's words; \uN and \ucN come from the document's words.
     static const auto listTableWords = [] {
@@ -377,9 +454,10 @@ std::array<DestinationRules, size_t(Destination::Count)> RtfDocumentBuilder::des
     const auto set = [&rules](Destination destination, DestinationRules destinationRules) {
         rules[static_cast<size_t>(destination)] = std::move(destinationRules);
     };
-    set(Destination::Text, {wordTable({documentWords, skippedWords, headerFooterWords,
-                                       characterWords, paragraphWords, textDestinations}),
-                            [](Builder &b, const QString &text) { b.appendDocumentText(text); }});
+    set(Destination::Text,
+        {wordTable({documentWords, skippedWords, headerFooterWords, pageWords, lostWords,
+                    characterWords, paragraphWords, textDestinations}),
+         [](Builder &b, const QString &text) { b.appendDocumentText(text); }});
     set(Destination::FontTable,
         {wordTable({documentWords, skippedWords, headerFooterWords, fontTableWords}),
          [](Builder &b, const QString &text) { b.m_fonts.appendText(text); },
@@ -412,7 +490,7 @@ std::array<DestinationRules, size_t(Destination::Count)> RtfDocumentBuilder::des
          [](Builder &b, const QString &text) { b.m_listText += text; }});
     set(Destination::Kept, {wordTable({documentWords, keptWords}),
                             [](Builder &b, const QString &text) {
-                                if (b.m_kept.showsText)
+                                if (b.m_kept.showsText && b.m_stack.size() >= b.m_kept.textDepth)
                                     b.m_kept.text += text;
                             },
                             nullptr, [](Builder &b) { b.endKeptGroup(); }});

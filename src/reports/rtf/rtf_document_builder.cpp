@@ -1,5 +1,6 @@
 #include "rtf_document_builder.h"
 
+#include "portable_group.h"
 #include "rtf_document_properties.h"
 #include "rtf_field.h"
 #include "rtf_reader.h"
@@ -168,7 +169,7 @@ void RtfDocumentBuilder::endCell(QByteArrayView word) {
     m_paragraphPending = false;
     m_paragraphStartDue = true;
     m_blockList = std::nullopt; // a new cell's block has the table's format
-    m_blockAlignment = m_cursor.blockFormat().alignment();
+    readBlockLayout();
 }
 
 void RtfDocumentBuilder::endRow(QByteArrayView word) {
@@ -183,7 +184,7 @@ void RtfDocumentBuilder::endRow(QByteArrayView word) {
     flushText();
     m_tables.endRow(word == "row" ? 1 : std::max(2, m_state.paragraph.tableLevel()));
     m_paragraphPending = false;
-    m_blockAlignment = m_cursor.blockFormat().alignment();
+    readBlockLayout();
 }
 
 // Ends a group, and with it the destination it began, back in the state of the group around it.
@@ -244,21 +245,67 @@ void RtfDocumentBuilder::placeContent(int tableLevel) {
     m_tables.placeFor(tableLevel);
     // A paragraph mark before a table or cell change ends a paragraph the move ends anyway.
     m_paragraphPending = false;
-    m_blockAlignment = m_cursor.blockFormat().alignment();
+    readBlockLayout();
 }
 
-// Gives the paragraph being read its alignment. Blocks made by a line break in inserted text
-// take the format of the block before, so only a change needs a word to the document.
+// Gives the paragraph being read its alignment and spacing. Blocks made by a line break in
+// inserted text take the format of the block before, so only a change needs a word to the
+// document.
 void RtfDocumentBuilder::applyAlignment() {
-    if (m_state.destination != Destination::Text || m_state.paragraph.alignment == m_blockAlignment)
+    if (m_state.destination != Destination::Text || !blockLayoutChanges())
         return;
     if (m_paragraphPending)
         return; // the paragraph that ended has its alignment; the next one has not begun
     flushText();
+    const ParagraphSpacing spacing = wantedSpacing();
     QTextBlockFormat format;
     format.setAlignment(m_state.paragraph.alignment);
+    spacing.applyTo(format);
     m_cursor.mergeBlockFormat(format);
     m_blockAlignment = m_state.paragraph.alignment;
+    m_blockSpacing = spacing;
+}
+
+bool RtfDocumentBuilder::blockLayoutChanges() const {
+    return m_state.paragraph.alignment != m_blockAlignment || wantedSpacing() != m_blockSpacing;
+}
+
+// A page break waits for the body's next paragraph, which it comes before, and holds until that
+// paragraph ends.
+ParagraphSpacing RtfDocumentBuilder::wantedSpacing() const {
+    ParagraphSpacing spacing = m_state.paragraph.spacing;
+    spacing.pageBreakBefore = spacing.pageBreakBefore || (m_pageBreakDue && !m_headerFooter);
+    return spacing;
+}
+
+void RtfDocumentBuilder::readBlockLayout() {
+    const QTextBlockFormat format = m_cursor.blockFormat();
+    m_blockAlignment = format.alignment();
+    m_blockSpacing = ParagraphSpacing::of(format);
+}
+
+// A section begins on a new page unless the next one says otherwise (\sbknone).
+void RtfDocumentBuilder::breakSection() {
+    breakParagraph();
+    m_sectionRead = true;
+    if (m_state.destination == Destination::Text && m_state.paragraph.tableLevel() == 0)
+        m_pageBreakDue = true;
+}
+
+void RtfDocumentBuilder::keepPageLayout(QByteArrayView word, std::optional<int> value) {
+    m_pageLayout += '\\' + word.toByteArray();
+    if (value)
+        m_pageLayout += QByteArray::number(*value);
+}
+
+// \page and the page a section begins on: the paragraph the mark ends, or the one after the mark
+// that ended it, is the last of its page.
+void RtfDocumentBuilder::breakPage() {
+    if (m_state.destination != Destination::Text || m_state.paragraph.tableLevel() > 0)
+        return;
+    if (!m_paragraphPending)
+        breakParagraph();
+    m_pageBreakDue = true;
 }
 
 // Tables still open at the end close there, taking their cell widths.
@@ -270,6 +317,21 @@ void RtfDocumentBuilder::finishDocument() {
     flushText();
     m_tables.placeFor(0);
     placeHeadersAndFooters();
+    storePageSetup();
+}
+
+// What the document's pages are like, for a save to write back.
+void RtfDocumentBuilder::storePageSetup() {
+    QTextFrameFormat format = m_document->rootFrame()->frameFormat();
+    format.setProperty(facingPagesProperty, m_facingPages);
+    format.setProperty(titlePageProperty, m_titlePage);
+    if (!m_pageLayout.isEmpty())
+        format.setProperty(pageLayoutProperty, m_pageLayout);
+    if (!m_unshownHeaders.isEmpty()) {
+        format.setProperty(unshownHeadersProperty, m_unshownHeaders);
+        format.setProperty(keptFontsProperty, m_unshownHeaderFonts);
+    }
+    m_document->rootFrame()->setFrameFormat(format);
 }
 
 // Qt finds a new frame's place among the frames beside it by looking at them one by one from the
@@ -331,12 +393,24 @@ void RtfDocumentBuilder::startKeptGroup(const QString &kind) {
     m_kept.kind = kind;
 }
 
+// A text box's text is in a group of its own, given twice by shapes that carry a drawing object
+// for older readers.
+void RtfDocumentBuilder::showKeptText() {
+    if (m_kept.showsText)
+        return;
+    m_kept.showsText = true;
+    m_kept.textDepth = m_stack.size();
+}
+
 // The group goes back as it came; the document shows its picture, or a frame naming it at the
 // size it asks for.
 void RtfDocumentBuilder::endKeptGroup() {
-    const QByteArray bytes = m_data.sliced(m_kept.start, m_position - m_kept.start).toByteArray();
+    const PortableGroup group =
+        portableGroupOf(m_data.sliced(m_kept.start, m_position - m_kept.start));
     QTextImageFormat format;
-    format.setProperty(keptGroupProperty, bytes);
+    format.setProperty(keptGroupProperty, group.rtf);
+    if (!group.fonts.isEmpty())
+        format.setProperty(keptFontsProperty, group.fonts);
     QImage image;
     QSizeF size((m_kept.right - m_kept.left) / twipsPerDocumentUnit,
                 (m_kept.bottom - m_kept.top) / twipsPerDocumentUnit);
@@ -351,10 +425,15 @@ void RtfDocumentBuilder::endKeptGroup() {
         // A frame wide enough for a line of the note.
         constexpr int maxShown = 80;
         const QString text = m_kept.text.simplified();
-        format.setProperty(placeholderKindProperty,
-                           m_kept.kind + QStringLiteral(": ") + text.left(maxShown) +
-                               (text.size() > maxShown ? QStringLiteral("…") : QString()));
-        size = QSizeF(240, 32);
+        const QString shown =
+            text.left(maxShown) + (text.size() > maxShown ? QStringLiteral("…") : QString());
+        // A text box is shown as its text at its size, a note as a frame naming it.
+        if (m_kept.kind == QStringLiteral("footnote")) {
+            format.setProperty(placeholderKindProperty, m_kept.kind + QStringLiteral(": ") + shown);
+            size = QSizeF(240, 32);
+        } else {
+            format.setProperty(placeholderKindProperty, shown.isEmpty() ? m_kept.kind : shown);
+        }
     } else if (image.isNull()) {
         format.setProperty(placeholderKindProperty, m_kept.kind);
     }
@@ -490,8 +569,8 @@ void RtfDocumentBuilder::appendDocumentText(const QString &text) {
     }
 
     placeContent(m_state.paragraph.tableLevel());
-    if (m_paragraphPending && m_state.paragraph.alignment != m_blockAlignment) {
-        // A new paragraph with another alignment starts in a block of its own.
+    if (m_paragraphPending && blockLayoutChanges()) {
+        // A new paragraph with another alignment or spacing starts in a block of its own.
         m_text += u'\n';
         m_paragraphPending = false;
         applyAlignment();
@@ -534,6 +613,8 @@ void RtfDocumentBuilder::breakParagraph() {
         m_text += u'\n';
     m_paragraphPending = false;
     applyAlignment();
+    if (!m_headerFooter)
+        m_pageBreakDue = false;
     // A paragraph with no content still takes its list, or leaves the one before.
     if (m_paragraphStartDue)
         startParagraphContent();
@@ -562,14 +643,19 @@ void RtfDocumentBuilder::startHeaderFooter(QByteArrayView word) {
     format.setBorderStyle(QTextFrameFormat::BorderStyle_Dashed);
     format.setPadding(4);
     format.setBottomMargin(6);
-    m_headerFooter =
-        HeaderFooter{format,           m_stack.size(), m_paragraphPending, m_paragraphStartDue,
-                     m_blockAlignment, m_blockList};
+    m_headerFooter = HeaderFooter{format,
+                                  m_stack.size(),
+                                  m_paragraphPending,
+                                  m_paragraphStartDue,
+                                  m_blockAlignment,
+                                  m_blockList,
+                                  m_firstInGroup ? m_state.openedAt : -1,
+                                  m_state.chars.hidden};
     m_headerFooterDocument.clear();
     m_cursor = QTextCursor(&m_headerFooterDocument);
     m_paragraphPending = false;
     m_paragraphStartDue = true;
-    m_blockAlignment = m_cursor.blockFormat().alignment();
+    readBlockLayout();
     m_blockList.reset();
     m_state.paragraph = ParagraphState();
 }
@@ -579,17 +665,59 @@ void RtfDocumentBuilder::endHeaderFooter() {
     flushText();
     m_tables.placeFor(0);
     const HeaderFooter header = *std::exchange(m_headerFooter, std::nullopt);
-    const QTextBlock first = m_headerFooterDocument.firstBlock();
-    m_headersAndFooters.push_back({header.format, first.blockFormat(), first.charFormat(),
-                                   QTextDocumentFragment(&m_headerFooterDocument)});
+    if (isShown(header.format)) {
+        const QTextBlock first = m_headerFooterDocument.firstBlock();
+        m_headersAndFooters.push_back({header.format, first.blockFormat(), first.charFormat(),
+                                       QTextDocumentFragment(&m_headerFooterDocument)});
+    } else {
+        keepUnshownHeaderFooter(header);
+    }
     // Outside tables, as headers are, the body goes on at the document's end.
     m_cursor = QTextCursor(m_document);
     m_cursor.movePosition(QTextCursor::End);
     m_paragraphPending = header.paragraphPending;
     m_paragraphStartDue = header.paragraphStartDue;
     m_blockAlignment = header.blockAlignment;
+    m_blockSpacing = ParagraphSpacing::of(m_cursor.blockFormat());
     m_blockList = header.blockList;
     m_listText.clear();
+}
+
+// Word shows no empty header, and a first-page one only on a title page; a left or right one
+// it shows on the pages of a document without facing pages too. Judged by the header just read.
+bool RtfDocumentBuilder::isShown(const QTextFrameFormat &format) {
+    if (format.property(headerFooterProperty).toByteArray().endsWith('f') && !m_titlePage)
+        return false;
+    QTextCursor content(&m_headerFooterDocument);
+    content.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+    return !content.selectedText().trimmed().isEmpty();
+}
+
+// A header no page shows never enters the document, its group kept to go back as it came: an
+// empty first-page header hides the common one on a title page. Only a group of its own that
+// closed is kept: one cut short by the file's end, begun in the document's own group or after
+// text of the body has none. Nor has one begun in hidden text, which is not kept: its group
+// alone would bring that text back shown.
+void RtfDocumentBuilder::keepUnshownHeaderFooter(const HeaderFooter &header) {
+    if (header.start < 0 || header.inHiddenText || m_stack.size() + 1 != header.depth ||
+        m_position <= header.start || m_data[m_position - 1] != '}')
+        return;
+    const PortableGroup group =
+        portableGroupOf(m_data.sliced(header.start, m_position - header.start));
+    m_unshownHeaders += group.rtf;
+    m_unshownHeaderFonts.insert(group.fonts);
+}
+
+// A group kept whole as the writer's code page and font table will hold it, read in the fonts
+// in force where it stands.
+PortableGroup RtfDocumentBuilder::portableGroupOf(QByteArrayView group) {
+    return portableGroup(
+        group, m_state.chars.font,
+        [this](QByteArrayView bytes, int font) { return decodeInFont(bytes, font); },
+        [this](int font) {
+            const RtfFont *entry = font >= 0 ? m_fonts.font(font) : nullptr;
+            return entry ? entry->name : QString();
+        });
 }
 
 // An automatic footnote mark, numbered as Word numbers them; the note itself is kept whole with
@@ -678,6 +806,9 @@ QTextCharFormat RtfDocumentBuilder::charFormat(const CharState &chars) const {
     format.setFontItalic(chars.italic);
     format.setFontUnderline(chars.underline);
     format.setFontPointSize(chars.halfPoints / 2.0);
+    if (chars.vertical != 0)
+        format.setVerticalAlignment(chars.vertical > 0 ? QTextCharFormat::AlignSuperScript
+                                                       : QTextCharFormat::AlignSubScript);
     const RtfFont *font = m_fonts.font(chars.font);
     // Text read from Symbol or Wingdings is Unicode now, which an ordinary font shows; in the
     // symbol font itself it would show other signs, and written back under that font's name it

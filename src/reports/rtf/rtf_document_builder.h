@@ -1,6 +1,8 @@
 #pragma once
 
 #include "code_page_decoder.h"
+#include "paragraph_spacing.h"
+#include "portable_group.h"
 #include "rtf_colour_table.h"
 #include "rtf_font_table.h"
 #include "rtf_list_table.h"
@@ -11,6 +13,7 @@
 #include <QByteArrayView>
 #include <QString>
 #include <QStringList>
+#include <QTextBlockFormat>
 #include <QTextCharFormat>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -57,6 +60,7 @@ struct CharState {
     int color = 0;
     int link = -1;       // index of the hyperlink target, -1 outside links
     bool hidden = false; // \v: kept out of the document
+    int vertical = 0;    // 1 superscript (\super, \up), -1 subscript (\sub, \dn)
     // A sign of Symbol or Wingdings that Unicode lacks (isUnmappedSymbol()), shown in that font.
     bool unmappedSymbol = false;
 
@@ -65,6 +69,7 @@ struct CharState {
 
 struct ParagraphState {
     Qt::Alignment alignment = Qt::AlignLeft;
+    ParagraphSpacing spacing;
     bool inTable = false;
     int nesting = 0; // \itap
     int list = -1;   // \ls; -1 outside lists
@@ -88,8 +93,10 @@ struct KeptGroup {
     QString kind;
     int left = 0, top = 0, right = 0, bottom = 0; // in twips
     std::optional<RtfPicture> picture;
-    // A footnote's text, shown in its frame.
+    // A footnote's or a text box's text, shown in its frame: the text of the groups from
+    // textDepth on (a text box's properties are text of the shape too).
     bool showsText = false;
+    size_t textDepth = 0;
     QString text;
 };
 
@@ -153,16 +160,28 @@ private:
     int linkOfInstruction();
     void placeContent(int tableLevel);
     void applyAlignment();
+    bool blockLayoutChanges() const;
+    ParagraphSpacing wantedSpacing() const;
+    void readBlockLayout();
+    void breakPage();
+    void breakSection();
+    void keepPageLayout(QByteArrayView word, std::optional<int> value = std::nullopt);
     void finishDocument();
     void insertPicture();
     void startKeptGroup(const QString &kind);
     void endKeptGroup();
+    void showKeptText();
     void insertImage(QTextImageFormat format, const QImage &image, QSizeF size);
     void startParagraphContent();
     void appendFootnoteMark();
     void startHeaderFooter(QByteArrayView word);
     void endHeaderFooter();
+    struct HeaderFooter;
+    bool isShown(const QTextFrameFormat &format);
+    void keepUnshownHeaderFooter(const HeaderFooter &header);
     void placeHeadersAndFooters();
+    void storePageSetup();
+    PortableGroup portableGroupOf(QByteArrayView group);
     QString decodeInFont(QByteArrayView bytes, int font);
     QChar readInFont(QChar c, int font) const;
     void appendBytes(QByteArrayView bytes);
@@ -202,6 +221,10 @@ private:
     std::optional<Destination> m_starredFrom;
     RtfTableBuilder m_tables{&m_cursor};
     Qt::Alignment m_blockAlignment = Qt::AlignLeft; // of the block the cursor is in
+    ParagraphSpacing m_blockSpacing;                // of the same block
+    bool m_pageBreakDue = false;                    // before the next paragraph of the body
+    bool m_sectionRead = false;                     // a \sect ended the first section
+    QByteArray m_pageLayout;
     QByteArrayView m_data;
     qsizetype m_position = 0; // in the input, after the token being handled
     RtfPicture m_picture;
@@ -225,6 +248,8 @@ private:
         bool paragraphStartDue = false;
         Qt::Alignment blockAlignment;
         std::optional<std::pair<int, int>> blockList;
+        qsizetype start = -1; // of its group in the input; -1 when the group began before it
+        bool inHiddenText = false;
     };
     std::optional<HeaderFooter> m_headerFooter;
     QTextDocument m_headerFooterDocument; // the one being read
@@ -236,6 +261,10 @@ private:
         QTextDocumentFragment content;
     };
     std::vector<ReadHeaderFooter> m_headersAndFooters;
+    bool m_facingPages = false; // \facingp
+    bool m_titlePage = false;   // \titlepg
+    QByteArray m_unshownHeaders;
+    QVariantMap m_unshownHeaderFonts;
     qint64 m_pictureBytesLeft; // of the memory the document's pictures may take
     QString m_fieldInstruction;
     // The instruction began inside the field's group, not in a group of its own, so it ends

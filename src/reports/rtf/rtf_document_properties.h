@@ -38,4 +38,23 @@ constexpr int footnoteMarkProperty = QTextFormat::UserProperty + 0x5217;
 // writes it as \listtext, for readers that know no list table, instead of as text.
 constexpr int listLabelProperty = QTextFormat::UserProperty + 0x5216;
 
+// Root frame format of a document read from RTF: how its pages take their headers and footers.
+// Facing pages (\facingp) give left and right pages headers of their own; a title page
+// (\titlepg) has its first-page header. Written back only when the file had them, as a word
+// processor wakes the left, right or first-page headers with them.
+constexpr int facingPagesProperty = QTextFormat::UserProperty + 0x5218;
+constexpr int titlePageProperty = QTextFormat::UserProperty + 0x5219;
+
+// Root frame format: headers and footers that no page shows (empty ones, a first-page one
+// without a title page), as the RTF groups they were read from, written back after the others.
+constexpr int unshownHeadersProperty = QTextFormat::UserProperty + 0x521a;
+
+// Root frame format: the page layout as RTF words (paper size, orientation, margins, columns),
+// written back before the text.
+constexpr int pageLayoutProperty = QTextFormat::UserProperty + 0x521b;
+
+// Image format of a group kept whole: the fonts its \fN words name, by N, as family names
+// (a QVariantMap), so that a save refers to them by the numbers of the font table it writes.
+constexpr int keptFontsProperty = QTextFormat::UserProperty + 0x521c;
+
 } // namespace quillon

@@ -1,5 +1,7 @@
 #include "rtf_writer.h"
 
+#include "paragraph_spacing.h"
+#include "portable_group.h"
 #include "rtf_document_properties.h"
 #include "rtf_list.h"
 #include "rtf_picture.h"
@@ -66,6 +68,7 @@ struct RunFormat {
     int halfPoints = defaultHalfPoints;
     int font = 0;
     int color = 0;
+    int vertical = 0; // 1 superscript, -1 subscript
 };
 
 // What a paragraph's \pard words set: its alignment, its table nesting level, and the list
@@ -75,6 +78,7 @@ struct ParagraphFormat {
     int level = 0;
     int list = 0;
     int listLevel = 0;
+    ParagraphSpacing spacing = {};
 
     bool operator==(const ParagraphFormat &) const = default;
 };
@@ -97,6 +101,7 @@ private:
     void writeListLabel(const QTextBlock &block);
     void switchLink(const QString &target);
     void writePicture(const QTextImageFormat &format);
+    void writeKeptGroup(const QByteArray &group, const QVariantMap &fonts);
     void switchTo(const RunFormat &format);
     void writeText(const QString &text);
     void word(const char *name, int parameter);
@@ -114,6 +119,7 @@ private:
     // The lists met, by the number the document gives them; the \ls of each is its place + 1.
     std::map<int, int> m_listNumbers;
     std::vector<RtfListDefinition> m_lists;
+    QByteArray m_pageLayout;
     QByteArray m_body;
     RunFormat m_current;
     bool m_needsDelimiter = false;
@@ -247,6 +253,7 @@ QByteArray RtfOutput::result() const {
         }
         rtf += "}\r\n";
     }
+    rtf += m_pageLayout;
     // Without a generator LibreOffice takes the file for one of the old writers that padded with
     // blanks, and turns runs of blanks into narrower spaces.
     rtf += "{\\*\\generator Quillon;}\\viewkind4\\pard\\plain\r\n" + m_body + "}\r\n";
@@ -254,23 +261,21 @@ QByteArray RtfOutput::result() const {
 }
 
 // Headers and footers belong to the section, so they come before the body wherever the document
-// holds them. A first-page one only shows with \titlepg, left and right ones with \facingp.
+// holds them. A first-page one only shows with \titlepg, left and right ones with \facingp: both
+// are written as the document was read, since either wakes headers of the file that its own
+// program did not show.
 void RtfOutput::writeHeadersAndFooters(const QTextFrame *root) {
-    QList<const QTextFrame *> frames;
-    for (const QTextFrame *frame : root->childFrames()) {
-        if (!headerFooterKind(frame).isEmpty())
-            frames << frame;
-    }
-    const auto any = [&frames](char last) {
-        return std::any_of(frames.begin(), frames.end(), [last](const QTextFrame *frame) {
-            return headerFooterKind(frame).endsWith(last);
-        });
-    };
-    if (any('l') || any('r'))
+    const QTextFrameFormat pages = root->frameFormat();
+    if (const QByteArray layout = pages.property(pageLayoutProperty).toByteArray();
+        !layout.isEmpty())
+        m_pageLayout = layout + "\r\n";
+    if (pages.boolProperty(facingPagesProperty))
         word("facingp");
-    if (any('f'))
+    if (pages.boolProperty(titlePageProperty))
         word("titlepg");
-    for (const QTextFrame *frame : frames) {
+    for (const QTextFrame *frame : root->childFrames()) {
+        if (headerFooterKind(frame).isEmpty())
+            continue;
         // The group ends what its paragraphs and characters set.
         const RunFormat before = m_current;
         m_body += "{\\" + headerFooterKind(frame);
@@ -282,6 +287,8 @@ void RtfOutput::writeHeadersAndFooters(const QTextFrame *root) {
         m_current = before;
         m_paragraph.reset();
     }
+    writeKeptGroup(pages.property(unshownHeadersProperty).toByteArray(),
+                   pages.property(keptFontsProperty).toMap());
 }
 
 // Qt keeps a block before every frame; an empty one before a header or footer holds nothing of
@@ -387,7 +394,10 @@ void RtfOutput::writeBlock(const QTextBlock &block, int level, const char *end) 
         if (paragraph.list > 0 && format.boolProperty(listLabelProperty))
             continue; // written as \listtext
         switchLink(format.isAnchor() ? format.anchorHref() : QString());
-        switchTo(runFormat(format));
+        RunFormat run = runFormat(format);
+        if (format.hasProperty(footnoteMarkProperty))
+            run.vertical = m_current.vertical; // the mark's group raises it
+        switchTo(run);
         if (format.isImageFormat()) {
             writePicture(format.toImageFormat());
         } else if (format.hasProperty(footnoteMarkProperty)) {
@@ -406,6 +416,7 @@ void RtfOutput::writeBlock(const QTextBlock &block, int level, const char *end) 
 ParagraphFormat RtfOutput::paragraphFormat(const QTextBlock &block, int level) {
     const QTextBlockFormat format = block.blockFormat();
     ParagraphFormat paragraph{format.alignment() & Qt::AlignHorizontal_Mask, level};
+    paragraph.spacing = ParagraphSpacing::of(format);
     if (!format.hasProperty(listLevelProperty))
         return paragraph;
     const int number = format.intProperty(listNumberProperty);
@@ -457,6 +468,10 @@ void RtfOutput::writeParagraphFormat(const ParagraphFormat &format) {
         word("qr");
     else if (format.alignment & Qt::AlignJustify)
         word("qj");
+    if (const QByteArray spacing = format.spacing.rtf(); !spacing.isEmpty()) {
+        m_body += spacing;
+        m_needsDelimiter = true;
+    }
 }
 
 // A link is a HYPERLINK field; formatting inside the field's result group ends with it.
@@ -498,8 +513,7 @@ bool isPictureType(const QByteArray &type) {
 void RtfOutput::writePicture(const QTextImageFormat &format) {
     const QByteArray kept = format.property(keptGroupProperty).toByteArray();
     if (kept.startsWith('{') && kept.endsWith('}')) {
-        m_body += kept;
-        m_needsDelimiter = false;
+        writeKeptGroup(kept, format.property(keptFontsProperty).toMap());
         return;
     }
     QByteArray data = format.property(pictureDataProperty).toByteArray();
@@ -545,6 +559,17 @@ void RtfOutput::writePicture(const QTextImageFormat &format) {
     m_needsDelimiter = false;
 }
 
+// A group kept whole goes back as it came, its fonts numbered as the written table numbers them;
+// a font its file's table lacked is the default one, as body text in such a font is.
+void RtfOutput::writeKeptGroup(const QByteArray &group, const QVariantMap &fonts) {
+    if (group.isEmpty())
+        return;
+    m_body += fonts.isEmpty() ? group : renumberedFonts(group, fonts, [this](const QString &name) {
+        return name.isEmpty() ? 0 : fontIndex(name);
+    });
+    m_needsDelimiter = false;
+}
+
 void RtfOutput::switchTo(const RunFormat &format) {
     if (format.bold != m_current.bold)
         format.bold ? word("b") : word("b", 0);
@@ -558,6 +583,8 @@ void RtfOutput::switchTo(const RunFormat &format) {
         word("f", format.font);
     if (format.color != m_current.color)
         word("cf", format.color);
+    if (format.vertical != m_current.vertical)
+        word(format.vertical > 0 ? "super" : format.vertical < 0 ? "sub" : "nosupersub");
     m_current = format;
 }
 
@@ -621,6 +648,10 @@ RunFormat RtfOutput::runFormat(const QTextCharFormat &format) {
     run.font = fontIndex(font);
     if (format.foreground().style() != Qt::NoBrush)
         run.color = colorIndex(format.foreground().color());
+    if (format.verticalAlignment() == QTextCharFormat::AlignSuperScript)
+        run.vertical = 1;
+    else if (format.verticalAlignment() == QTextCharFormat::AlignSubScript)
+        run.vertical = -1;
     return run;
 }
 
