@@ -11,7 +11,7 @@ QIcon FileNameIconProvider::icon(const QFileInfo &info) const {
     const QMimeType type =
         m_mimeTypes.mimeTypeForFile(info.fileName(), QMimeDatabase::MatchExtension);
     for (const QString &name : {type.iconName(), type.genericIconName()}) {
-        const QIcon themed = QIcon::fromTheme(name);
+        QIcon themed = QIcon::fromTheme(name);
         if (!themed.isNull())
             return themed;
     }
