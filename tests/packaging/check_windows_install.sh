@@ -200,10 +200,11 @@ else
     fail "the install folder could not be closed to writing (chattr +i): is this root on ext4?"
 fi
 
-# The uninstaller runs on from a copy of itself, so its work is waited for by what it removes.
+# The uninstaller runs on from a copy of itself, so its work is waited for by what it removes: it
+# removes its own file before the shortcut, which on a busy machine is still there a moment later.
 wine "$win_folder\\Uninstall.exe" /S
 for _ in $(seq 300); do
-    [ -e "$folder/Uninstall.exe" ] || break
+    [ -e "$folder/Uninstall.exe" ] || [ -e "$shortcut" ] || break
     sleep 0.1
 done
 [ ! -e "$folder/quillon.exe" ] || fail "the uninstaller left quillon.exe"
