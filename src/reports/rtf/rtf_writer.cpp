@@ -2,6 +2,7 @@
 
 #include "paragraph_spacing.h"
 #include "portable_group.h"
+#include "safe_file.h"
 #include "rtf_document_properties.h"
 #include "rtf_list.h"
 #include "rtf_picture.h"
@@ -682,19 +683,9 @@ QByteArray RtfWriter::toRtf(const QTextDocument &document) {
 }
 
 bool RtfWriter::write(const QTextDocument &document, QIODevice *device) {
-    m_error.clear();
-    const QByteArray rtf = toRtf(document);
-    // A full disk first shows as a short write with no error set; writing the rest then fails
-    // and tells the cause.
-    for (QByteArrayView rest = rtf; !rest.isEmpty();) {
-        const qint64 count = device->write(rest.data(), rest.size());
-        if (count <= 0) {
-            m_error = device->errorString();
-            return false;
-        }
-        rest = rest.sliced(count);
-    }
-    return true;
+    const std::optional<QString> failed = writeWhole(*device, toRtf(document));
+    m_error = failed.value_or(QString());
+    return !failed;
 }
 
 } // namespace quillon
