@@ -1,6 +1,7 @@
 #include "rtf_document_properties.h"
 #include "rtf_picture.h"
 #include "rtf_reader.h"
+#include "rtf_units.h"
 #include "rtf_writer.h"
 #include "test_files.h"
 
@@ -12,6 +13,9 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextTable>
+#include <QTextTableCellFormat>
+
+#include <cmath>
 
 using quillon::RtfReader;
 using quillon::RtfWriter;
@@ -77,7 +81,34 @@ QString quoteText() {
 
 QStringList frameStructure(const QTextFrame::iterator &begin);
 
-// Tables (shape, column widths, cell content) and paragraphs (alignment, text, links) as lines.
+// A cell's borders as drawn, its own or else the table's, side by side (t, b, l, r) as width in
+// twips/style/colour, and its fill.
+QString cellLook(const QTextTableCellFormat &format, const QTextTableFormat &table) {
+    QString look;
+    for (int side = 0; side < 4; ++side) {
+        double width = table.border();
+        int style = table.borderStyle();
+        QColor colour = table.borderBrush().color();
+        if (format.hasProperty(QTextFormat::TableCellTopBorder + side)) {
+            width = format.doubleProperty(QTextFormat::TableCellTopBorder + side);
+            style = format.intProperty(QTextFormat::TableCellTopBorderStyle + side);
+            colour = format.brushProperty(QTextFormat::TableCellTopBorderBrush + side).color();
+        }
+        if (width <= 0 || style == QTextFrameFormat::BorderStyle_None)
+            continue;
+        look += QStringLiteral(" %1%2/%3/%4")
+                    .arg(QChar(u"tblr"[side]))
+                    .arg(std::lround(width * quillon::twipsPerDocumentUnit))
+                    .arg(style)
+                    .arg(colour.name());
+    }
+    if (format.background().style() != Qt::NoBrush)
+        look += QStringLiteral(" fill ") + format.background().color().name();
+    return look;
+}
+
+// Tables (shape, column widths, cell borders and content) and paragraphs (alignment, text,
+// links) as lines.
 QStringList tableStructure(const QTextTable *table) {
     QStringList widths;
     for (const QTextLength &width : table->format().columnWidthConstraints())
@@ -88,8 +119,10 @@ QStringList tableStructure(const QTextTable *table) {
                              .arg(widths.join(u','))};
     for (int row = 0; row < table->rows(); ++row) {
         for (int column = 0; column < table->columns(); ++column) {
-            lines << QStringLiteral("cell %1,%2").arg(row).arg(column);
-            lines << frameStructure(table->cellAt(row, column).begin());
+            const QTextTableCell cell = table->cellAt(row, column);
+            lines << QStringLiteral("cell %1,%2").arg(row).arg(column) +
+                         cellLook(cell.format().toTableCellFormat(), table->format());
+            lines << frameStructure(cell.begin());
         }
     }
     lines << QStringLiteral("end table");
@@ -142,6 +175,11 @@ QString paragraphStructure(const QTextBlock &block) {
         layout += QStringLiteral(" page break");
     if (format.topMargin() != 0 || format.bottomMargin() != 0)
         layout += QStringLiteral(" space %1/%2").arg(format.topMargin()).arg(format.bottomMargin());
+    if (format.leftMargin() != 0 || format.rightMargin() != 0 || format.textIndent() != 0)
+        layout += QStringLiteral(" indent %1/%2/%3")
+                      .arg(format.leftMargin())
+                      .arg(format.rightMargin())
+                      .arg(format.textIndent());
     if (format.lineHeightType() != QTextBlockFormat::SingleHeight)
         layout += QStringLiteral(" line %1 type %2")
                       .arg(format.lineHeight())
@@ -510,6 +548,18 @@ void RtfWriterTest::keptContentRoundTrip_data() {
     QTest::newRow("cells past the last edge as wide as the one before, so words stay whole")
         << "cells_past_the_last_edge.rtf" << QStringList{"table 1x4 widths 300,300,300,300"}
         << QStringList() << QByteArrayList{"\\cellx4500\\cellx9000\\cellx13500\\cellx18000"};
+    // Borders as "side twips/style/colour": 3 is solid, 4 double.
+    QTest::newRow("cell borders and shading as the file gives them, row borders at the edges")
+        << "bordered_shaded_table.rtf"
+        << QStringList{"table 4x2 widths 200,200",
+                       "cell 0,0 t10/3/#000000 b30/4/#ff0000 l10/3/#000000 fill #d9d9d9",
+                       "cell 0,1 t10/3/#000000 r10/3/#000000 fill #bfbfbf",
+                       "cell 1,0 l10/3/#000000",
+                       "cell 1,1 r10/3/#000000",
+                       "cell 2,1",
+                       "cell 3,0"}
+        << QStringList{"paragraph borders"}
+        << QByteArrayList{"\\clbrdrb\\brdrdb\\brdrw30\\brdrcf", "\\clcbpat", "!\\trbrdr"};
     QTest::newRow("metafiles shown as frames, a bitmap drawn")
         << "metafile_and_bitmap.rtf"
         << QStringList{"paragraph 1 Plan: {picture wmetafile8 96x48 data 6f3a5a59 shown as \"WMF "
@@ -541,14 +591,14 @@ void RtfWriterTest::keptContentRoundTrip_data() {
         << QStringList()
         << QByteArrayList{"!\\facingp", "!\\titlepg", "{\\headerl \\pard\\plain\\par}",
                           "{\\headerf \\pard\\plain\\qc Not on page one\\par}"};
-    QTest::newRow("page breaks, spacing, paper and columns")
+    QTest::newRow("page breaks, spacing, indents, paper and columns")
         << "page_break_and_paper.rtf"
         << QStringList{"paragraph 1 space 0/13.3333 line 150 type 1 First page",
-                       "paragraph 1 page break space 8/0 Second page: 5 m2 of H2O",
+                       "paragraph 1 page break space 8/0 indent 48/24/-24 Second page: 5 m2 of H2O",
                        "paragraph 1 page break Third page", "paragraph 1 ", "paragraph 1 Same page"}
         << QStringList()
-        << QByteArrayList{"\\pard\\sa200\\sl360\\slmult1", "m\\super 2\\nosupersub ",
-                          "H\\sub 2\\nosupersub O",
+        << QByteArrayList{"\\pard\\sa200\\sl360\\slmult1", "\\sb120\\li720\\ri360\\fi-360",
+                          "m\\super 2\\nosupersub ", "H\\sub 2\\nosupersub O",
                           "\\paperw11906\\paperh16838\\margl1134\\margr1134\\margt1417\\margb1134\\"
                           "landscape\\cols2\\colsx567\r\n"};
     QTest::newRow("Cyrillic footnote and text box, letter for letter in the writer's code page")

@@ -19,6 +19,12 @@ int twips(double documentUnits) {
         std::lround(std::clamp(documentUnits * twipsPerDocumentUnit, 0.0, double(maxLengthTwips))));
 }
 
+// Indents may be negative: into the margin, or a first line hanging out of the paragraph.
+int signedTwips(double documentUnits) {
+    return static_cast<int>(std::lround(std::clamp(
+        documentUnits * twipsPerDocumentUnit, -double(maxLengthTwips), double(maxLengthTwips))));
+}
+
 QByteArray word(const char *name, int value) {
     return '\\' + QByteArray(name) + QByteArray::number(value);
 }
@@ -30,6 +36,12 @@ void ParagraphSpacing::applyTo(QTextBlockFormat &format) const {
                                               : QTextFormat::PageBreak_Auto);
     format.setTopMargin(before / twipsPerDocumentUnit);
     format.setBottomMargin(after / twipsPerDocumentUnit);
+    const auto indent = [](int twips) {
+        return std::clamp(twips, -maxLengthTwips, maxLengthTwips) / twipsPerDocumentUnit;
+    };
+    format.setLeftMargin(indent(left));
+    format.setRightMargin(indent(right));
+    format.setTextIndent(indent(firstLine));
     if (line == 0)
         format.setLineHeight(100, QTextBlockFormat::SingleHeight);
     else if (lineMultiple)
@@ -46,6 +58,9 @@ ParagraphSpacing ParagraphSpacing::of(const QTextBlockFormat &format) {
     spacing.pageBreakBefore = format.pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore;
     spacing.before = twips(format.topMargin());
     spacing.after = twips(format.bottomMargin());
+    spacing.left = signedTwips(format.leftMargin());
+    spacing.right = signedTwips(format.rightMargin());
+    spacing.firstLine = signedTwips(format.textIndent());
     switch (format.lineHeightType()) {
     case QTextBlockFormat::ProportionalHeight:
         spacing.line = static_cast<int>(std::lround(format.lineHeight() * singleLineTwips / 100));
@@ -73,6 +88,12 @@ QByteArray ParagraphSpacing::rtf() const {
         words += word("sa", after);
     if (line != 0)
         words += word("sl", line) + word("slmult", lineMultiple ? 1 : 0);
+    if (left != 0)
+        words += word("li", left);
+    if (right != 0)
+        words += word("ri", right);
+    if (firstLine != 0)
+        words += word("fi", firstLine);
     return words;
 }
 

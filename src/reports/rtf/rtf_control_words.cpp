@@ -1,5 +1,6 @@
 #include "rtf_document_builder.h"
 
+#include "rtf_cell_look.h"
 #include "rtf_colour_table.h"
 #include "rtf_picture.h"
 
@@ -218,20 +219,6 @@ std::array<DestinationRules, size_t(Destination::Count)> RtfDocumentBuilder::des
             {"titlepg", 1, [](Builder &b, Word, int on) { b.m_titlePage = on != 0; }},
         });
     }();
-    // What the document cannot keep yet, named when it is opened.
-    static const auto lostWords = [] {
-        const auto borders = [](Builder &b, Word, int) {
-            b.noteLost(QStringLiteral("table borders and shading"));
-        };
-        return std::to_array<WordRule>({
-            {"clbrdrb", 0, borders},
-            {"clbrdrl", 0, borders},
-            {"clbrdrr", 0, borders},
-            {"clbrdrt", 0, borders},
-            {"clcbpat", 0, borders},
-            {"clshdng", 0, borders},
-        });
-    }();
     // Character formatting and the words that stand for characters.
     static const auto characterWords = [] {
         const auto underline = [](Builder &b, Word, int on) {
@@ -299,9 +286,13 @@ std::array<DestinationRules, size_t(Destination::Count)> RtfDocumentBuilder::des
         {"cellx", 0,
          [](Builder &b, Word, int edge) { b.m_tables.addCellEdge(b.rowDefinitionLevel(), edge); }},
         {"ilvl", 0, [](Builder &b, Word, int level) { b.m_state.paragraph.listLevel = level; }},
+        {"fi", 0,
+         [](Builder &b, Word, int twips) { b.m_state.paragraph.spacing.firstLine = twips; }},
         {"intbl", 1, [](Builder &b, Word, int on) { b.m_state.paragraph.inTable = on != 0; }},
         {"itap", 0,
          [](Builder &b, Word, int level) { b.m_state.paragraph.nesting = std::max(0, level); }},
+        {"li", 0, [](Builder &b, Word, int twips) { b.m_state.paragraph.spacing.left = twips; }},
+        {"lin", 0, [](Builder &b, Word, int twips) { b.m_state.paragraph.spacing.left = twips; }},
         {"ls", 0, [](Builder &b, Word, int list) { b.m_state.paragraph.list = list; }},
         {"nestcell", 0, [](Builder &b, Word word, int) { b.endCell(word); }},
         {"nestrow", 0, [](Builder &b, Word word, int) { b.endRow(word); }},
@@ -315,6 +306,8 @@ std::array<DestinationRules, size_t(Destination::Count)> RtfDocumentBuilder::des
         {"qj", 0, [](Builder &b, Word, int) { b.m_state.paragraph.alignment = Qt::AlignJustify; }},
         {"ql", 0, [](Builder &b, Word, int) { b.m_state.paragraph.alignment = Qt::AlignLeft; }},
         {"qr", 0, [](Builder &b, Word, int) { b.m_state.paragraph.alignment = Qt::AlignRight; }},
+        {"ri", 0, [](Builder &b, Word, int twips) { b.m_state.paragraph.spacing.right = twips; }},
+        {"rin", 0, [](Builder &b, Word, int twips) { b.m_state.paragraph.spacing.right = twips; }},
         {"row", 0, [](Builder &b, Word word, int) { b.endRow(word); }},
         {"sa", 0, [](Builder &b, Word, int twips) { b.m_state.paragraph.spacing.after = twips; }},
         {"sb", 0, [](Builder &b, Word, int twips) { b.m_state.paragraph.spacing.before = twips; }},
@@ -326,6 +319,84 @@ std::array<DestinationRules, size_t(Destination::Count)> RtfDocumentBuilder::des
         {"trowd", 0,
          [](Builder &b, Word, int) { b.m_tables.startRowDefinition(b.rowDefinitionLevel()); }},
     });
+    // Cell borders and shading in a row definition. Border style words follow the border they
+    // describe, which may be a paragraph's, a page's or a character's, not a cell's.
+    static const std::vector<WordRule> tableLookWords = [] {
+        const auto cellBorder = [](Builder &b, Word word, int) {
+            const auto side = std::string_view("tblr").find(word.back());
+            b.m_tables.definition(b.rowDefinitionLevel())
+                .selectCellBorder(static_cast<CellSide>(side));
+        };
+        const auto rowBorder = [](Builder &b, Word word, int) {
+            const auto border = std::string_view("tblrhv").find(word.back());
+            b.m_tables.definition(b.rowDefinitionLevel())
+                .selectRowBorder(static_cast<RtfRowDefinition::RowBorder>(border));
+        };
+        const auto otherBorder = [](Builder &b, Word, int) {
+            b.m_tables.definition(b.rowDefinitionLevel()).selectNoBorder();
+        };
+        const auto paragraphBorder = [](Builder &b, Word, int) {
+            b.m_tables.definition(b.rowDefinitionLevel()).selectNoBorder();
+            b.noteLost(QStringLiteral("paragraph borders"));
+        };
+        const auto pageBorder = [](Builder &b, Word, int) {
+            b.m_tables.definition(b.rowDefinitionLevel()).selectNoBorder();
+            b.noteLost(QStringLiteral("page borders"));
+        };
+        std::vector<WordRule> words = {
+            {"clbrdrt", 0, cellBorder},
+            {"clbrdrb", 0, cellBorder},
+            {"clbrdrl", 0, cellBorder},
+            {"clbrdrr", 0, cellBorder},
+            {"trbrdrt", 0, rowBorder},
+            {"trbrdrb", 0, rowBorder},
+            {"trbrdrl", 0, rowBorder},
+            {"trbrdrr", 0, rowBorder},
+            {"trbrdrh", 0, rowBorder},
+            {"trbrdrv", 0, rowBorder},
+            {"box", 0, paragraphBorder},
+            {"brdrt", 0, paragraphBorder},
+            {"brdrb", 0, paragraphBorder},
+            {"brdrl", 0, paragraphBorder},
+            {"brdrr", 0, paragraphBorder},
+            {"brdrbar", 0, paragraphBorder},
+            {"brdrbtw", 0, otherBorder},
+            {"chbrdr", 0, otherBorder},
+            {"cldglu", 0, otherBorder},
+            {"cldgll", 0, otherBorder},
+            {"pgbrdrt", 0, pageBorder},
+            {"pgbrdrb", 0, pageBorder},
+            {"pgbrdrl", 0, pageBorder},
+            {"pgbrdrr", 0, pageBorder},
+            {"brdrw", 0,
+             [](Builder &b, Word, int twips) {
+                 b.m_tables.definition(b.rowDefinitionLevel()).setBorderWidth(twips);
+             }},
+            {"brdrcf", 0,
+             [](Builder &b, Word, int colour) {
+                 b.m_tables.definition(b.rowDefinitionLevel()).setBorderColour(colour);
+             }},
+            {"clcbpat", 0,
+             [](Builder &b, Word, int colour) {
+                 b.m_tables.definition(b.rowDefinitionLevel()).setBackground(colour);
+             }},
+            {"clcfpat", 0,
+             [](Builder &b, Word, int colour) {
+                 b.m_tables.definition(b.rowDefinitionLevel()).setPattern(colour);
+             }},
+            {"clshdng", 0,
+             [](Builder &b, Word, int shading) {
+                 b.m_tables.definition(b.rowDefinitionLevel()).setShading(shading);
+             }},
+        };
+        for (const std::string_view style : borderStyleWords()) {
+            words.push_back({style, 0, [](Builder &b, Word word, int) {
+                                 b.m_tables.definition(b.rowDefinitionLevel())
+                                     .setBorderStyle(*borderStyleOfWord(word));
+                             }});
+        }
+        return words;
+    }();
     // Destinations that only the document's text holds.
     static const auto textDestinations = std::to_array<WordRule>({
         {"fldinst", 0, [](Builder &b, Word, int) { b.startFieldInstruction(); }, true},
@@ -455,8 +526,8 @@ std::array<DestinationRules, size_t(Destination::Count)> RtfDocumentBuilder::des
         rules[static_cast<size_t>(destination)] = std::move(destinationRules);
     };
     set(Destination::Text,
-        {wordTable({documentWords, skippedWords, headerFooterWords, pageWords, lostWords,
-                    characterWords, paragraphWords, textDestinations}),
+        {wordTable({documentWords, skippedWords, headerFooterWords, pageWords, characterWords,
+                    paragraphWords, tableLookWords, textDestinations}),
          [](Builder &b, const QString &text) { b.appendDocumentText(text); }});
     set(Destination::FontTable,
         {wordTable({documentWords, skippedWords, headerFooterWords, fontTableWords}),
@@ -473,8 +544,9 @@ std::array<DestinationRules, size_t(Destination::Count)> RtfDocumentBuilder::des
         {wordTable({documentWords, skippedWords, headerFooterWords, characterWords, paragraphWords,
                     fieldInstructionWords}),
          fieldText, nullptr, [](Builder &b) { b.endFieldInstruction(); }});
-    set(Destination::TableProperties, {wordTable({documentWords, skippedWords, headerFooterWords,
-                                                  characterWords, paragraphWords})});
+    set(Destination::TableProperties,
+        {wordTable({documentWords, skippedWords, headerFooterWords, characterWords, paragraphWords,
+                    tableLookWords})});
     set(Destination::ListTable,
         {wordTable({documentWords, listTableWords}),
          [](Builder &b, const QString &text) { b.m_listTable.appendText(text); },

@@ -219,7 +219,7 @@ private:
     // After \*, the destination the group had before: the next word may name one this reader
     // keeps after all.
     std::optional<Destination> m_starredFrom;
-    RtfTableBuilder m_tables{&m_cursor};
+    RtfTableBuilder m_tables{&m_cursor, &m_colours};
     Qt::Alignment m_blockAlignment = Qt::AlignLeft; // of the block the cursor is in
     ParagraphSpacing m_blockSpacing;                // of the same block
     bool m_pageBreakDue = false;                    // before the next paragraph of the body

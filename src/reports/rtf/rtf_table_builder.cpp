@@ -3,6 +3,7 @@
 #include "rtf_units.h"
 
 #include <QTextTable>
+#include <QTextTableCellFormat>
 
 #include <algorithm>
 
@@ -55,27 +56,51 @@ void RtfTableBuilder::endRow(int level) {
     if (static_cast<int>(m_open.size()) < level || m_open.empty())
         return;
     OpenTable &open = m_open.back();
+    const RtfRowDefinition &definition = this->definition(level);
+    if (open.rowEnded) // a second row end for the same row
+        return;
     open.rowEnded = true;
-    const std::vector<int> &definition = m_definitions[static_cast<size_t>(level)];
-    if (definition.size() > open.edges.size())
-        open.edges = definition;
+    if (definition.edges().size() > open.edges.size())
+        open.edges = definition.edges();
+    showEndedRow(open, false);
+    open.endedRow.emplace(open.row, definition);
 }
 
 void RtfTableBuilder::startRowDefinition(int level) {
-    m_definitions[static_cast<size_t>(clampLevel(level))].clear();
+    definition(level).clear();
 }
 
 void RtfTableBuilder::addCellEdge(int level, int twips) {
-    std::vector<int> &definition = m_definitions[static_cast<size_t>(clampLevel(level))];
-    if (static_cast<int>(definition.size()) < maxColumns)
-        definition.push_back(twips);
+    definition(level).addCellEdge(twips, maxColumns);
+}
+
+RtfRowDefinition &RtfTableBuilder::definition(int level) {
+    return m_definitions[static_cast<size_t>(clampLevel(level))];
+}
+
+// Gives the cells of the row ended before their look; plain cells keep the format they have.
+void RtfTableBuilder::showEndedRow(OpenTable &open, bool lastRow) {
+    if (!open.endedRow)
+        return;
+    const auto &[row, definition] = *open.endedRow;
+    QTextTable *table = open.table;
+    const auto columns = static_cast<size_t>(table->columns());
+    for (size_t column = 0; column < columns; ++column) {
+        const RtfCellLook look = definition.lookOf(column, columns, row == 0, lastRow);
+        if (look.isPlain())
+            continue;
+        QTextTableCell cell = table->cellAt(row, static_cast<int>(column));
+        QTextTableCellFormat format = cell.format().toTableCellFormat();
+        look.applyTo(format, *m_colours);
+        cell.setFormat(format);
+    }
+    open.endedRow.reset();
 }
 
 void RtfTableBuilder::openTable() {
     QTextTableFormat format;
-    format.setBorder(1);
-    format.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
-    format.setBorderCollapse(true);
+    format.setBorder(0);
+    format.setBorderCollapse(true); // so that each cell draws the borders it gives
     format.setCellPadding(4);
     format.setCellSpacing(0);
     OpenTable open;
@@ -122,6 +147,7 @@ void RtfTableBuilder::closeTable() {
     const int usedRows = open.row + 1;
     if (table->rows() > usedRows)
         table->removeRows(usedRows, table->rows() - usedRows);
+    showEndedRow(open, open.endedRow && open.endedRow->first == open.row);
 
     QTextTableFormat format = table->format();
     QList<QTextLength> widths;

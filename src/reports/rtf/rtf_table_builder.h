@@ -1,13 +1,18 @@
 #pragma once
 
+#include "rtf_row_definition.h"
+
 #include <QTextCursor>
 
 #include <array>
+#include <optional>
 #include <vector>
 
 class QTextTable;
 
 namespace quillon {
+
+class RtfColourTable;
 
 // Builds QTextTables from RTF's table marks as a reader meets them, through the reader's cursor.
 // RTF tells each paragraph's table nesting level (\intbl, \itapN), ends cells with \cell or
@@ -23,6 +28,8 @@ namespace quillon {
 // a frame with many tables side by side (inserting one scans its siblings), and the removal
 // (QTextTable::removeRows takes time in the square of the rows it removes, here at most a
 // sixteenth of the table).
+//
+// A table shows the borders and shading its row definitions give its cells, and no others.
 class RtfTableBuilder {
 public:
     // Deeper nesting is read as this level; Word stops far below it.
@@ -30,8 +37,9 @@ public:
     // Word's own limit; cells beyond it are read into the last one.
     static constexpr int maxColumns = 63;
 
-    explicit RtfTableBuilder(QTextCursor *cursor)
-        : m_cursor(cursor) {}
+    RtfTableBuilder(QTextCursor *cursor, const RtfColourTable *colours)
+        : m_cursor(cursor)
+        , m_colours(colours) {}
 
     // Whether content at `level` can go at the cursor as it is.
     bool isPlacedFor(int level) const;
@@ -46,6 +54,8 @@ public:
     // \trowd and \cellxN: a row definition for the table at `level`.
     void startRowDefinition(int level);
     void addCellEdge(int level, int twips);
+    // The definition being read for the table at `level`, for its cells' borders and shading.
+    RtfRowDefinition &definition(int level);
 
     int openTables() const { return static_cast<int>(m_open.size()); }
 
@@ -59,16 +69,21 @@ private:
         int cursorColumn = 0;
         bool rowEnded = false;
         std::vector<int> edges; // the right edges of the row definition with the most cells
+        // The row last ended, whose cells take their look once it is known whether it is the
+        // table's last, which its bottom border depends on.
+        std::optional<std::pair<int, RtfRowDefinition>> endedRow;
     };
 
     void openTable();
     void closeTable();
     void enterCell(OpenTable &open);
+    void showEndedRow(OpenTable &open, bool lastRow);
     static int clampLevel(int level);
 
     QTextCursor *m_cursor;
+    const RtfColourTable *m_colours;
     std::vector<OpenTable> m_open;
-    std::array<std::vector<int>, maxNesting + 1> m_definitions;
+    std::array<RtfRowDefinition, maxNesting + 1> m_definitions;
 };
 
 } // namespace quillon

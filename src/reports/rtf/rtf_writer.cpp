@@ -2,11 +2,12 @@
 
 #include "paragraph_spacing.h"
 #include "portable_group.h"
-#include "safe_file.h"
+#include "rtf_cell_look.h"
 #include "rtf_document_properties.h"
 #include "rtf_list.h"
 #include "rtf_picture.h"
 #include "rtf_units.h"
+#include "safe_file.h"
 
 #include <QBuffer>
 #include <QColor>
@@ -94,7 +95,7 @@ private:
     void writeHeadersAndFooters(const QTextFrame *root);
     void writeFrame(const QTextFrame *frame, int level);
     void writeTable(const QTextTable *table, int level);
-    void writeRowDefinition(const QTextTable *table, int level);
+    void writeRowDefinition(const QTextTable *table, int row, int level);
     void writeCell(const QTextTableCell &cell, int level);
     void writeBlock(const QTextBlock &block, int level, const char *end);
     void writeParagraphFormat(const ParagraphFormat &format);
@@ -319,7 +320,7 @@ void RtfOutput::writeFrame(const QTextFrame *frame, int level) {
 void RtfOutput::writeTable(const QTextTable *table, int level) {
     for (int row = 0; row < table->rows(); ++row) {
         if (level == 1)
-            writeRowDefinition(table, level);
+            writeRowDefinition(table, row, level);
         for (int column = 0; column < table->columns(); ++column) {
             const QTextTableCell cell = table->cellAt(row, column);
             if (cell.row() == row && cell.column() == column) {
@@ -335,7 +336,7 @@ void RtfOutput::writeTable(const QTextTable *table, int level) {
             word("row");
         } else {
             m_body += "{\\*\\nesttableprops";
-            writeRowDefinition(table, level);
+            writeRowDefinition(table, row, level);
             word("nestrow");
             m_body += "}{\\nonesttables\\par}";
         }
@@ -344,7 +345,7 @@ void RtfOutput::writeTable(const QTextTable *table, int level) {
     }
 }
 
-void RtfOutput::writeRowDefinition(const QTextTable *table, int level) {
+void RtfOutput::writeRowDefinition(const QTextTable *table, int row, int level) {
     word("trowd");
     if (level > 1)
         word("itap", level);
@@ -359,6 +360,13 @@ void RtfOutput::writeRowDefinition(const QTextTable *table, int level) {
         else if (width.type() == QTextLength::PercentageLength)
             twips = defaultTableTwips * width.rawValue() / 100;
         edge += twipsInRange(twips);
+        const QByteArray look =
+            cellLookRtf(table->cellAt(row, column).format().toTableCellFormat(), table->format(),
+                        [this](const QColor &colour) { return colorIndex(colour); });
+        if (!look.isEmpty()) {
+            m_body += look;
+            m_needsDelimiter = true;
+        }
         word("cellx", edge);
     }
 }
@@ -460,8 +468,6 @@ void RtfOutput::writeParagraphFormat(const ParagraphFormat &format) {
     if (format.list > 0) {
         word("ls", format.list);
         word("ilvl", format.listLevel);
-        word("fi", -listIndentTwips);
-        word("li", listIndentTwips * (format.listLevel + 2));
     }
     if (format.alignment & Qt::AlignHCenter)
         word("qc");

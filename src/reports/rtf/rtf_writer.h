@@ -11,9 +11,9 @@ namespace quillon {
 // Writes a QTextDocument as RTF that Word-family editors, LibreOffice and RtfReader open with the
 // same text and character formatting: paragraphs, tabs, line breaks, bold, italic, underline,
 // superscript and subscript, font, font size and text colour; paragraph alignment, spacing and
-// page breaks, hyperlinks, tables (nested ones too, with their column widths) and PNG and JPEG
-// pictures; and what a document read from RTF keeps of its own (headers and footers, lists,
-// groups kept whole, the page layout; rtf_document_properties.h).
+// page breaks, hyperlinks, tables (nested ones too, with their column widths, borders and
+// shading) and PNG and JPEG pictures; and what a document read from RTF keeps of its own (headers
+// and footers, lists, groups kept whole, the page layout; rtf_document_properties.h).
 //
 // The text is kept exactly: every blank and empty line survives, and every paragraph, the last
 // included, ends with \par. Characters outside ASCII are written as \uN? (a UTF-16 unit as a
