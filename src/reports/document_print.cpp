@@ -1,5 +1,6 @@
 #include "document_print.h"
 
+#include "page_margins.h"
 #include "rtf_document_properties.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -68,16 +69,16 @@ void sizeFontsInPoints(QTextDocument &document) {
 }
 
 // The part of the device's printable area (whose top-left corner is the painter's origin) that
-// lies at least the paper margin from every edge of the paper, in device pixels.
-QRectF printBody(const QPagedPaintDevice &device) {
+// lies at least `margins` (in millimetres) from the edges of the paper, in device pixels.
+QRectF printBody(const QPagedPaintDevice &device, const QMarginsF &margins) {
     const QMarginsF printerMargins = device.pageLayout().margins(QPageLayout::Millimeter);
-    const auto inset = [](qreal printerMargin, int dpi) {
-        return std::max(0.0, kPaperMarginMillimetres - printerMargin) * dpi / kMillimetresPerInch;
+    const auto inset = [](qreal margin, qreal printerMargin, int dpi) {
+        return std::max(0.0, margin - printerMargin) * dpi / kMillimetresPerInch;
     };
-    const qreal left = inset(printerMargins.left(), device.logicalDpiX());
-    const qreal top = inset(printerMargins.top(), device.logicalDpiY());
-    const qreal right = inset(printerMargins.right(), device.logicalDpiX());
-    const qreal bottom = inset(printerMargins.bottom(), device.logicalDpiY());
+    const qreal left = inset(margins.left(), printerMargins.left(), device.logicalDpiX());
+    const qreal top = inset(margins.top(), printerMargins.top(), device.logicalDpiY());
+    const qreal right = inset(margins.right(), printerMargins.right(), device.logicalDpiX());
+    const qreal bottom = inset(margins.bottom(), printerMargins.bottom(), device.logicalDpiY());
     return QRectF(left, top, device.width() - left - right, device.height() - top - bottom);
 }
 
@@ -160,7 +161,10 @@ bool printDocument(const QTextDocument &document, QPagedPaintDevice &device) {
     // Laid out against the device itself, so that letters are measured at its resolution.
     copy->documentLayout()->setPaintDevice(&device);
     copy->setDocumentMargin(0);
-    const QRectF paper = printBody(device);
+    // A document made for a page of its own prints with that page's margins.
+    const QRectF paper = printBody(device, pageMarginsOf(document).value_or(QMarginsF(
+                                               kPaperMarginMillimetres, kPaperMarginMillimetres,
+                                               kPaperMarginMillimetres, kPaperMarginMillimetres)));
     // The body keeps clear of the tallest header and footer, on every page alike.
     qreal headerHeight = 0;
     qreal footerHeight = 0;
@@ -205,6 +209,11 @@ std::unique_ptr<QTextDocument> selectionDocument(const QTextCursor &selection) {
     const QTextDocument &source = *selection.document();
     auto document = std::make_unique<QTextDocument>();
     document->setDefaultFont(source.defaultFont());
+    // It prints on the page the whole document was made for.
+    QTextFrameFormat page = document->rootFrame()->frameFormat();
+    page.setProperty(pageLayoutProperty,
+                     source.rootFrame()->frameFormat().property(pageLayoutProperty));
+    document->rootFrame()->setFrameFormat(page);
     // Pictures Qt cannot draw are drawn on demand by the source's provider.
     document->setResourceProvider(source.resourceProvider());
     QTextCursor(document.get()).insertFragment(selection.selection());

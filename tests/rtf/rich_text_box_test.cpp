@@ -15,6 +15,8 @@
 #include <QTextFrame>
 #include <QUrl>
 
+#include <cmath>
+
 using quillon::hasPopplerTool;
 using quillon::pdfText;
 using quillon::rasterisePdf;
@@ -218,22 +220,33 @@ void RichTextBoxTest::printsOnlyTheSelection_data() {
     QTest::addColumn<int>("pages");
     QTest::addColumn<QString>("header"); // a page header's text, printed on every page
     QTest::addColumn<bool>("picture");   // a red square after the selected word, selected with it
+    // The page layout of a document read from RTF, and where the first word printed then begins.
+    QTest::addColumn<QByteArray>("pageLayout");
+    QTest::addColumn<double>("firstWordLeftPoints");
 
     QTest::newRow("selection") << true << QStringList{"Selectedword"}
                                << QStringList{"Firstline", "Lastline"} << 0 << 1 << QString()
-                               << false;
+                               << false << QByteArray() << 56.7;
     QTest::newRow("selection with a picture")
         << true << QStringList{"Selectedword"} << QStringList{"Firstline", "Lastline"} << 0 << 1
-        << QString() << true;
+        << QString() << true << QByteArray() << 56.7;
     QTest::newRow("all pages") << false << QStringList{"Firstline", "Selectedword", "Lastline"}
-                               << QStringList() << 0 << 1 << QString() << false;
+                               << QStringList() << 0 << 1 << QString() << false << QByteArray()
+                               << 56.7;
     // 76 lines of 9.5 pt fill a page of A4 or Letter less 2 cm at each edge.
     QTest::newRow("a long text flows onto further pages, no line lost")
         << false << QStringList{"Firstline", "Lastline"} << QStringList() << 200 << 3 << QString()
-        << false;
+        << false << QByteArray() << 56.7;
     QTest::newRow("a header on every page")
         << false << QStringList{"Firstline", "Lastline", "Letterhead"} << QStringList() << 200 << 3
-        << "Letterhead" << false;
+        << "Letterhead" << false << QByteArray() << 56.7;
+    // 2835 twips are 5 cm, 141.7 pt; the top margin is RTF's default of an inch.
+    QTest::newRow("a document's own margins")
+        << false << QStringList{"Firstline", "Lastline"} << QStringList() << 0 << 1 << QString()
+        << false << QByteArray("\\paperw11906\\margl2835\\margrsxn2835") << 141.7;
+    QTest::newRow("a selection on the document's page")
+        << true << QStringList{"Selectedword"} << QStringList{"Firstline"} << 0 << 1 << QString()
+        << false << QByteArray("\\margl2835") << 141.7;
 }
 
 // Prints at a printer's resolution, with the windows' font sized in pixels, and reads every
@@ -268,6 +281,12 @@ void RichTextBoxTest::printsOnlyTheSelection() {
         cursor.setPosition(cursor.selectionEnd() + 1, QTextCursor::KeepAnchor);
     }
     box.setTextCursor(cursor);
+    QFETCH(QByteArray, pageLayout);
+    if (!pageLayout.isEmpty()) {
+        QTextFrameFormat root = box.document()->rootFrame()->frameFormat();
+        root.setProperty(quillon::pageLayoutProperty, pageLayout);
+        box.document()->rootFrame()->setFrameFormat(root);
+    }
 
     QFETCH(bool, selectionOnly);
     const QString pdf = m_dir->filePath(QStringLiteral("print.pdf"));
@@ -294,6 +313,13 @@ void RichTextBoxTest::printsOnlyTheSelection() {
         QVERIFY2(height > 8 && height < 11,
                  qPrintable(word + QStringLiteral(": %1 pt").arg(height)));
     }
+    QFETCH(double, firstWordLeftPoints);
+    const QRegularExpressionMatch first =
+        QRegularExpression(QStringLiteral(R"re(xMin="([\d.]+)"[^>]*>%1<)re").arg(printed.first()))
+            .match(text);
+    QVERIFY2(first.hasMatch(), qPrintable(text));
+    QVERIFY2(std::abs(first.captured(1).toDouble() - firstWordLeftPoints) < 1,
+             qPrintable(first.captured(1)));
     for (const QString &word : notPrinted)
         QVERIFY2(!text.contains(word), qPrintable(text));
     QFETCH(int, pages);
