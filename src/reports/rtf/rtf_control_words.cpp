@@ -190,7 +190,7 @@ std::array<DestinationRules, size_t(Destination::Count)> RtfDocumentBuilder::des
         return std::to_array<WordRule>({
             {"cols", 1, keepSection},
             {"colsx", 720, keepSection},
-            {"facingp", 0, [](Builder &b, Word, int) { b.m_facingPages = true; }},
+            {"facingp", 0, [](Builder &b, Word, int) { b.m_headersAndFooters.setFacingPages(); }},
             {"gutter", 0, keep},
             {"landscape", 0, [](Builder &b, Word word, int) { b.keepPageLayout(word); }},
             {"linebetcol", 0,
@@ -215,7 +215,8 @@ std::array<DestinationRules, size_t(Destination::Count)> RtfDocumentBuilder::des
             {"paperw", 12240, keep},
             {"pghsxn", 15840, keepSection},
             {"pgwsxn", 12240, keepSection},
-            {"titlepg", 1, [](Builder &b, Word, int on) { b.m_titlePage = on != 0; }},
+            {"titlepg", 1,
+             [](Builder &b, Word, int on) { b.m_headersAndFooters.setTitlePage(on != 0); }},
         });
     }();
     // What the document cannot keep yet, named when it is opened.

@@ -195,7 +195,7 @@ void RtfDocumentBuilder::closeGroup() {
     const bool ends = m_state.destination != m_stack.back().destination;
     m_state = m_stack.back();
     m_stack.pop_back();
-    if (m_headerFooter && m_stack.size() < m_headerFooter->depth)
+    if (m_headersAndFooters.endsAt(m_stack.size()))
         endHeaderFooter();
     if (ends && inner.end)
         inner.end(*this);
@@ -274,7 +274,8 @@ bool RtfDocumentBuilder::blockLayoutChanges() const {
 // paragraph ends.
 ParagraphSpacing RtfDocumentBuilder::wantedSpacing() const {
     ParagraphSpacing spacing = m_state.paragraph.spacing;
-    spacing.pageBreakBefore = spacing.pageBreakBefore || (m_pageBreakDue && !m_headerFooter);
+    spacing.pageBreakBefore =
+        spacing.pageBreakBefore || (m_pageBreakDue && !m_headersAndFooters.isReading());
     return spacing;
 }
 
@@ -311,43 +312,22 @@ void RtfDocumentBuilder::breakPage() {
 // Tables still open at the end close there, taking their cell widths.
 void RtfDocumentBuilder::finishDocument() {
     // A header left open by a file cut short ends with it.
-    if (m_headerFooter)
+    if (m_headersAndFooters.isReading())
         endHeaderFooter();
     applyAlignment();
     flushText();
     m_tables.placeFor(0);
-    placeHeadersAndFooters();
+    m_headersAndFooters.placeIn(m_document);
     storePageSetup();
 }
 
 // What the document's pages are like, for a save to write back.
 void RtfDocumentBuilder::storePageSetup() {
     QTextFrameFormat format = m_document->rootFrame()->frameFormat();
-    format.setProperty(facingPagesProperty, m_facingPages);
-    format.setProperty(titlePageProperty, m_titlePage);
+    m_headersAndFooters.storePageSetup(format);
     if (!m_pageLayout.isEmpty())
         format.setProperty(pageLayoutProperty, m_pageLayout);
-    if (!m_unshownHeaders.isEmpty()) {
-        format.setProperty(unshownHeadersProperty, m_unshownHeaders);
-        format.setProperty(keptFontsProperty, m_unshownHeaderFonts);
-    }
     m_document->rootFrame()->setFrameFormat(format);
-}
-
-// Qt finds a new frame's place among the frames beside it by looking at them one by one from the
-// first: each goes in at the top of the document, before those read after it, where that look ends
-// at once.
-void RtfDocumentBuilder::placeHeadersAndFooters() {
-    for (auto read = m_headersAndFooters.rbegin(); read != m_headersAndFooters.rend(); ++read) {
-        QTextFrame *frame = QTextCursor(m_document).insertFrame(read->format);
-        frame->firstCursorPosition().insertFragment(read->content);
-        // A fragment put in anywhere but at a document's start leaves its first paragraph's
-        // format behind.
-        QTextCursor first = frame->firstCursorPosition();
-        first.setBlockFormat(read->firstBlock);
-        first.setBlockCharFormat(read->firstBlockChars);
-    }
-    m_headersAndFooters.clear();
 }
 
 void RtfDocumentBuilder::insertPicture() {
@@ -613,7 +593,7 @@ void RtfDocumentBuilder::breakParagraph() {
         m_text += u'\n';
     m_paragraphPending = false;
     applyAlignment();
-    if (!m_headerFooter)
+    if (!m_headersAndFooters.isReading())
         m_pageBreakDue = false;
     // A paragraph with no content still takes its list, or leaves the one before.
     if (m_paragraphStartDue)
@@ -623,36 +603,19 @@ void RtfDocumentBuilder::breakParagraph() {
     m_listText.clear(); // an empty paragraph's; the next one's label follows its mark
 }
 
-// A header or footer is read as the body is, into a document of its own, and goes into a frame that
-// tells which one it is and is set apart as a word processor's page view sets it apart. The frames
-// stand first in the document, in the order read, wherever the file has them, as they go back
-// before the body. One inside a table or inside another header has no place of its own and is
+// A header or footer inside a table or inside another header has no place of its own and is
 // skipped.
 void RtfDocumentBuilder::startHeaderFooter(QByteArrayView word) {
-    if (m_state.destination != Destination::Text || m_headerFooter || m_tables.openTables() > 0 ||
-        m_state.paragraph.tableLevel() > 0) {
+    if (m_state.destination != Destination::Text || m_headersAndFooters.isReading() ||
+        m_tables.openTables() > 0 || m_state.paragraph.tableLevel() > 0) {
         noteLost(QStringLiteral("headers or footers"));
         m_state.destination = Destination::Skip;
         return;
     }
     flushText();
-    QTextFrameFormat format;
-    format.setProperty(headerFooterProperty, word.toByteArray());
-    format.setBorder(1);
-    format.setBorderBrush(QColor(0xc0, 0xc0, 0xc0));
-    format.setBorderStyle(QTextFrameFormat::BorderStyle_Dashed);
-    format.setPadding(4);
-    format.setBottomMargin(6);
-    m_headerFooter = HeaderFooter{format,
-                                  m_stack.size(),
-                                  m_paragraphPending,
-                                  m_paragraphStartDue,
-                                  m_blockAlignment,
-                                  m_blockList,
-                                  m_firstInGroup ? m_state.openedAt : -1,
-                                  m_state.chars.hidden};
-    m_headerFooterDocument.clear();
-    m_cursor = QTextCursor(&m_headerFooterDocument);
+    m_cursor = QTextCursor(m_headersAndFooters.start(
+        word, m_stack.size(), m_firstInGroup ? m_state.openedAt : -1, m_state.chars.hidden,
+        {m_paragraphPending, m_paragraphStartDue, m_blockAlignment, m_blockList}));
     m_paragraphPending = false;
     m_paragraphStartDue = true;
     readBlockLayout();
@@ -664,48 +627,18 @@ void RtfDocumentBuilder::endHeaderFooter() {
     applyAlignment();
     flushText();
     m_tables.placeFor(0);
-    const HeaderFooter header = *std::exchange(m_headerFooter, std::nullopt);
-    if (isShown(header.format)) {
-        const QTextBlock first = m_headerFooterDocument.firstBlock();
-        m_headersAndFooters.push_back({header.format, first.blockFormat(), first.charFormat(),
-                                       QTextDocumentFragment(&m_headerFooterDocument)});
-    } else {
-        keepUnshownHeaderFooter(header);
-    }
+    const RtfHeadersAndFooters::BodyState body =
+        m_headersAndFooters.end(m_data, m_position, m_stack.size(),
+                                [this](QByteArrayView group) { return portableGroupOf(group); });
     // Outside tables, as headers are, the body goes on at the document's end.
     m_cursor = QTextCursor(m_document);
     m_cursor.movePosition(QTextCursor::End);
-    m_paragraphPending = header.paragraphPending;
-    m_paragraphStartDue = header.paragraphStartDue;
-    m_blockAlignment = header.blockAlignment;
+    m_paragraphPending = body.paragraphPending;
+    m_paragraphStartDue = body.paragraphStartDue;
+    m_blockAlignment = body.blockAlignment;
     m_blockSpacing = ParagraphSpacing::of(m_cursor.blockFormat());
-    m_blockList = header.blockList;
+    m_blockList = body.blockList;
     m_listText.clear();
-}
-
-// Word shows no empty header, and a first-page one only on a title page; a left or right one
-// it shows on the pages of a document without facing pages too. Judged by the header just read.
-bool RtfDocumentBuilder::isShown(const QTextFrameFormat &format) {
-    if (format.property(headerFooterProperty).toByteArray().endsWith('f') && !m_titlePage)
-        return false;
-    QTextCursor content(&m_headerFooterDocument);
-    content.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
-    return !content.selectedText().trimmed().isEmpty();
-}
-
-// A header no page shows never enters the document, its group kept to go back as it came: an
-// empty first-page header hides the common one on a title page. Only a group of its own that
-// closed is kept: one cut short by the file's end, begun in the document's own group or after
-// text of the body has none. Nor has one begun in hidden text, which is not kept: its group
-// alone would bring that text back shown.
-void RtfDocumentBuilder::keepUnshownHeaderFooter(const HeaderFooter &header) {
-    if (header.start < 0 || header.inHiddenText || m_stack.size() + 1 != header.depth ||
-        m_position <= header.start || m_data[m_position - 1] != '}')
-        return;
-    const PortableGroup group =
-        portableGroupOf(m_data.sliced(header.start, m_position - header.start));
-    m_unshownHeaders += group.rtf;
-    m_unshownHeaderFonts.insert(group.fonts);
 }
 
 // A group kept whole as the writer's code page and font table will hold it, read in the fonts
@@ -732,7 +665,8 @@ void RtfDocumentBuilder::appendFootnoteMark() {
         return;
     }
     flushText();
-    m_footnoteMarkNumber = m_headerFooter ? ++m_headerFooterMarks : ++m_footnoteMarks;
+    m_footnoteMarkNumber =
+        m_headersAndFooters.isReading() ? ++m_headerFooterMarks : ++m_footnoteMarks;
     appendText(QString::number(*m_footnoteMarkNumber));
     flushText();
     m_footnoteMarkNumber.reset();

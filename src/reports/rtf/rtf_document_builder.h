@@ -5,6 +5,7 @@
 #include "portable_group.h"
 #include "rtf_colour_table.h"
 #include "rtf_font_table.h"
+#include "rtf_headers_and_footers.h"
 #include "rtf_list_table.h"
 #include "rtf_picture.h"
 #include "rtf_table_builder.h"
@@ -17,8 +18,6 @@
 #include <QTextCharFormat>
 #include <QTextCursor>
 #include <QTextDocument>
-#include <QTextDocumentFragment>
-#include <QTextFrameFormat>
 #include <QTextImageFormat>
 
 #include <array>
@@ -133,9 +132,7 @@ public:
         : m_document(document)
         , m_cursor(document)
         , m_lost(lost)
-        , m_pictureBytesLeft(maxPictureBytes) {
-        m_headerFooterDocument.setUndoRedoEnabled(false);
-    }
+        , m_pictureBytesLeft(maxPictureBytes) {}
 
     // The reason on failure.
     std::optional<QString> build(QByteArrayView data);
@@ -176,10 +173,6 @@ private:
     void appendFootnoteMark();
     void startHeaderFooter(QByteArrayView word);
     void endHeaderFooter();
-    struct HeaderFooter;
-    bool isShown(const QTextFrameFormat &format);
-    void keepUnshownHeaderFooter(const HeaderFooter &header);
-    void placeHeadersAndFooters();
     void storePageSetup();
     PortableGroup portableGroupOf(QByteArrayView group);
     QString decodeInFont(QByteArrayView bytes, int font);
@@ -239,32 +232,7 @@ private:
     // text take the block format before them.
     std::optional<std::pair<int, int>> m_blockList;
 
-    // The header or footer being read, the frame it goes into, and the body's state to go back
-    // to when its group ends.
-    struct HeaderFooter {
-        QTextFrameFormat format;
-        size_t depth = 0; // groups around the header's own
-        bool paragraphPending = false;
-        bool paragraphStartDue = false;
-        Qt::Alignment blockAlignment;
-        std::optional<std::pair<int, int>> blockList;
-        qsizetype start = -1; // of its group in the input; -1 when the group began before it
-        bool inHiddenText = false;
-    };
-    std::optional<HeaderFooter> m_headerFooter;
-    QTextDocument m_headerFooterDocument; // the one being read
-    // Those read, to stand first in the document in the order read once the body is read.
-    struct ReadHeaderFooter {
-        QTextFrameFormat format;
-        QTextBlockFormat firstBlock;
-        QTextCharFormat firstBlockChars;
-        QTextDocumentFragment content;
-    };
-    std::vector<ReadHeaderFooter> m_headersAndFooters;
-    bool m_facingPages = false; // \facingp
-    bool m_titlePage = false;   // \titlepg
-    QByteArray m_unshownHeaders;
-    QVariantMap m_unshownHeaderFonts;
+    RtfHeadersAndFooters m_headersAndFooters;
     qint64 m_pictureBytesLeft; // of the memory the document's pictures may take
     QString m_fieldInstruction;
     // The instruction began inside the field's group, not in a group of its own, so it ends
