@@ -346,7 +346,7 @@ std::array<DestinationRules, size_t(Destination::Count)> RtfDocumentBuilder::des
         {"listtext", 0,
          [](Builder &b, Word, int) {
              b.enterDestination(Destination::ListText);
-             b.m_listText.clear();
+             b.m_lists.clearWrittenLabel();
          }},
         // Groups kept whole.
         {"do", 0, [](Builder &b, Word, int) { b.startKeptGroup(QStringLiteral("drawing")); }, true},
@@ -390,7 +390,7 @@ std::array<DestinationRules, size_t(Destination::Count)> RtfDocumentBuilder::des
     // The list table's words; \uN and \ucN come from the document's words.
     static const auto listTableWords = [] {
         const auto listWord = [](Builder &b, Word word, int value) {
-            b.m_listTable.handleWord(word, value);
+            b.m_lists.table().handleWord(word, value);
         };
         return std::to_array<WordRule>({
             {"f", 0, listWord},
@@ -478,17 +478,17 @@ std::array<DestinationRules, size_t(Destination::Count)> RtfDocumentBuilder::des
                                                   characterWords, paragraphWords})});
     set(Destination::ListTable,
         {wordTable({documentWords, listTableWords}),
-         [](Builder &b, const QString &text) { b.m_listTable.appendText(text); },
-         [](Builder &b) { b.m_listTable.groupClosed(); },
+         [](Builder &b, const QString &text) { b.m_lists.table().appendText(text); },
+         [](Builder &b) { b.m_lists.table().groupClosed(); },
          [](Builder &b) {
-             b.m_listTable.finish(
+             b.m_lists.table().finish(
                  [&b](QByteArrayView bytes, int font) { return b.decodeInFont(bytes, font); },
                  [&b](QChar c, int font) { return b.readInFont(c, font); });
          },
-         [](Builder &b) { b.m_listTable.groupOpened(); }});
+         [](Builder &b) { b.m_lists.table().groupOpened(); }});
     set(Destination::ListText,
         {wordTable({documentWords, skippedWords, headerFooterWords, characterWords}),
-         [](Builder &b, const QString &text) { b.m_listText += text; }});
+         [](Builder &b, const QString &text) { b.m_lists.appendWrittenLabel(text); }});
     set(Destination::Kept, {wordTable({documentWords, keptWords}),
                             [](Builder &b, const QString &text) {
                                 if (b.m_kept.showsText && b.m_stack.size() >= b.m_kept.textDepth)

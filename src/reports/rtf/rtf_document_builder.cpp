@@ -168,7 +168,7 @@ void RtfDocumentBuilder::endCell(QByteArrayView word) {
     m_tables.endCell(level);
     m_paragraphPending = false;
     m_paragraphStartDue = true;
-    m_blockList = std::nullopt; // a new cell's block has the table's format
+    m_lists.setBlockList(std::nullopt); // a new cell's block has the table's format
     readBlockLayout();
 }
 
@@ -488,7 +488,7 @@ void RtfDocumentBuilder::appendBytes(QByteArrayView bytes) {
     if (m_state.destination == Destination::Picture)
         m_picture.appendHex(bytes);
     else if (m_state.destination == Destination::ListTable)
-        m_listTable.appendBytes(bytes); // read in the font its level names, which comes later
+        m_lists.table().appendBytes(bytes); // read in the font its level names, which comes later
     else if (m_state.destination != Destination::Skip)
         m_bytes.append(bytes);
 }
@@ -600,7 +600,7 @@ void RtfDocumentBuilder::breakParagraph() {
         startParagraphContent();
     m_paragraphPending = true;
     m_paragraphStartDue = true;
-    m_listText.clear(); // an empty paragraph's; the next one's label follows its mark
+    m_lists.clearWrittenLabel(); // an empty paragraph's; the next one's label follows its mark
 }
 
 // A header or footer inside a table or inside another header has no place of its own and is
@@ -615,11 +615,11 @@ void RtfDocumentBuilder::startHeaderFooter(QByteArrayView word) {
     flushText();
     m_cursor = QTextCursor(m_headersAndFooters.start(
         word, m_stack.size(), m_firstInGroup ? m_state.openedAt : -1, m_state.chars.hidden,
-        {m_paragraphPending, m_paragraphStartDue, m_blockAlignment, m_blockList}));
+        {m_paragraphPending, m_paragraphStartDue, m_blockAlignment, m_lists.blockList()}));
     m_paragraphPending = false;
     m_paragraphStartDue = true;
     readBlockLayout();
-    m_blockList.reset();
+    m_lists.setBlockList(std::nullopt);
     m_state.paragraph = ParagraphState();
 }
 
@@ -637,8 +637,8 @@ void RtfDocumentBuilder::endHeaderFooter() {
     m_paragraphStartDue = body.paragraphStartDue;
     m_blockAlignment = body.blockAlignment;
     m_blockSpacing = ParagraphSpacing::of(m_cursor.blockFormat());
-    m_blockList = body.blockList;
-    m_listText.clear();
+    m_lists.setBlockList(body.blockList);
+    m_lists.clearWrittenLabel();
 }
 
 // A group kept whole as the writer's code page and font table will hold it, read in the fonts
@@ -672,50 +672,12 @@ void RtfDocumentBuilder::appendFootnoteMark() {
     m_footnoteMarkNumber.reset();
 }
 
-// The first content of a paragraph: a list paragraph takes its list and level and begins with
-// its label, numbered from the list table as Word and LibreOffice number it; a paragraph of a
-// list the table does not define keeps the label the file wrote.
+// The first content of a paragraph: a list paragraph begins with its label.
 void RtfDocumentBuilder::startParagraphContent() {
     m_paragraphStartDue = false;
-    const ParagraphState &paragraph = m_state.paragraph;
-    const std::optional<RtfListDefinition> definition =
-        paragraph.list >= 0 ? m_listTable.definition(paragraph.list) : std::nullopt;
-    const QString written = std::exchange(m_listText, QString());
-    std::optional<std::pair<int, int>> list;
-    if (definition)
-        list = {paragraph.list,
-                std::clamp(paragraph.listLevel, 0, RtfListDefinition::levelCount - 1)};
-    // Every item of a list takes its label, whether the file wrote one as \listtext or not.
-    if (!list && !m_blockList && written.isEmpty())
-        return;
-    flushText();
-    if (list != m_blockList) {
-        QTextBlockFormat format = m_cursor.blockFormat();
-        if (list) {
-            format.setProperty(listNumberProperty, list->first);
-            format.setProperty(listLevelProperty, list->second);
-            format.setProperty(listDefinitionProperty, definition->toVariant());
-            format.setIndent(list->second + 1);
-        } else {
-            format.clearProperty(listNumberProperty);
-            format.clearProperty(listLevelProperty);
-            format.clearProperty(listDefinitionProperty);
-            format.setIndent(0);
-        }
-        m_cursor.setBlockFormat(format);
-        m_blockList = list;
-    }
-    QTextCharFormat format = charFormat(m_state.chars);
-    if (list) {
-        format.setProperty(listLabelProperty, true);
-        m_cursor.insertText(
-            m_listNumbering.nextLabel(list->first, *definition, list->second) + u'\t', format);
-    } else {
-        for (const QChar c : written) {
-            if (!isUnwantedCharacter(c.unicode()))
-                m_text += c;
-        }
-    }
+    m_text += m_lists.startParagraph(
+        m_state.paragraph.list, m_state.paragraph.listLevel, m_cursor, [this] { flushText(); },
+        [this] { return charFormat(m_state.chars); });
 }
 
 void RtfDocumentBuilder::flushText() {

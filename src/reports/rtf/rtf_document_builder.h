@@ -6,7 +6,7 @@
 #include "rtf_colour_table.h"
 #include "rtf_font_table.h"
 #include "rtf_headers_and_footers.h"
-#include "rtf_list_table.h"
+#include "rtf_list_builder.h"
 #include "rtf_picture.h"
 #include "rtf_table_builder.h"
 #include "rtf_tokenizer.h"
@@ -223,14 +223,9 @@ private:
     RtfPicture m_picture;
     int m_pictureCount = 0;
     KeptGroup m_kept;
-    RtfListTable m_listTable;
-    RtfListNumbering m_listNumbering;
-    QString m_listText;
+    RtfListBuilder m_lists;
     // The paragraph being read has had no content yet: its label and list are still to come.
     bool m_paragraphStartDue = true;
-    // The list and level of the block the cursor is in; blocks made by a line break in inserted
-    // text take the block format before them.
-    std::optional<std::pair<int, int>> m_blockList;
 
     RtfHeadersAndFooters m_headersAndFooters;
     qint64 m_pictureBytesLeft; // of the memory the document's pictures may take
