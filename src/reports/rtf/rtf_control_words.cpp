@@ -335,7 +335,7 @@ std::array<DestinationRules, size_t(Destination::Count)> RtfDocumentBuilder::des
         {"pict", 0,
          [](Builder &b, Word, int) {
              b.enterDestination(Destination::Picture);
-             b.m_picture = RtfPicture();
+             b.m_pictures.start();
          }},
         // The picture inside is read as it comes.
         {"shppict", 0, [](Builder &, Word, int) {}, true},
@@ -373,7 +373,7 @@ std::array<DestinationRules, size_t(Destination::Count)> RtfDocumentBuilder::des
         {"pict", 0,
          [](Builder &b, Word, int) {
              b.enterDestination(Destination::Picture);
-             b.m_picture = RtfPicture();
+             b.m_pictures.start();
          }},
         {"shpbottom", 0, [](Builder &b, Word, int twips) { b.m_kept.bottom = twips; }},
         {"shpinst", 0, [](Builder &, Word, int) {}, true},
@@ -430,21 +430,27 @@ std::array<DestinationRules, size_t(Destination::Count)> RtfDocumentBuilder::des
     });
     static const auto pictureWords = [] {
         const auto format = [](Builder &b, Word word, int parameter) {
-            b.m_picture.setType(word.toByteArray(), parameter);
+            b.m_pictures.picture().setType(word.toByteArray(), parameter);
         };
         return std::to_array<WordRule>({
             {"dibitmap", 0, format},
             {"emfblip", 0, format},
-            {"jpegblip", 0, [](Builder &b, Word, int) { b.m_picture.setType("jpeg"); }},
+            {"jpegblip", 0, [](Builder &b, Word, int) { b.m_pictures.picture().setType("jpeg"); }},
             {"macpict", 0, format},
-            {"pichgoal", 0, [](Builder &b, Word, int twips) { b.m_picture.setHeightGoal(twips); }},
-            {"pich", 0, [](Builder &b, Word, int height) { b.m_picture.setSourceHeight(height); }},
-            {"picscalex", 0, [](Builder &b, Word, int percent) { b.m_picture.setScaleX(percent); }},
-            {"picscaley", 0, [](Builder &b, Word, int percent) { b.m_picture.setScaleY(percent); }},
-            {"picw", 0, [](Builder &b, Word, int width) { b.m_picture.setSourceWidth(width); }},
-            {"picwgoal", 0, [](Builder &b, Word, int twips) { b.m_picture.setWidthGoal(twips); }},
+            {"pichgoal", 0,
+             [](Builder &b, Word, int twips) { b.m_pictures.picture().setHeightGoal(twips); }},
+            {"pich", 0,
+             [](Builder &b, Word, int height) { b.m_pictures.picture().setSourceHeight(height); }},
+            {"picscalex", 0,
+             [](Builder &b, Word, int percent) { b.m_pictures.picture().setScaleX(percent); }},
+            {"picscaley", 0,
+             [](Builder &b, Word, int percent) { b.m_pictures.picture().setScaleY(percent); }},
+            {"picw", 0,
+             [](Builder &b, Word, int width) { b.m_pictures.picture().setSourceWidth(width); }},
+            {"picwgoal", 0,
+             [](Builder &b, Word, int twips) { b.m_pictures.picture().setWidthGoal(twips); }},
             {"pmmetafile", 0, format},
-            {"pngblip", 0, [](Builder &b, Word, int) { b.m_picture.setType("png"); }},
+            {"pngblip", 0, [](Builder &b, Word, int) { b.m_pictures.picture().setType("png"); }},
             {"wbitmap", 0, format},
             {"wmetafile", 0, format},
         });

@@ -12,7 +12,6 @@
 #include <QTextDocument>
 #include <QTextFrame>
 #include <QTextImageFormat>
-#include <QUrl>
 
 #include <algorithm>
 #include <utility>
@@ -20,15 +19,6 @@
 namespace quillon {
 
 namespace {
-
-// The frame that stands for a picture Qt cannot draw, drawn when the document is first shown
-// (it needs the fonts of a running GUI).
-QVariant placeholderResource(const QUrl &name) {
-    if (name.scheme() != QStringLiteral("rtf-placeholder"))
-        return {};
-    const QStringList size = name.query().split(u'x');
-    return placeholderPicture(QSize(size.value(0).toInt(), size.value(1).toInt()), name.fragment());
-}
 
 void replaceLoneSurrogates(QString &text) {
     for (qsizetype i = 0; i < text.size(); ++i) {
@@ -113,7 +103,7 @@ std::optional<QString> RtfDocumentBuilder::build(QByteArrayView data) {
             break;
         case RtfToken::Type::BinaryData:
             if (m_state.destination == Destination::Picture)
-                m_picture.appendBinary(token.text);
+                m_pictures.picture().appendBinary(token.text);
             break;
         case RtfToken::Type::End:
             break;
@@ -335,25 +325,10 @@ void RtfDocumentBuilder::insertPicture() {
         // The first picture stands for the group; readers show an object's result, a shape's
         // picture.
         if (!m_kept.picture)
-            m_kept.picture = m_picture;
+            m_kept.picture = m_pictures.picture();
         return;
     }
-    const QImage image = m_picture.decode(m_pictureBytesLeft);
-    m_pictureBytesLeft -= image.sizeInBytes();
-    // Data without a format word is no picture any reader can show.
-    if (image.isNull() && (m_picture.data().isEmpty() || m_picture.kindName().isEmpty())) {
-        noteLost(m_picture.lostName());
-        return;
-    }
-    QTextImageFormat format;
-    format.setProperty(pictureDataProperty, m_picture.data());
-    format.setProperty(pictureTypeProperty, m_picture.type());
-    if (m_picture.sourceSize().isValid() && !m_picture.sourceSize().isEmpty())
-        format.setProperty(pictureSizeProperty, m_picture.sourceSize());
-    if (image.isNull())
-        format.setProperty(placeholderKindProperty, m_picture.kindName());
-    insertImage(format, image, m_picture.displaySize(image));
-    m_picture = RtfPicture();
+    noteLost(m_pictures.insertPicture());
 }
 
 void RtfDocumentBuilder::startKeptGroup(const QString &kind) {
@@ -395,8 +370,7 @@ void RtfDocumentBuilder::endKeptGroup() {
     QSizeF size((m_kept.right - m_kept.left) / twipsPerDocumentUnit,
                 (m_kept.bottom - m_kept.top) / twipsPerDocumentUnit);
     if (m_kept.picture) {
-        image = m_kept.picture->decode(m_pictureBytesLeft);
-        m_pictureBytesLeft -= image.sizeInBytes();
+        image = m_pictures.decode(*m_kept.picture);
         format.setProperty(pictureDataProperty, m_kept.picture->data());
         format.setProperty(pictureTypeProperty, m_kept.picture->type());
         size = m_kept.picture->displaySize(image);
@@ -419,12 +393,12 @@ void RtfDocumentBuilder::endKeptGroup() {
     }
     const double largest = maxLengthTwips / twipsPerDocumentUnit;
     size = QSizeF(std::clamp(size.width(), 8.0, largest), std::clamp(size.height(), 8.0, largest));
-    insertImage(format, image, size);
+    m_pictures.insertImage(format, image, size);
     m_kept = KeptGroup();
 }
 
-// A null image is drawn on demand by placeholderPicture(), from what its name says.
-void RtfDocumentBuilder::insertImage(QTextImageFormat format, const QImage &image, QSizeF size) {
+// An image stands in its paragraph as its text does.
+void RtfDocumentBuilder::prepareForImage() {
     placeContent(m_state.paragraph.tableLevel());
     if (m_paragraphPending) {
         m_text += u'\n';
@@ -434,19 +408,6 @@ void RtfDocumentBuilder::insertImage(QTextImageFormat format, const QImage &imag
         startParagraphContent();
     applyAlignment();
     flushText();
-    QUrl name(QStringLiteral("rtf-picture:%1").arg(++m_pictureCount));
-    if (image.isNull()) {
-        name.setScheme(QStringLiteral("rtf-placeholder"));
-        name.setQuery(QStringLiteral("%1x%2").arg(qRound(size.width())).arg(qRound(size.height())));
-        name.setFragment(format.stringProperty(placeholderKindProperty));
-        m_document->setResourceProvider(&placeholderResource);
-    } else {
-        m_document->addResource(QTextDocument::ImageResource, name, image);
-    }
-    format.setName(name.toString());
-    format.setWidth(size.width());
-    format.setHeight(size.height());
-    m_cursor.insertImage(format);
 }
 
 void RtfDocumentBuilder::handleSymbol(char symbol) {
@@ -486,7 +447,7 @@ void RtfDocumentBuilder::handleSymbol(char symbol) {
 
 void RtfDocumentBuilder::appendBytes(QByteArrayView bytes) {
     if (m_state.destination == Destination::Picture)
-        m_picture.appendHex(bytes);
+        m_pictures.picture().appendHex(bytes);
     else if (m_state.destination == Destination::ListTable)
         m_lists.table().appendBytes(bytes); // read in the font its level names, which comes later
     else if (m_state.destination != Destination::Skip)

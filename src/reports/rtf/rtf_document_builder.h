@@ -7,7 +7,7 @@
 #include "rtf_font_table.h"
 #include "rtf_headers_and_footers.h"
 #include "rtf_list_builder.h"
-#include "rtf_picture.h"
+#include "rtf_picture_builder.h"
 #include "rtf_table_builder.h"
 #include "rtf_tokenizer.h"
 
@@ -132,7 +132,7 @@ public:
         : m_document(document)
         , m_cursor(document)
         , m_lost(lost)
-        , m_pictureBytesLeft(maxPictureBytes) {}
+        , m_pictures(document, &m_cursor, maxPictureBytes, [this] { prepareForImage(); }) {}
 
     // The reason on failure.
     std::optional<QString> build(QByteArrayView data);
@@ -165,10 +165,10 @@ private:
     void keepPageLayout(QByteArrayView word, std::optional<int> value = std::nullopt);
     void finishDocument();
     void insertPicture();
+    void prepareForImage();
     void startKeptGroup(const QString &kind);
     void endKeptGroup();
     void showKeptText();
-    void insertImage(QTextImageFormat format, const QImage &image, QSizeF size);
     void startParagraphContent();
     void appendFootnoteMark();
     void startHeaderFooter(QByteArrayView word);
@@ -213,6 +213,7 @@ private:
     // keeps after all.
     std::optional<Destination> m_starredFrom;
     RtfTableBuilder m_tables{&m_cursor};
+    RtfPictureBuilder m_pictures;
     Qt::Alignment m_blockAlignment = Qt::AlignLeft; // of the block the cursor is in
     ParagraphSpacing m_blockSpacing;                // of the same block
     bool m_pageBreakDue = false;                    // before the next paragraph of the body
@@ -220,15 +221,12 @@ private:
     QByteArray m_pageLayout;
     QByteArrayView m_data;
     qsizetype m_position = 0; // in the input, after the token being handled
-    RtfPicture m_picture;
-    int m_pictureCount = 0;
     KeptGroup m_kept;
     RtfListBuilder m_lists;
     // The paragraph being read has had no content yet: its label and list are still to come.
     bool m_paragraphStartDue = true;
 
     RtfHeadersAndFooters m_headersAndFooters;
-    qint64 m_pictureBytesLeft; // of the memory the document's pictures may take
     QString m_fieldInstruction;
     // The instruction began inside the field's group, not in a group of its own, so it ends
     // where the field's result begins and gives only that result its link.
