@@ -456,7 +456,9 @@ std::array<DestinationRules, size_t(Destination::Count)> RtfDocumentBuilder::des
         });
     }();
 
-    const auto fieldText = [](Builder &b, const QString &text) { b.m_fieldInstruction += text; };
+    const auto fieldText = [](Builder &b, const QString &text) {
+        b.m_fields.appendInstruction(text);
+    };
     std::array<DestinationRules, size_t(Destination::Count)> rules;
     const auto set = [&rules](Destination destination, DestinationRules destinationRules) {
         rules[static_cast<size_t>(destination)] = std::move(destinationRules);

@@ -2,7 +2,6 @@
 
 #include "portable_group.h"
 #include "rtf_document_properties.h"
-#include "rtf_field.h"
 #include "rtf_reader.h"
 #include "rtf_units.h"
 #include "symbol_font.h"
@@ -193,37 +192,21 @@ void RtfDocumentBuilder::closeGroup() {
 
 void RtfDocumentBuilder::startFieldInstruction() {
     enterDestination(Destination::FieldInstruction);
-    m_fieldInstruction.clear();
-    m_instructionInline = !m_firstInGroup;
+    m_fields.startInstruction(m_firstInGroup);
 }
 
 // The result of a field whose instruction has no group of its own.
 void RtfDocumentBuilder::showFieldResult() {
-    if (!m_instructionInline)
+    if (!m_fields.isInline())
         return;
     enterDestination(Destination::Text);
-    if (const int link = linkOfInstruction(); link >= 0)
+    if (const int link = m_fields.linkOfInstruction(); link >= 0)
         m_state.chars.link = link;
 }
 
-// The field's result, in the rest of the field group, shows the link; the end of an instruction
-// without a group of its own is the end of its field.
 void RtfDocumentBuilder::endFieldInstruction() {
-    if (std::exchange(m_instructionInline, false))
-        return;
-    if (const int link = linkOfInstruction(); link >= 0)
+    if (const int link = m_fields.endInstruction(); link >= 0)
         m_state.chars.link = link;
-}
-
-// The link the instruction read makes, -1 for none. Control characters are no part of an address
-// and could not be written back.
-int RtfDocumentBuilder::linkOfInstruction() {
-    QString target = hyperlinkTarget(m_fieldInstruction);
-    target.removeIf([](QChar c) { return isUnwantedCharacter(c.unicode()); });
-    if (target.isEmpty())
-        return -1;
-    m_links.append(target);
-    return static_cast<int>(m_links.size()) - 1;
 }
 
 // Opens, closes and enters tables so that content goes where the paragraph's table level says.
@@ -679,7 +662,7 @@ QTextCharFormat RtfDocumentBuilder::charFormat(const CharState &chars) const {
         format.setForeground(*colour);
     if (chars.link >= 0) {
         format.setAnchor(true);
-        format.setAnchorHref(m_links[chars.link]);
+        format.setAnchorHref(m_fields.link(chars.link));
     }
     return format;
 }

@@ -4,6 +4,7 @@
 #include "paragraph_spacing.h"
 #include "portable_group.h"
 #include "rtf_colour_table.h"
+#include "rtf_field_builder.h"
 #include "rtf_font_table.h"
 #include "rtf_headers_and_footers.h"
 #include "rtf_list_builder.h"
@@ -154,7 +155,6 @@ private:
     void startFieldInstruction();
     void showFieldResult();
     void endFieldInstruction();
-    int linkOfInstruction();
     void placeContent(int tableLevel);
     void applyAlignment();
     bool blockLayoutChanges() const;
@@ -208,6 +208,7 @@ private:
 
     RtfFontTable m_fonts;
     RtfColourTable m_colours;
+    RtfFieldBuilder m_fields;
 
     // After \*, the destination the group had before: the next word may name one this reader
     // keeps after all.
@@ -227,14 +228,9 @@ private:
     bool m_paragraphStartDue = true;
 
     RtfHeadersAndFooters m_headersAndFooters;
-    QString m_fieldInstruction;
-    // The instruction began inside the field's group, not in a group of its own, so it ends
-    // where the field's result begins and gives only that result its link.
-    bool m_instructionInline = false;
     // The token being read is the first of its group, \* aside, as a destination's word is.
     bool m_firstInGroup = false;
     bool m_groupOpened = false;
-    QStringList m_links;
 };
 
 } // namespace quillon
