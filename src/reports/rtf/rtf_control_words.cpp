@@ -353,7 +353,7 @@ std::array<DestinationRules, size_t(Destination::Count)> RtfDocumentBuilder::des
         {"footnote", 0,
          [](Builder &b, Word, int) {
              b.startKeptGroup(QStringLiteral("footnote"));
-             b.m_kept.showsText = true;
+             b.m_kept.showText(0); // all of a note's text
          },
          true},
         {"object", 0,
@@ -364,27 +364,27 @@ std::array<DestinationRules, size_t(Destination::Count)> RtfDocumentBuilder::des
     });
     // Inside a group kept whole: its size, whether it is a text box, and its picture.
     static const auto keptWords = std::to_array<WordRule>({
-        {"dptxbx", 0, [](Builder &b, Word, int) { b.m_kept.kind = QStringLiteral("text box"); }},
-        {"dptxbxtext", 0, [](Builder &b, Word, int) { b.showKeptText(); }},
-        {"dpxsize", 0, [](Builder &b, Word, int twips) { b.m_kept.right = twips; }},
-        {"dpysize", 0, [](Builder &b, Word, int twips) { b.m_kept.bottom = twips; }},
-        {"objh", 0, [](Builder &b, Word, int twips) { b.m_kept.bottom = twips; }},
-        {"objw", 0, [](Builder &b, Word, int twips) { b.m_kept.right = twips; }},
+        {"dptxbx", 0, [](Builder &b, Word, int) { b.m_kept.setKind(QStringLiteral("text box")); }},
+        {"dptxbxtext", 0, [](Builder &b, Word, int) { b.m_kept.showText(b.m_stack.size()); }},
+        {"dpxsize", 0, [](Builder &b, Word, int twips) { b.m_kept.setRight(twips); }},
+        {"dpysize", 0, [](Builder &b, Word, int twips) { b.m_kept.setBottom(twips); }},
+        {"objh", 0, [](Builder &b, Word, int twips) { b.m_kept.setBottom(twips); }},
+        {"objw", 0, [](Builder &b, Word, int twips) { b.m_kept.setRight(twips); }},
         {"pict", 0,
          [](Builder &b, Word, int) {
              b.enterDestination(Destination::Picture);
              b.m_pictures.start();
          }},
-        {"shpbottom", 0, [](Builder &b, Word, int twips) { b.m_kept.bottom = twips; }},
+        {"shpbottom", 0, [](Builder &b, Word, int twips) { b.m_kept.setBottom(twips); }},
         {"shpinst", 0, [](Builder &, Word, int) {}, true},
-        {"shpleft", 0, [](Builder &b, Word, int twips) { b.m_kept.left = twips; }},
+        {"shpleft", 0, [](Builder &b, Word, int twips) { b.m_kept.setLeft(twips); }},
         {"shppict", 0, [](Builder &, Word, int) {}, true},
-        {"shpright", 0, [](Builder &b, Word, int twips) { b.m_kept.right = twips; }},
-        {"shptop", 0, [](Builder &b, Word, int twips) { b.m_kept.top = twips; }},
+        {"shpright", 0, [](Builder &b, Word, int twips) { b.m_kept.setRight(twips); }},
+        {"shptop", 0, [](Builder &b, Word, int twips) { b.m_kept.setTop(twips); }},
         {"shptxt", 0,
          [](Builder &b, Word, int) {
-             b.m_kept.kind = QStringLiteral("text box");
-             b.showKeptText();
+             b.m_kept.setKind(QStringLiteral("text box"));
+             b.m_kept.showText(b.m_stack.size());
          }},
     });
     // The list table's words; \uN and \ucN come from the document's words.
@@ -497,12 +497,10 @@ std::array<DestinationRules, size_t(Destination::Count)> RtfDocumentBuilder::des
     set(Destination::ListText,
         {wordTable({documentWords, skippedWords, headerFooterWords, characterWords}),
          [](Builder &b, const QString &text) { b.m_lists.appendWrittenLabel(text); }});
-    set(Destination::Kept, {wordTable({documentWords, keptWords}),
-                            [](Builder &b, const QString &text) {
-                                if (b.m_kept.showsText && b.m_stack.size() >= b.m_kept.textDepth)
-                                    b.m_kept.text += text;
-                            },
-                            nullptr, [](Builder &b) { b.endKeptGroup(); }});
+    set(Destination::Kept,
+        {wordTable({documentWords, keptWords}),
+         [](Builder &b, const QString &text) { b.m_kept.appendText(text, b.m_stack.size()); },
+         nullptr, [](Builder &b) { b.endKeptGroup(); }});
     return rules;
 }
 

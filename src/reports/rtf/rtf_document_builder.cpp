@@ -3,14 +3,12 @@
 #include "portable_group.h"
 #include "rtf_document_properties.h"
 #include "rtf_reader.h"
-#include "rtf_units.h"
 #include "symbol_font.h"
 #include "unwanted_characters.h"
 
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextFrame>
-#include <QTextImageFormat>
 
 #include <algorithm>
 #include <utility>
@@ -305,10 +303,7 @@ void RtfDocumentBuilder::storePageSetup() {
 
 void RtfDocumentBuilder::insertPicture() {
     if (m_state.destination == Destination::Kept) {
-        // The first picture stands for the group; readers show an object's result, a shape's
-        // picture.
-        if (!m_kept.picture)
-            m_kept.picture = m_pictures.picture();
+        m_kept.offerPicture(m_pictures.picture());
         return;
     }
     noteLost(m_pictures.insertPicture());
@@ -318,66 +313,18 @@ void RtfDocumentBuilder::startKeptGroup(const QString &kind) {
     // Only a group that begins with the word is the thing whole; in one that began with other
     // content, the rest cannot be kept apart from what was read already.
     if (!m_firstInGroup) {
-        noteLost(kind == QStringLiteral("footnote") ? QStringLiteral("footnotes")
-                 : kind == QStringLiteral("embedded object")
-                     ? QStringLiteral("an embedded object")
-                     : QStringLiteral("shapes or drawings"));
+        noteLost(RtfKeptGroupBuilder::lostName(kind));
         enterDestination(Destination::Skip);
         return;
     }
     enterDestination(Destination::Kept);
-    m_kept = KeptGroup();
-    m_kept.start = m_state.openedAt;
-    m_kept.kind = kind;
+    m_kept.start(m_state.openedAt, kind);
 }
 
-// A text box's text is in a group of its own, given twice by shapes that carry a drawing object
-// for older readers.
-void RtfDocumentBuilder::showKeptText() {
-    if (m_kept.showsText)
-        return;
-    m_kept.showsText = true;
-    m_kept.textDepth = m_stack.size();
-}
-
-// The group goes back as it came; the document shows its picture, or a frame naming it at the
-// size it asks for.
 void RtfDocumentBuilder::endKeptGroup() {
-    const PortableGroup group =
-        portableGroupOf(m_data.sliced(m_kept.start, m_position - m_kept.start));
-    QTextImageFormat format;
-    format.setProperty(keptGroupProperty, group.rtf);
-    if (!group.fonts.isEmpty())
-        format.setProperty(keptFontsProperty, group.fonts);
-    QImage image;
-    QSizeF size((m_kept.right - m_kept.left) / twipsPerDocumentUnit,
-                (m_kept.bottom - m_kept.top) / twipsPerDocumentUnit);
-    if (m_kept.picture) {
-        image = m_pictures.decode(*m_kept.picture);
-        format.setProperty(pictureDataProperty, m_kept.picture->data());
-        format.setProperty(pictureTypeProperty, m_kept.picture->type());
-        size = m_kept.picture->displaySize(image);
-    }
-    if (m_kept.showsText) {
-        // A frame wide enough for a line of the note.
-        constexpr int maxShown = 80;
-        const QString text = m_kept.text.simplified();
-        const QString shown =
-            text.left(maxShown) + (text.size() > maxShown ? QStringLiteral("…") : QString());
-        // A text box is shown as its text at its size, a note as a frame naming it.
-        if (m_kept.kind == QStringLiteral("footnote")) {
-            format.setProperty(placeholderKindProperty, m_kept.kind + QStringLiteral(": ") + shown);
-            size = QSizeF(240, 32);
-        } else {
-            format.setProperty(placeholderKindProperty, shown.isEmpty() ? m_kept.kind : shown);
-        }
-    } else if (image.isNull()) {
-        format.setProperty(placeholderKindProperty, m_kept.kind);
-    }
-    const double largest = maxLengthTwips / twipsPerDocumentUnit;
-    size = QSizeF(std::clamp(size.width(), 8.0, largest), std::clamp(size.height(), 8.0, largest));
-    m_pictures.insertImage(format, image, size);
-    m_kept = KeptGroup();
+    m_kept.end(
+        m_data, m_position, [this](QByteArrayView group) { return portableGroupOf(group); },
+        m_pictures);
 }
 
 // An image stands in its paragraph as its text does.

@@ -7,6 +7,7 @@
 #include "rtf_field_builder.h"
 #include "rtf_font_table.h"
 #include "rtf_headers_and_footers.h"
+#include "rtf_kept_group_builder.h"
 #include "rtf_list_builder.h"
 #include "rtf_picture_builder.h"
 #include "rtf_table_builder.h"
@@ -19,7 +20,6 @@
 #include <QTextCharFormat>
 #include <QTextCursor>
 #include <QTextDocument>
-#include <QTextImageFormat>
 
 #include <array>
 #include <map>
@@ -84,20 +84,6 @@ struct GroupState {
     int unicodeSkip = 1;
     Destination destination = Destination::Text;
     qsizetype openedAt = 0; // offset of the group's brace in the input
-};
-
-// A group kept whole as it is read: where it began, what to call it, the size it asks for, and
-// the picture that shows it (an object's result, a picture shape's picture).
-struct KeptGroup {
-    qsizetype start = 0;
-    QString kind;
-    int left = 0, top = 0, right = 0, bottom = 0; // in twips
-    std::optional<RtfPicture> picture;
-    // A footnote's or a text box's text, shown in its frame: the text of the groups from
-    // textDepth on (a text box's properties are text of the shape too).
-    bool showsText = false;
-    size_t textDepth = 0;
-    QString text;
 };
 
 class RtfDocumentBuilder;
@@ -168,7 +154,6 @@ private:
     void prepareForImage();
     void startKeptGroup(const QString &kind);
     void endKeptGroup();
-    void showKeptText();
     void startParagraphContent();
     void appendFootnoteMark();
     void startHeaderFooter(QByteArrayView word);
@@ -222,7 +207,7 @@ private:
     QByteArray m_pageLayout;
     QByteArrayView m_data;
     qsizetype m_position = 0; // in the input, after the token being handled
-    KeptGroup m_kept;
+    RtfKeptGroupBuilder m_kept;
     RtfListBuilder m_lists;
     // The paragraph being read has had no content yet: its label and list are still to come.
     bool m_paragraphStartDue = true;

@@ -11,7 +11,6 @@
 #include <QTextFrameFormat>
 #include <QVariantMap>
 
-#include <functional>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -33,8 +32,6 @@ public:
         Qt::Alignment blockAlignment;
         std::optional<std::pair<int, int>> blockList; // the list and level of the cursor's block
     };
-    // A group of the input kept whole, read in the fonts in force where it stands.
-    using PortableGroupOf = std::function<PortableGroup(QByteArrayView group)>;
 
     RtfHeadersAndFooters();
 
