@@ -51,10 +51,10 @@ bool RtfHeadersAndFooters::isShown(const QTextFrameFormat &format) {
     return !content.selectedText().trimmed().isEmpty();
 }
 
-// An empty first-page header hides the common one on a title page. Only a group of its own that
-// closed is kept: one cut short by the file's end, begun in the document's own group or after
-// text of the body has none. Nor has one begun in hidden text, which is not kept: its group
-// alone would bring that text back shown.
+// A header no page shows keeps its group, to go back as it came: an empty first-page header hides
+// the common one on a title page. Only a group of its own that closed is kept: one cut short by the
+// file's end, begun in the document's own group or after text of the body has none. Nor has one
+// begun in hidden text, which is not kept: its group alone would bring that text back shown.
 void RtfHeadersAndFooters::keepUnshown(const Reading &header, QByteArrayView input,
                                        qsizetype position, size_t openGroups,
                                        const PortableGroupOf &portableGroupOf) {
