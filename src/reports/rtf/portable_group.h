@@ -20,6 +20,9 @@ struct PortableGroup {
     QVariantMap fonts; // font name by the number the group's \fN gives it
 };
 
+// A group of the input as a PortableGroup, read in the fonts in force where it stands.
+using PortableGroupOf = std::function<PortableGroup(QByteArrayView group)>;
+
 // `decode` reads bytes in the font numbered so (-1 for the default font, as after \plain);
 // `fontName` names a font of the document's table, empty for one the table lacks. `font` is the
 // font in force where the group begins.

@@ -191,7 +191,7 @@ std::array<DestinationRules, size_t(Destination::Count)> RtfDocumentBuilder::des
         return std::to_array<WordRule>({
             {"cols", 1, keepSection},
             {"colsx", 720, keepSection},
-            {"facingp", 0, [](Builder &b, Word, int) { b.m_facingPages = true; }},
+            {"facingp", 0, [](Builder &b, Word, int) { b.m_headersAndFooters.setFacingPages(); }},
             {"gutter", 0, keep},
             {"landscape", 0, [](Builder &b, Word word, int) { b.keepPageLayout(word); }},
             {"linebetcol", 0,
@@ -216,7 +216,8 @@ std::array<DestinationRules, size_t(Destination::Count)> RtfDocumentBuilder::des
             {"paperw", 12240, keep},
             {"pghsxn", 15840, keepSection},
             {"pgwsxn", 12240, keepSection},
-            {"titlepg", 1, [](Builder &b, Word, int on) { b.m_titlePage = on != 0; }},
+            {"titlepg", 1,
+             [](Builder &b, Word, int on) { b.m_headersAndFooters.setTitlePage(on != 0); }},
         });
     }();
     // Character formatting and the words that stand for characters.
@@ -405,7 +406,7 @@ std::array<DestinationRules, size_t(Destination::Count)> RtfDocumentBuilder::des
         {"pict", 0,
          [](Builder &b, Word, int) {
              b.enterDestination(Destination::Picture);
-             b.m_picture = RtfPicture();
+             b.m_pictures.start();
          }},
         // The picture inside is read as it comes.
         {"shppict", 0, [](Builder &, Word, int) {}, true},
@@ -416,14 +417,14 @@ std::array<DestinationRules, size_t(Destination::Count)> RtfDocumentBuilder::des
         {"listtext", 0,
          [](Builder &b, Word, int) {
              b.enterDestination(Destination::ListText);
-             b.m_listText.clear();
+             b.m_lists.clearWrittenLabel();
          }},
         // Groups kept whole.
         {"do", 0, [](Builder &b, Word, int) { b.startKeptGroup(QStringLiteral("drawing")); }, true},
         {"footnote", 0,
          [](Builder &b, Word, int) {
              b.startKeptGroup(QStringLiteral("footnote"));
-             b.m_kept.showsText = true;
+             b.m_kept.showText(0); // all of a note's text
          },
          true},
         {"object", 0,
@@ -434,33 +435,33 @@ std::array<DestinationRules, size_t(Destination::Count)> RtfDocumentBuilder::des
     });
     // Inside a group kept whole: its size, whether it is a text box, and its picture.
     static const auto keptWords = std::to_array<WordRule>({
-        {"dptxbx", 0, [](Builder &b, Word, int) { b.m_kept.kind = QStringLiteral("text box"); }},
-        {"dptxbxtext", 0, [](Builder &b, Word, int) { b.showKeptText(); }},
-        {"dpxsize", 0, [](Builder &b, Word, int twips) { b.m_kept.right = twips; }},
-        {"dpysize", 0, [](Builder &b, Word, int twips) { b.m_kept.bottom = twips; }},
-        {"objh", 0, [](Builder &b, Word, int twips) { b.m_kept.bottom = twips; }},
-        {"objw", 0, [](Builder &b, Word, int twips) { b.m_kept.right = twips; }},
+        {"dptxbx", 0, [](Builder &b, Word, int) { b.m_kept.setKind(QStringLiteral("text box")); }},
+        {"dptxbxtext", 0, [](Builder &b, Word, int) { b.m_kept.showText(b.m_stack.size()); }},
+        {"dpxsize", 0, [](Builder &b, Word, int twips) { b.m_kept.setRight(twips); }},
+        {"dpysize", 0, [](Builder &b, Word, int twips) { b.m_kept.setBottom(twips); }},
+        {"objh", 0, [](Builder &b, Word, int twips) { b.m_kept.setBottom(twips); }},
+        {"objw", 0, [](Builder &b, Word, int twips) { b.m_kept.setRight(twips); }},
         {"pict", 0,
          [](Builder &b, Word, int) {
              b.enterDestination(Destination::Picture);
-             b.m_picture = RtfPicture();
+             b.m_pictures.start();
          }},
-        {"shpbottom", 0, [](Builder &b, Word, int twips) { b.m_kept.bottom = twips; }},
+        {"shpbottom", 0, [](Builder &b, Word, int twips) { b.m_kept.setBottom(twips); }},
         {"shpinst", 0, [](Builder &, Word, int) {}, true},
-        {"shpleft", 0, [](Builder &b, Word, int twips) { b.m_kept.left = twips; }},
+        {"shpleft", 0, [](Builder &b, Word, int twips) { b.m_kept.setLeft(twips); }},
         {"shppict", 0, [](Builder &, Word, int) {}, true},
-        {"shpright", 0, [](Builder &b, Word, int twips) { b.m_kept.right = twips; }},
-        {"shptop", 0, [](Builder &b, Word, int twips) { b.m_kept.top = twips; }},
+        {"shpright", 0, [](Builder &b, Word, int twips) { b.m_kept.setRight(twips); }},
+        {"shptop", 0, [](Builder &b, Word, int twips) { b.m_kept.setTop(twips); }},
         {"shptxt", 0,
          [](Builder &b, Word, int) {
-             b.m_kept.kind = QStringLiteral("text box");
-             b.showKeptText();
+             b.m_kept.setKind(QStringLiteral("text box"));
+             b.m_kept.showText(b.m_stack.size());
          }},
     });
     // The list table's words; \uN and \ucN come from the document's words.
     static const auto listTableWords = [] {
         const auto listWord = [](Builder &b, Word word, int value) {
-            b.m_listTable.handleWord(word, value);
+            b.m_lists.table().handleWord(word, value);
         };
         return std::to_array<WordRule>({
             {"f", 0, listWord},
@@ -500,27 +501,35 @@ std::array<DestinationRules, size_t(Destination::Count)> RtfDocumentBuilder::des
     });
     static const auto pictureWords = [] {
         const auto format = [](Builder &b, Word word, int parameter) {
-            b.m_picture.setType(word.toByteArray(), parameter);
+            b.m_pictures.picture().setType(word.toByteArray(), parameter);
         };
         return std::to_array<WordRule>({
             {"dibitmap", 0, format},
             {"emfblip", 0, format},
-            {"jpegblip", 0, [](Builder &b, Word, int) { b.m_picture.setType("jpeg"); }},
+            {"jpegblip", 0, [](Builder &b, Word, int) { b.m_pictures.picture().setType("jpeg"); }},
             {"macpict", 0, format},
-            {"pichgoal", 0, [](Builder &b, Word, int twips) { b.m_picture.setHeightGoal(twips); }},
-            {"pich", 0, [](Builder &b, Word, int height) { b.m_picture.setSourceHeight(height); }},
-            {"picscalex", 0, [](Builder &b, Word, int percent) { b.m_picture.setScaleX(percent); }},
-            {"picscaley", 0, [](Builder &b, Word, int percent) { b.m_picture.setScaleY(percent); }},
-            {"picw", 0, [](Builder &b, Word, int width) { b.m_picture.setSourceWidth(width); }},
-            {"picwgoal", 0, [](Builder &b, Word, int twips) { b.m_picture.setWidthGoal(twips); }},
+            {"pichgoal", 0,
+             [](Builder &b, Word, int twips) { b.m_pictures.picture().setHeightGoal(twips); }},
+            {"pich", 0,
+             [](Builder &b, Word, int height) { b.m_pictures.picture().setSourceHeight(height); }},
+            {"picscalex", 0,
+             [](Builder &b, Word, int percent) { b.m_pictures.picture().setScaleX(percent); }},
+            {"picscaley", 0,
+             [](Builder &b, Word, int percent) { b.m_pictures.picture().setScaleY(percent); }},
+            {"picw", 0,
+             [](Builder &b, Word, int width) { b.m_pictures.picture().setSourceWidth(width); }},
+            {"picwgoal", 0,
+             [](Builder &b, Word, int twips) { b.m_pictures.picture().setWidthGoal(twips); }},
             {"pmmetafile", 0, format},
-            {"pngblip", 0, [](Builder &b, Word, int) { b.m_picture.setType("png"); }},
+            {"pngblip", 0, [](Builder &b, Word, int) { b.m_pictures.picture().setType("png"); }},
             {"wbitmap", 0, format},
             {"wmetafile", 0, format},
         });
     }();
 
-    const auto fieldText = [](Builder &b, const QString &text) { b.m_fieldInstruction += text; };
+    const auto fieldText = [](Builder &b, const QString &text) {
+        b.m_fields.appendInstruction(text);
+    };
     std::array<DestinationRules, size_t(Destination::Count)> rules;
     const auto set = [&rules](Destination destination, DestinationRules destinationRules) {
         rules[static_cast<size_t>(destination)] = std::move(destinationRules);
@@ -549,23 +558,21 @@ std::array<DestinationRules, size_t(Destination::Count)> RtfDocumentBuilder::des
                     tableLookWords})});
     set(Destination::ListTable,
         {wordTable({documentWords, listTableWords}),
-         [](Builder &b, const QString &text) { b.m_listTable.appendText(text); },
-         [](Builder &b) { b.m_listTable.groupClosed(); },
+         [](Builder &b, const QString &text) { b.m_lists.table().appendText(text); },
+         [](Builder &b) { b.m_lists.table().groupClosed(); },
          [](Builder &b) {
-             b.m_listTable.finish(
+             b.m_lists.table().finish(
                  [&b](QByteArrayView bytes, int font) { return b.decodeInFont(bytes, font); },
                  [&b](QChar c, int font) { return b.readInFont(c, font); });
          },
-         [](Builder &b) { b.m_listTable.groupOpened(); }});
+         [](Builder &b) { b.m_lists.table().groupOpened(); }});
     set(Destination::ListText,
         {wordTable({documentWords, skippedWords, headerFooterWords, characterWords}),
-         [](Builder &b, const QString &text) { b.m_listText += text; }});
-    set(Destination::Kept, {wordTable({documentWords, keptWords}),
-                            [](Builder &b, const QString &text) {
-                                if (b.m_kept.showsText && b.m_stack.size() >= b.m_kept.textDepth)
-                                    b.m_kept.text += text;
-                            },
-                            nullptr, [](Builder &b) { b.endKeptGroup(); }});
+         [](Builder &b, const QString &text) { b.m_lists.appendWrittenLabel(text); }});
+    set(Destination::Kept,
+        {wordTable({documentWords, keptWords}),
+         [](Builder &b, const QString &text) { b.m_kept.appendText(text, b.m_stack.size()); },
+         nullptr, [](Builder &b) { b.endKeptGroup(); }});
     return rules;
 }
 

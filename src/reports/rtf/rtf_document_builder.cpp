@@ -2,17 +2,13 @@
 
 #include "portable_group.h"
 #include "rtf_document_properties.h"
-#include "rtf_field.h"
 #include "rtf_reader.h"
-#include "rtf_units.h"
 #include "symbol_font.h"
 #include "unwanted_characters.h"
 
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextFrame>
-#include <QTextImageFormat>
-#include <QUrl>
 
 #include <algorithm>
 #include <utility>
@@ -20,15 +16,6 @@
 namespace quillon {
 
 namespace {
-
-// The frame that stands for a picture Qt cannot draw, drawn when the document is first shown
-// (it needs the fonts of a running GUI).
-QVariant placeholderResource(const QUrl &name) {
-    if (name.scheme() != QStringLiteral("rtf-placeholder"))
-        return {};
-    const QStringList size = name.query().split(u'x');
-    return placeholderPicture(QSize(size.value(0).toInt(), size.value(1).toInt()), name.fragment());
-}
 
 void replaceLoneSurrogates(QString &text) {
     for (qsizetype i = 0; i < text.size(); ++i) {
@@ -113,7 +100,7 @@ std::optional<QString> RtfDocumentBuilder::build(QByteArrayView data) {
             break;
         case RtfToken::Type::BinaryData:
             if (m_state.destination == Destination::Picture)
-                m_picture.appendBinary(token.text);
+                m_pictures.picture().appendBinary(token.text);
             break;
         case RtfToken::Type::End:
             break;
@@ -168,7 +155,7 @@ void RtfDocumentBuilder::endCell(QByteArrayView word) {
     m_tables.endCell(level);
     m_paragraphPending = false;
     m_paragraphStartDue = true;
-    m_blockList = std::nullopt; // a new cell's block has the table's format
+    m_lists.setBlockList(std::nullopt); // a new cell's block has the table's format
     readBlockLayout();
 }
 
@@ -195,7 +182,7 @@ void RtfDocumentBuilder::closeGroup() {
     const bool ends = m_state.destination != m_stack.back().destination;
     m_state = m_stack.back();
     m_stack.pop_back();
-    if (m_headerFooter && m_stack.size() < m_headerFooter->depth)
+    if (m_headersAndFooters.endsAt(m_stack.size()))
         endHeaderFooter();
     if (ends && inner.end)
         inner.end(*this);
@@ -203,37 +190,21 @@ void RtfDocumentBuilder::closeGroup() {
 
 void RtfDocumentBuilder::startFieldInstruction() {
     enterDestination(Destination::FieldInstruction);
-    m_fieldInstruction.clear();
-    m_instructionInline = !m_firstInGroup;
+    m_fields.startInstruction(m_firstInGroup);
 }
 
 // The result of a field whose instruction has no group of its own.
 void RtfDocumentBuilder::showFieldResult() {
-    if (!m_instructionInline)
+    if (!m_fields.isInline())
         return;
     enterDestination(Destination::Text);
-    if (const int link = linkOfInstruction(); link >= 0)
+    if (const int link = m_fields.linkOfInstruction(); link >= 0)
         m_state.chars.link = link;
 }
 
-// The field's result, in the rest of the field group, shows the link; the end of an instruction
-// without a group of its own is the end of its field.
 void RtfDocumentBuilder::endFieldInstruction() {
-    if (std::exchange(m_instructionInline, false))
-        return;
-    if (const int link = linkOfInstruction(); link >= 0)
+    if (const int link = m_fields.endInstruction(); link >= 0)
         m_state.chars.link = link;
-}
-
-// The link the instruction read makes, -1 for none. Control characters are no part of an address
-// and could not be written back.
-int RtfDocumentBuilder::linkOfInstruction() {
-    QString target = hyperlinkTarget(m_fieldInstruction);
-    target.removeIf([](QChar c) { return isUnwantedCharacter(c.unicode()); });
-    if (target.isEmpty())
-        return -1;
-    m_links.append(target);
-    return static_cast<int>(m_links.size()) - 1;
 }
 
 // Opens, closes and enters tables so that content goes where the paragraph's table level says.
@@ -274,7 +245,8 @@ bool RtfDocumentBuilder::blockLayoutChanges() const {
 // paragraph ends.
 ParagraphSpacing RtfDocumentBuilder::wantedSpacing() const {
     ParagraphSpacing spacing = m_state.paragraph.spacing;
-    spacing.pageBreakBefore = spacing.pageBreakBefore || (m_pageBreakDue && !m_headerFooter);
+    spacing.pageBreakBefore =
+        spacing.pageBreakBefore || (m_pageBreakDue && !m_headersAndFooters.isReading());
     return spacing;
 }
 
@@ -311,140 +283,52 @@ void RtfDocumentBuilder::breakPage() {
 // Tables still open at the end close there, taking their cell widths.
 void RtfDocumentBuilder::finishDocument() {
     // A header left open by a file cut short ends with it.
-    if (m_headerFooter)
+    if (m_headersAndFooters.isReading())
         endHeaderFooter();
     applyAlignment();
     flushText();
     m_tables.placeFor(0);
-    placeHeadersAndFooters();
+    m_headersAndFooters.placeIn(m_document);
     storePageSetup();
 }
 
 // What the document's pages are like, for a save to write back.
 void RtfDocumentBuilder::storePageSetup() {
     QTextFrameFormat format = m_document->rootFrame()->frameFormat();
-    format.setProperty(facingPagesProperty, m_facingPages);
-    format.setProperty(titlePageProperty, m_titlePage);
+    m_headersAndFooters.storePageSetup(format);
     if (!m_pageLayout.isEmpty())
         format.setProperty(pageLayoutProperty, m_pageLayout);
-    if (!m_unshownHeaders.isEmpty()) {
-        format.setProperty(unshownHeadersProperty, m_unshownHeaders);
-        format.setProperty(keptFontsProperty, m_unshownHeaderFonts);
-    }
     m_document->rootFrame()->setFrameFormat(format);
-}
-
-// Qt finds a new frame's place among the frames beside it by looking at them one by one from the
-// first: each goes in at the top of the document, before those read after it, where that look ends
-// at once.
-void RtfDocumentBuilder::placeHeadersAndFooters() {
-    for (auto read = m_headersAndFooters.rbegin(); read != m_headersAndFooters.rend(); ++read) {
-        QTextFrame *frame = QTextCursor(m_document).insertFrame(read->format);
-        frame->firstCursorPosition().insertFragment(read->content);
-        // A fragment put in anywhere but at a document's start leaves its first paragraph's
-        // format behind.
-        QTextCursor first = frame->firstCursorPosition();
-        first.setBlockFormat(read->firstBlock);
-        first.setBlockCharFormat(read->firstBlockChars);
-    }
-    m_headersAndFooters.clear();
 }
 
 void RtfDocumentBuilder::insertPicture() {
     if (m_state.destination == Destination::Kept) {
-        // The first picture stands for the group; readers show an object's result, a shape's
-        // picture.
-        if (!m_kept.picture)
-            m_kept.picture = m_picture;
+        m_kept.offerPicture(m_pictures.picture());
         return;
     }
-    const QImage image = m_picture.decode(m_pictureBytesLeft);
-    m_pictureBytesLeft -= image.sizeInBytes();
-    // Data without a format word is no picture any reader can show.
-    if (image.isNull() && (m_picture.data().isEmpty() || m_picture.kindName().isEmpty())) {
-        noteLost(m_picture.lostName());
-        return;
-    }
-    QTextImageFormat format;
-    format.setProperty(pictureDataProperty, m_picture.data());
-    format.setProperty(pictureTypeProperty, m_picture.type());
-    if (m_picture.sourceSize().isValid() && !m_picture.sourceSize().isEmpty())
-        format.setProperty(pictureSizeProperty, m_picture.sourceSize());
-    if (image.isNull())
-        format.setProperty(placeholderKindProperty, m_picture.kindName());
-    insertImage(format, image, m_picture.displaySize(image));
-    m_picture = RtfPicture();
+    noteLost(m_pictures.insertPicture());
 }
 
 void RtfDocumentBuilder::startKeptGroup(const QString &kind) {
     // Only a group that begins with the word is the thing whole; in one that began with other
     // content, the rest cannot be kept apart from what was read already.
     if (!m_firstInGroup) {
-        noteLost(kind == QStringLiteral("footnote") ? QStringLiteral("footnotes")
-                 : kind == QStringLiteral("embedded object")
-                     ? QStringLiteral("an embedded object")
-                     : QStringLiteral("shapes or drawings"));
+        noteLost(RtfKeptGroupBuilder::lostName(kind));
         enterDestination(Destination::Skip);
         return;
     }
     enterDestination(Destination::Kept);
-    m_kept = KeptGroup();
-    m_kept.start = m_state.openedAt;
-    m_kept.kind = kind;
+    m_kept.start(m_state.openedAt, kind);
 }
 
-// A text box's text is in a group of its own, given twice by shapes that carry a drawing object
-// for older readers.
-void RtfDocumentBuilder::showKeptText() {
-    if (m_kept.showsText)
-        return;
-    m_kept.showsText = true;
-    m_kept.textDepth = m_stack.size();
-}
-
-// The group goes back as it came; the document shows its picture, or a frame naming it at the
-// size it asks for.
 void RtfDocumentBuilder::endKeptGroup() {
-    const PortableGroup group =
-        portableGroupOf(m_data.sliced(m_kept.start, m_position - m_kept.start));
-    QTextImageFormat format;
-    format.setProperty(keptGroupProperty, group.rtf);
-    if (!group.fonts.isEmpty())
-        format.setProperty(keptFontsProperty, group.fonts);
-    QImage image;
-    QSizeF size((m_kept.right - m_kept.left) / twipsPerDocumentUnit,
-                (m_kept.bottom - m_kept.top) / twipsPerDocumentUnit);
-    if (m_kept.picture) {
-        image = m_kept.picture->decode(m_pictureBytesLeft);
-        m_pictureBytesLeft -= image.sizeInBytes();
-        format.setProperty(pictureDataProperty, m_kept.picture->data());
-        format.setProperty(pictureTypeProperty, m_kept.picture->type());
-        size = m_kept.picture->displaySize(image);
-    }
-    if (m_kept.showsText) {
-        // A frame wide enough for a line of the note.
-        constexpr int maxShown = 80;
-        const QString text = m_kept.text.simplified();
-        const QString shown =
-            text.left(maxShown) + (text.size() > maxShown ? QStringLiteral("…") : QString());
-        // A text box is shown as its text at its size, a note as a frame naming it.
-        if (m_kept.kind == QStringLiteral("footnote")) {
-            format.setProperty(placeholderKindProperty, m_kept.kind + QStringLiteral(": ") + shown);
-            size = QSizeF(240, 32);
-        } else {
-            format.setProperty(placeholderKindProperty, shown.isEmpty() ? m_kept.kind : shown);
-        }
-    } else if (image.isNull()) {
-        format.setProperty(placeholderKindProperty, m_kept.kind);
-    }
-    const double largest = maxLengthTwips / twipsPerDocumentUnit;
-    size = QSizeF(std::clamp(size.width(), 8.0, largest), std::clamp(size.height(), 8.0, largest));
-    insertImage(format, image, size);
-    m_kept = KeptGroup();
+    m_kept.end(
+        m_data, m_position, [this](QByteArrayView group) { return portableGroupOf(group); },
+        m_pictures);
 }
 
-// A null image is drawn on demand by placeholderPicture(), from what its name says.
-void RtfDocumentBuilder::insertImage(QTextImageFormat format, const QImage &image, QSizeF size) {
+// An image stands in its paragraph as its text does.
+void RtfDocumentBuilder::prepareForImage() {
     placeContent(m_state.paragraph.tableLevel());
     if (m_paragraphPending) {
         m_text += u'\n';
@@ -454,19 +338,6 @@ void RtfDocumentBuilder::insertImage(QTextImageFormat format, const QImage &imag
         startParagraphContent();
     applyAlignment();
     flushText();
-    QUrl name(QStringLiteral("rtf-picture:%1").arg(++m_pictureCount));
-    if (image.isNull()) {
-        name.setScheme(QStringLiteral("rtf-placeholder"));
-        name.setQuery(QStringLiteral("%1x%2").arg(qRound(size.width())).arg(qRound(size.height())));
-        name.setFragment(format.stringProperty(placeholderKindProperty));
-        m_document->setResourceProvider(&placeholderResource);
-    } else {
-        m_document->addResource(QTextDocument::ImageResource, name, image);
-    }
-    format.setName(name.toString());
-    format.setWidth(size.width());
-    format.setHeight(size.height());
-    m_cursor.insertImage(format);
 }
 
 void RtfDocumentBuilder::handleSymbol(char symbol) {
@@ -506,9 +377,9 @@ void RtfDocumentBuilder::handleSymbol(char symbol) {
 
 void RtfDocumentBuilder::appendBytes(QByteArrayView bytes) {
     if (m_state.destination == Destination::Picture)
-        m_picture.appendHex(bytes);
+        m_pictures.picture().appendHex(bytes);
     else if (m_state.destination == Destination::ListTable)
-        m_listTable.appendBytes(bytes); // read in the font its level names, which comes later
+        m_lists.table().appendBytes(bytes); // read in the font its level names, which comes later
     else if (m_state.destination != Destination::Skip)
         m_bytes.append(bytes);
 }
@@ -613,50 +484,33 @@ void RtfDocumentBuilder::breakParagraph() {
         m_text += u'\n';
     m_paragraphPending = false;
     applyAlignment();
-    if (!m_headerFooter)
+    if (!m_headersAndFooters.isReading())
         m_pageBreakDue = false;
     // A paragraph with no content still takes its list, or leaves the one before.
     if (m_paragraphStartDue)
         startParagraphContent();
     m_paragraphPending = true;
     m_paragraphStartDue = true;
-    m_listText.clear(); // an empty paragraph's; the next one's label follows its mark
+    m_lists.clearWrittenLabel(); // an empty paragraph's; the next one's label follows its mark
 }
 
-// A header or footer is read as the body is, into a document of its own, and goes into a frame that
-// tells which one it is and is set apart as a word processor's page view sets it apart. The frames
-// stand first in the document, in the order read, wherever the file has them, as they go back
-// before the body. One inside a table or inside another header has no place of its own and is
+// A header or footer inside a table or inside another header has no place of its own and is
 // skipped.
 void RtfDocumentBuilder::startHeaderFooter(QByteArrayView word) {
-    if (m_state.destination != Destination::Text || m_headerFooter || m_tables.openTables() > 0 ||
-        m_state.paragraph.tableLevel() > 0) {
+    if (m_state.destination != Destination::Text || m_headersAndFooters.isReading() ||
+        m_tables.openTables() > 0 || m_state.paragraph.tableLevel() > 0) {
         noteLost(QStringLiteral("headers or footers"));
         m_state.destination = Destination::Skip;
         return;
     }
     flushText();
-    QTextFrameFormat format;
-    format.setProperty(headerFooterProperty, word.toByteArray());
-    format.setBorder(1);
-    format.setBorderBrush(QColor(0xc0, 0xc0, 0xc0));
-    format.setBorderStyle(QTextFrameFormat::BorderStyle_Dashed);
-    format.setPadding(4);
-    format.setBottomMargin(6);
-    m_headerFooter = HeaderFooter{format,
-                                  m_stack.size(),
-                                  m_paragraphPending,
-                                  m_paragraphStartDue,
-                                  m_blockAlignment,
-                                  m_blockList,
-                                  m_firstInGroup ? m_state.openedAt : -1,
-                                  m_state.chars.hidden};
-    m_headerFooterDocument.clear();
-    m_cursor = QTextCursor(&m_headerFooterDocument);
+    m_cursor = QTextCursor(m_headersAndFooters.start(
+        word, m_stack.size(), m_firstInGroup ? m_state.openedAt : -1, m_state.chars.hidden,
+        {m_paragraphPending, m_paragraphStartDue, m_blockAlignment, m_lists.blockList()}));
     m_paragraphPending = false;
     m_paragraphStartDue = true;
     readBlockLayout();
-    m_blockList.reset();
+    m_lists.setBlockList(std::nullopt);
     m_state.paragraph = ParagraphState();
 }
 
@@ -664,48 +518,18 @@ void RtfDocumentBuilder::endHeaderFooter() {
     applyAlignment();
     flushText();
     m_tables.placeFor(0);
-    const HeaderFooter header = *std::exchange(m_headerFooter, std::nullopt);
-    if (isShown(header.format)) {
-        const QTextBlock first = m_headerFooterDocument.firstBlock();
-        m_headersAndFooters.push_back({header.format, first.blockFormat(), first.charFormat(),
-                                       QTextDocumentFragment(&m_headerFooterDocument)});
-    } else {
-        keepUnshownHeaderFooter(header);
-    }
+    const RtfHeadersAndFooters::BodyState body =
+        m_headersAndFooters.end(m_data, m_position, m_stack.size(),
+                                [this](QByteArrayView group) { return portableGroupOf(group); });
     // Outside tables, as headers are, the body goes on at the document's end.
     m_cursor = QTextCursor(m_document);
     m_cursor.movePosition(QTextCursor::End);
-    m_paragraphPending = header.paragraphPending;
-    m_paragraphStartDue = header.paragraphStartDue;
-    m_blockAlignment = header.blockAlignment;
+    m_paragraphPending = body.paragraphPending;
+    m_paragraphStartDue = body.paragraphStartDue;
+    m_blockAlignment = body.blockAlignment;
     m_blockSpacing = ParagraphSpacing::of(m_cursor.blockFormat());
-    m_blockList = header.blockList;
-    m_listText.clear();
-}
-
-// Word shows no empty header, and a first-page one only on a title page; a left or right one
-// it shows on the pages of a document without facing pages too. Judged by the header just read.
-bool RtfDocumentBuilder::isShown(const QTextFrameFormat &format) {
-    if (format.property(headerFooterProperty).toByteArray().endsWith('f') && !m_titlePage)
-        return false;
-    QTextCursor content(&m_headerFooterDocument);
-    content.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
-    return !content.selectedText().trimmed().isEmpty();
-}
-
-// A header no page shows never enters the document, its group kept to go back as it came: an
-// empty first-page header hides the common one on a title page. Only a group of its own that
-// closed is kept: one cut short by the file's end, begun in the document's own group or after
-// text of the body has none. Nor has one begun in hidden text, which is not kept: its group
-// alone would bring that text back shown.
-void RtfDocumentBuilder::keepUnshownHeaderFooter(const HeaderFooter &header) {
-    if (header.start < 0 || header.inHiddenText || m_stack.size() + 1 != header.depth ||
-        m_position <= header.start || m_data[m_position - 1] != '}')
-        return;
-    const PortableGroup group =
-        portableGroupOf(m_data.sliced(header.start, m_position - header.start));
-    m_unshownHeaders += group.rtf;
-    m_unshownHeaderFonts.insert(group.fonts);
+    m_lists.setBlockList(body.blockList);
+    m_lists.clearWrittenLabel();
 }
 
 // A group kept whole as the writer's code page and font table will hold it, read in the fonts
@@ -732,56 +556,19 @@ void RtfDocumentBuilder::appendFootnoteMark() {
         return;
     }
     flushText();
-    m_footnoteMarkNumber = m_headerFooter ? ++m_headerFooterMarks : ++m_footnoteMarks;
+    m_footnoteMarkNumber =
+        m_headersAndFooters.isReading() ? ++m_headerFooterMarks : ++m_footnoteMarks;
     appendText(QString::number(*m_footnoteMarkNumber));
     flushText();
     m_footnoteMarkNumber.reset();
 }
 
-// The first content of a paragraph: a list paragraph takes its list and level and begins with
-// its label, numbered from the list table as Word and LibreOffice number it; a paragraph of a
-// list the table does not define keeps the label the file wrote.
+// The first content of a paragraph: a list paragraph begins with its label.
 void RtfDocumentBuilder::startParagraphContent() {
     m_paragraphStartDue = false;
-    const ParagraphState &paragraph = m_state.paragraph;
-    const std::optional<RtfListDefinition> definition =
-        paragraph.list >= 0 ? m_listTable.definition(paragraph.list) : std::nullopt;
-    const QString written = std::exchange(m_listText, QString());
-    std::optional<std::pair<int, int>> list;
-    if (definition)
-        list = {paragraph.list,
-                std::clamp(paragraph.listLevel, 0, RtfListDefinition::levelCount - 1)};
-    // Every item of a list takes its label, whether the file wrote one as \listtext or not.
-    if (!list && !m_blockList && written.isEmpty())
-        return;
-    flushText();
-    if (list != m_blockList) {
-        QTextBlockFormat format = m_cursor.blockFormat();
-        if (list) {
-            format.setProperty(listNumberProperty, list->first);
-            format.setProperty(listLevelProperty, list->second);
-            format.setProperty(listDefinitionProperty, definition->toVariant());
-            format.setIndent(list->second + 1);
-        } else {
-            format.clearProperty(listNumberProperty);
-            format.clearProperty(listLevelProperty);
-            format.clearProperty(listDefinitionProperty);
-            format.setIndent(0);
-        }
-        m_cursor.setBlockFormat(format);
-        m_blockList = list;
-    }
-    QTextCharFormat format = charFormat(m_state.chars);
-    if (list) {
-        format.setProperty(listLabelProperty, true);
-        m_cursor.insertText(
-            m_listNumbering.nextLabel(list->first, *definition, list->second) + u'\t', format);
-    } else {
-        for (const QChar c : written) {
-            if (!isUnwantedCharacter(c.unicode()))
-                m_text += c;
-        }
-    }
+    m_text += m_lists.startParagraph(
+        m_state.paragraph.list, m_state.paragraph.listLevel, m_cursor, [this] { flushText(); },
+        [this] { return charFormat(m_state.chars); });
 }
 
 void RtfDocumentBuilder::flushText() {
@@ -822,7 +609,7 @@ QTextCharFormat RtfDocumentBuilder::charFormat(const CharState &chars) const {
         format.setForeground(*colour);
     if (chars.link >= 0) {
         format.setAnchor(true);
-        format.setAnchorHref(m_links[chars.link]);
+        format.setAnchorHref(m_fields.link(chars.link));
     }
     return format;
 }

@@ -4,9 +4,12 @@
 #include "paragraph_spacing.h"
 #include "portable_group.h"
 #include "rtf_colour_table.h"
+#include "rtf_field_builder.h"
 #include "rtf_font_table.h"
-#include "rtf_list_table.h"
-#include "rtf_picture.h"
+#include "rtf_headers_and_footers.h"
+#include "rtf_kept_group_builder.h"
+#include "rtf_list_builder.h"
+#include "rtf_picture_builder.h"
 #include "rtf_table_builder.h"
 #include "rtf_tokenizer.h"
 
@@ -17,9 +20,6 @@
 #include <QTextCharFormat>
 #include <QTextCursor>
 #include <QTextDocument>
-#include <QTextDocumentFragment>
-#include <QTextFrameFormat>
-#include <QTextImageFormat>
 
 #include <array>
 #include <map>
@@ -86,20 +86,6 @@ struct GroupState {
     qsizetype openedAt = 0; // offset of the group's brace in the input
 };
 
-// A group kept whole as it is read: where it began, what to call it, the size it asks for, and
-// the picture that shows it (an object's result, a picture shape's picture).
-struct KeptGroup {
-    qsizetype start = 0;
-    QString kind;
-    int left = 0, top = 0, right = 0, bottom = 0; // in twips
-    std::optional<RtfPicture> picture;
-    // A footnote's or a text box's text, shown in its frame: the text of the groups from
-    // textDepth on (a text box's properties are text of the shape too).
-    bool showsText = false;
-    size_t textDepth = 0;
-    QString text;
-};
-
 class RtfDocumentBuilder;
 
 // What one control word does in a destination: its handler, given the word's parameter or, when
@@ -133,9 +119,7 @@ public:
         : m_document(document)
         , m_cursor(document)
         , m_lost(lost)
-        , m_pictureBytesLeft(maxPictureBytes) {
-        m_headerFooterDocument.setUndoRedoEnabled(false);
-    }
+        , m_pictures(document, &m_cursor, maxPictureBytes, [this] { prepareForImage(); }) {}
 
     // The reason on failure.
     std::optional<QString> build(QByteArrayView data);
@@ -157,7 +141,6 @@ private:
     void startFieldInstruction();
     void showFieldResult();
     void endFieldInstruction();
-    int linkOfInstruction();
     void placeContent(int tableLevel);
     void applyAlignment();
     bool blockLayoutChanges() const;
@@ -168,18 +151,13 @@ private:
     void keepPageLayout(QByteArrayView word, std::optional<int> value = std::nullopt);
     void finishDocument();
     void insertPicture();
+    void prepareForImage();
     void startKeptGroup(const QString &kind);
     void endKeptGroup();
-    void showKeptText();
-    void insertImage(QTextImageFormat format, const QImage &image, QSizeF size);
     void startParagraphContent();
     void appendFootnoteMark();
     void startHeaderFooter(QByteArrayView word);
     void endHeaderFooter();
-    struct HeaderFooter;
-    bool isShown(const QTextFrameFormat &format);
-    void keepUnshownHeaderFooter(const HeaderFooter &header);
-    void placeHeadersAndFooters();
     void storePageSetup();
     PortableGroup portableGroupOf(QByteArrayView group);
     QString decodeInFont(QByteArrayView bytes, int font);
@@ -215,11 +193,13 @@ private:
 
     RtfFontTable m_fonts;
     RtfColourTable m_colours;
+    RtfFieldBuilder m_fields;
 
     // After \*, the destination the group had before: the next word may name one this reader
     // keeps after all.
     std::optional<Destination> m_starredFrom;
     RtfTableBuilder m_tables{&m_cursor, &m_colours};
+    RtfPictureBuilder m_pictures;
     Qt::Alignment m_blockAlignment = Qt::AlignLeft; // of the block the cursor is in
     ParagraphSpacing m_blockSpacing;                // of the same block
     bool m_pageBreakDue = false;                    // before the next paragraph of the body
@@ -227,53 +207,15 @@ private:
     QByteArray m_pageLayout;
     QByteArrayView m_data;
     qsizetype m_position = 0; // in the input, after the token being handled
-    RtfPicture m_picture;
-    int m_pictureCount = 0;
-    KeptGroup m_kept;
-    RtfListTable m_listTable;
-    RtfListNumbering m_listNumbering;
-    QString m_listText;
+    RtfKeptGroupBuilder m_kept;
+    RtfListBuilder m_lists;
     // The paragraph being read has had no content yet: its label and list are still to come.
     bool m_paragraphStartDue = true;
-    // The list and level of the block the cursor is in; blocks made by a line break in inserted
-    // text take the block format before them.
-    std::optional<std::pair<int, int>> m_blockList;
 
-    // The header or footer being read, the frame it goes into, and the body's state to go back
-    // to when its group ends.
-    struct HeaderFooter {
-        QTextFrameFormat format;
-        size_t depth = 0; // groups around the header's own
-        bool paragraphPending = false;
-        bool paragraphStartDue = false;
-        Qt::Alignment blockAlignment;
-        std::optional<std::pair<int, int>> blockList;
-        qsizetype start = -1; // of its group in the input; -1 when the group began before it
-        bool inHiddenText = false;
-    };
-    std::optional<HeaderFooter> m_headerFooter;
-    QTextDocument m_headerFooterDocument; // the one being read
-    // Those read, to stand first in the document in the order read once the body is read.
-    struct ReadHeaderFooter {
-        QTextFrameFormat format;
-        QTextBlockFormat firstBlock;
-        QTextCharFormat firstBlockChars;
-        QTextDocumentFragment content;
-    };
-    std::vector<ReadHeaderFooter> m_headersAndFooters;
-    bool m_facingPages = false; // \facingp
-    bool m_titlePage = false;   // \titlepg
-    QByteArray m_unshownHeaders;
-    QVariantMap m_unshownHeaderFonts;
-    qint64 m_pictureBytesLeft; // of the memory the document's pictures may take
-    QString m_fieldInstruction;
-    // The instruction began inside the field's group, not in a group of its own, so it ends
-    // where the field's result begins and gives only that result its link.
-    bool m_instructionInline = false;
+    RtfHeadersAndFooters m_headersAndFooters;
     // The token being read is the first of its group, \* aside, as a destination's word is.
     bool m_firstInGroup = false;
     bool m_groupOpened = false;
-    QStringList m_links;
 };
 
 } // namespace quillon
