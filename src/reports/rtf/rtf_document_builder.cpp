@@ -260,7 +260,8 @@ void RtfDocumentBuilder::readBlockLayout() {
 void RtfDocumentBuilder::breakSection() {
     breakParagraph();
     m_sectionRead = true;
-    if (m_state.destination == Destination::Text && m_state.paragraph.tableLevel() == 0)
+    if (m_state.destination == Destination::Text && m_state.paragraph.tableLevel() == 0 &&
+        !m_headersAndFooters.isReading())
         m_pageBreakDue = true;
 }
 
@@ -271,13 +272,15 @@ void RtfDocumentBuilder::keepPageLayout(QByteArrayView word, std::optional<int> 
 }
 
 // \page and the page a section begins on: the paragraph the mark ends, or the one after the mark
-// that ended it, is the last of its page.
+// that ended it, is the last of its page. A header has no pages of its own: a break in it ends its
+// paragraph and is not the body's.
 void RtfDocumentBuilder::breakPage() {
     if (m_state.destination != Destination::Text || m_state.paragraph.tableLevel() > 0)
         return;
     if (!m_paragraphPending)
         breakParagraph();
-    m_pageBreakDue = true;
+    if (!m_headersAndFooters.isReading())
+        m_pageBreakDue = true;
 }
 
 // Tables still open at the end close there, taking their cell widths.
