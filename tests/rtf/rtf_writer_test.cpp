@@ -579,6 +579,7 @@ void RtfWriterTest::keptContentRoundTrip_data() {
                        "after.",
                        "paragraph 1 {picture  96x48 kept bc6b8b6e shown as \"drawing\"} End."}
         << QStringList() << QByteArrayList();
+    // The body's first paragraph keeps its own format beneath the headers put in before it.
     QTest::newRow("plain header and footer on every page; empty and first-page ones unshown")
         << "plain_header_and_footer.rtf"
         << QStringList{"frame header",
@@ -587,7 +588,7 @@ void RtfWriterTest::keptContentRoundTrip_data() {
                        "frame footer",
                        "paragraph 1 Page footer",
                        "end frame",
-                       "paragraph 1 Dear customer,"}
+                       "paragraph 4 Dear customer,"}
         << QStringList()
         << QByteArrayList{"!\\facingp", "!\\titlepg", "{\\headerl \\pard\\plain\\par}",
                           "{\\headerf \\pard\\plain\\qc Not on page one\\par}"};

@@ -71,8 +71,17 @@ void RtfHeadersAndFooters::keepUnshown(const Reading &header, QByteArrayView inp
 // first: each goes in at the top of the document, before those read after it, where that look ends
 // at once.
 void RtfHeadersAndFooters::placeIn(QTextDocument *document) {
+    if (m_read.empty())
+        return;
+    // A frame put in before the body's first paragraph takes that paragraph's format with it.
+    const QTextBlock bodyStart = document->firstBlock();
+    const QTextBlockFormat bodyStartFormat = bodyStart.blockFormat();
+    const QTextCharFormat bodyStartChars = bodyStart.charFormat();
+    QTextFrame *nearestBody = nullptr;
     for (auto read = m_read.rbegin(); read != m_read.rend(); ++read) {
         QTextFrame *frame = QTextCursor(document).insertFrame(read->format);
+        if (!nearestBody)
+            nearestBody = frame;
         frame->firstCursorPosition().insertFragment(read->content);
         // A fragment put in anywhere but at a document's start leaves its first paragraph's
         // format behind.
@@ -80,6 +89,10 @@ void RtfHeadersAndFooters::placeIn(QTextDocument *document) {
         first.setBlockFormat(read->firstBlock);
         first.setBlockCharFormat(read->firstBlockChars);
     }
+    QTextCursor body(document);
+    body.setPosition(nearestBody->lastPosition() + 1);
+    body.setBlockFormat(bodyStartFormat);
+    body.setBlockCharFormat(bodyStartChars);
     m_read.clear();
 }
 
