@@ -514,6 +514,7 @@ void RtfDocumentBuilder::startHeaderFooter(QByteArrayView word) {
     m_paragraphStartDue = true;
     readBlockLayout();
     m_lists.setBlockList(std::nullopt);
+    m_lists.startCountingApart();
     m_state.paragraph = ParagraphState();
 }
 
@@ -532,6 +533,7 @@ void RtfDocumentBuilder::endHeaderFooter() {
     m_blockAlignment = body.blockAlignment;
     m_blockSpacing = ParagraphSpacing::of(m_cursor.blockFormat());
     m_lists.setBlockList(body.blockList);
+    m_lists.endCountingApart();
     m_lists.clearWrittenLabel();
 }
 

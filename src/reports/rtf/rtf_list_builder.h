@@ -34,6 +34,11 @@ public:
     const BlockList &blockList() const { return m_blockList; }
     void setBlockList(const BlockList &list) { m_blockList = list; }
 
+    // A header or footer counts its lists' items apart from the body's, as a save writes it
+    // before the body.
+    void startCountingApart() { m_bodyNumbering = std::exchange(m_numbering, {}); }
+    void endCountingApart() { m_numbering = std::exchange(m_bodyNumbering, {}); }
+
     // The first content of a paragraph of list `list` (-1 outside lists) at `level`: gives the
     // cursor's block its list and inserts the label, after `flushText` has inserted the text
     // gathered before it; `labelFormat` is the character format the label takes. Returns the
@@ -46,6 +51,7 @@ public:
 private:
     RtfListTable m_table;
     RtfListNumbering m_numbering;
+    RtfListNumbering m_bodyNumbering; // while a header is read
     QString m_writtenLabel;
     BlockList m_blockList;
 };
