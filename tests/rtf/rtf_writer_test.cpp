@@ -180,6 +180,8 @@ QString paragraphStructure(const QTextBlock &block) {
                       .arg(format.leftMargin())
                       .arg(format.rightMargin())
                       .arg(format.textIndent());
+    for (const QTextOption::Tab &tab : format.tabPositions())
+        layout += QStringLiteral(" tab %1").arg(tab.position);
     if (format.lineHeightType() != QTextBlockFormat::SingleHeight)
         layout += QStringLiteral(" line %1 type %2")
                       .arg(format.lineHeight())
@@ -595,7 +597,8 @@ void RtfWriterTest::keptContentRoundTrip_data() {
     QTest::newRow("page breaks, spacing, indents, paper and columns")
         << "page_break_and_paper.rtf"
         << QStringList{"paragraph 1 space 0/13.3333 line 150 type 1 First page",
-                       "paragraph 1 page break space 8/0 indent 48/24/-24 Second page: 5 m2 of H2O",
+                       "paragraph 1 page break space 8/0 indent 48/24/-24 tab 24 Second page: 5 m2 "
+                       "of H2O",
                        "paragraph 1 page break Third page", "paragraph 1 ", "paragraph 1 Same page"}
         << QStringList()
         << QByteArrayList{"\\pard\\sa200\\sl360\\slmult1", "\\sb120\\li720\\ri360\\fi-360",

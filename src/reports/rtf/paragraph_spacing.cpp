@@ -42,6 +42,12 @@ void ParagraphSpacing::applyTo(QTextBlockFormat &format) const {
     format.setLeftMargin(indent(left));
     format.setRightMargin(indent(right));
     format.setTextIndent(indent(firstLine));
+    // A hanging first line's tab goes to the left indent, where the lines after it begin, as a
+    // list label's does in word processors. Qt measures tab stops from where the line begins.
+    QList<QTextOption::Tab> tabs;
+    if (firstLine < 0)
+        tabs.append(QTextOption::Tab(indent(-firstLine), QTextOption::LeftTab));
+    format.setTabPositions(tabs);
     if (line == 0)
         format.setLineHeight(100, QTextBlockFormat::SingleHeight);
     else if (lineMultiple)

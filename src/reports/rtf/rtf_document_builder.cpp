@@ -571,8 +571,10 @@ void RtfDocumentBuilder::appendFootnoteMark() {
 // The first content of a paragraph: a list paragraph begins with its label.
 void RtfDocumentBuilder::startParagraphContent() {
     m_paragraphStartDue = false;
+    const ParagraphSpacing &layout = m_state.paragraph.spacing;
     m_text += m_lists.startParagraph(
-        m_state.paragraph.list, m_state.paragraph.listLevel, m_cursor, [this] { flushText(); },
+        m_state.paragraph.list, m_state.paragraph.listLevel,
+        layout.left != 0 || layout.firstLine != 0, m_cursor, [this] { flushText(); },
         [this] { return charFormat(m_state.chars); });
 }
 

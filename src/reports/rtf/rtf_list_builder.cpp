@@ -9,8 +9,8 @@
 
 namespace quillon {
 
-QString RtfListBuilder::startParagraph(int listNumber, int level, QTextCursor &cursor,
-                                       const std::function<void()> &flushText,
+QString RtfListBuilder::startParagraph(int listNumber, int level, bool ownIndents,
+                                       QTextCursor &cursor, const std::function<void()> &flushText,
                                        const std::function<QTextCharFormat()> &labelFormat) {
     const std::optional<RtfListDefinition> definition =
         listNumber >= 0 ? m_table.definition(listNumber) : std::nullopt;
@@ -28,7 +28,7 @@ QString RtfListBuilder::startParagraph(int listNumber, int level, QTextCursor &c
             format.setProperty(listNumberProperty, list->first);
             format.setProperty(listLevelProperty, list->second);
             format.setProperty(listDefinitionProperty, definition->toVariant());
-            format.setIndent(list->second + 1);
+            format.setIndent(ownIndents ? 0 : list->second + 1);
         } else {
             format.clearProperty(listNumberProperty);
             format.clearProperty(listLevelProperty);

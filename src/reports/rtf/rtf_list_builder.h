@@ -41,10 +41,10 @@ public:
 
     // The first content of a paragraph of list `list` (-1 outside lists) at `level`: gives the
     // cursor's block its list and inserts the label, after `flushText` has inserted the text
-    // gathered before it; `labelFormat` is the character format the label takes. Returns the
-    // label the file wrote, to go before the paragraph's text, for a list the table does not
-    // define.
-    QString startParagraph(int list, int level, QTextCursor &cursor,
+    // gathered before it; `labelFormat` is the character format the label takes. A paragraph
+    // without indents of its own is indented by its level. Returns the label the file wrote, to
+    // go before the paragraph's text, for a list the table does not define.
+    QString startParagraph(int list, int level, bool ownIndents, QTextCursor &cursor,
                            const std::function<void()> &flushText,
                            const std::function<QTextCharFormat()> &labelFormat);
 
