@@ -120,8 +120,16 @@ QStringList tableStructure(const QTextTable *table) {
     for (int row = 0; row < table->rows(); ++row) {
         for (int column = 0; column < table->columns(); ++column) {
             const QTextTableCell cell = table->cellAt(row, column);
-            lines << QStringLiteral("cell %1,%2").arg(row).arg(column) +
-                         cellLook(cell.format().toTableCellFormat(), table->format());
+            const QString name = QStringLiteral("cell %1,%2").arg(row).arg(column);
+            if (cell.row() != row || cell.column() != column) {
+                lines << name + QStringLiteral(" covered");
+                continue;
+            }
+            const QString span =
+                cell.rowSpan() > 1 || cell.columnSpan() > 1
+                    ? QStringLiteral(" span %1x%2").arg(cell.rowSpan()).arg(cell.columnSpan())
+                    : QString();
+            lines << name + cellLook(cell.format().toTableCellFormat(), table->format()) + span;
             lines << frameStructure(cell.begin());
         }
     }
@@ -551,17 +559,24 @@ void RtfWriterTest::keptContentRoundTrip_data() {
         << "cells_past_the_last_edge.rtf" << QStringList{"table 1x4 widths 300,300,300,300"}
         << QStringList() << QByteArrayList{"\\cellx4500\\cellx9000\\cellx13500\\cellx18000"};
     // Borders as "side twips/style/colour": 3 is solid, 4 double.
-    QTest::newRow("cell borders and shading as the file gives them, row borders at the edges")
+    QTest::newRow("cell borders, shading and merges as the file gives them; row borders unshown")
         << "bordered_shaded_table.rtf"
         << QStringList{"table 4x2 widths 200,200",
-                       "cell 0,0 t10/3/#000000 b30/4/#ff0000 l10/3/#000000 fill #d9d9d9",
-                       "cell 0,1 t10/3/#000000 r10/3/#000000 fill #bfbfbf",
-                       "cell 1,0 l10/3/#000000",
-                       "cell 1,1 r10/3/#000000",
-                       "cell 2,1",
-                       "cell 3,0"}
+                       "cell 0,0 t10/3/#000000 b30/4/#ff0000 fill #d9d9d9",
+                       "cell 0,1 fill #bfbfbf",
+                       "cell 1,0 span 2x1",
+                       "cell 1,1",
+                       "cell 2,0 covered",
+                       "cell 2,1 r10/3/#000000",
+                       "cell 3,0 span 1x2",
+                       "cell 3,1 covered"}
         << QStringList{"paragraph borders"}
-        << QByteArrayList{"\\clbrdrb\\brdrdb\\brdrw30\\brdrcf", "\\clcbpat", "!\\trbrdr"};
+        << QByteArrayList{"\\clbrdrb\\brdrdb\\brdrw30\\brdrcf",
+                          "\\clcbpat",
+                          "!\\trbrdr",
+                          "\\clvmgf\\cellx3000",
+                          "\\clvmrg\\cellx3000",
+                          "\\clmgf\\cellx3000\\clmrg\\cellx6000"};
     QTest::newRow("metafiles shown as frames, a bitmap drawn")
         << "metafile_and_bitmap.rtf"
         << QStringList{"paragraph 1 Plan: {picture wmetafile8 96x48 data 6f3a5a59 shown as \"WMF "

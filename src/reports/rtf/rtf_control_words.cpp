@@ -320,18 +320,13 @@ std::array<DestinationRules, size_t(Destination::Count)> RtfDocumentBuilder::des
         {"trowd", 0,
          [](Builder &b, Word, int) { b.m_tables.startRowDefinition(b.rowDefinitionLevel()); }},
     });
-    // Cell borders and shading in a row definition. Border style words follow the border they
-    // describe, which may be a paragraph's, a page's or a character's, not a cell's.
+    // Cell borders, shading and merges in a row definition. Border style words follow the border
+    // they describe, which may be a paragraph's, a page's or a character's, not a cell's.
     static const std::vector<WordRule> tableLookWords = [] {
         const auto cellBorder = [](Builder &b, Word word, int) {
             const auto side = std::string_view("tblr").find(word.back());
             b.m_tables.definition(b.rowDefinitionLevel())
                 .selectCellBorder(static_cast<CellSide>(side));
-        };
-        const auto rowBorder = [](Builder &b, Word word, int) {
-            const auto border = std::string_view("tblrhv").find(word.back());
-            b.m_tables.definition(b.rowDefinitionLevel())
-                .selectRowBorder(static_cast<RtfRowDefinition::RowBorder>(border));
         };
         const auto otherBorder = [](Builder &b, Word, int) {
             b.m_tables.definition(b.rowDefinitionLevel()).selectNoBorder();
@@ -349,12 +344,12 @@ std::array<DestinationRules, size_t(Destination::Count)> RtfDocumentBuilder::des
             {"clbrdrb", 0, cellBorder},
             {"clbrdrl", 0, cellBorder},
             {"clbrdrr", 0, cellBorder},
-            {"trbrdrt", 0, rowBorder},
-            {"trbrdrb", 0, rowBorder},
-            {"trbrdrl", 0, rowBorder},
-            {"trbrdrr", 0, rowBorder},
-            {"trbrdrh", 0, rowBorder},
-            {"trbrdrv", 0, rowBorder},
+            {"trbrdrt", 0, otherBorder},
+            {"trbrdrb", 0, otherBorder},
+            {"trbrdrl", 0, otherBorder},
+            {"trbrdrr", 0, otherBorder},
+            {"trbrdrh", 0, otherBorder},
+            {"trbrdrv", 0, otherBorder},
             {"box", 0, paragraphBorder},
             {"brdrt", 0, paragraphBorder},
             {"brdrb", 0, paragraphBorder},
@@ -388,6 +383,14 @@ std::array<DestinationRules, size_t(Destination::Count)> RtfDocumentBuilder::des
             {"clshdng", 0,
              [](Builder &b, Word, int shading) {
                  b.m_tables.definition(b.rowDefinitionLevel()).setShading(shading);
+             }},
+            {"clmrg", 0,
+             [](Builder &b, Word, int) {
+                 b.m_tables.definition(b.rowDefinitionLevel()).mergeWithPrevious();
+             }},
+            {"clvmrg", 0,
+             [](Builder &b, Word, int) {
+                 b.m_tables.definition(b.rowDefinitionLevel()).mergeWithAbove();
              }},
         };
         for (const std::string_view style : borderStyleWords()) {

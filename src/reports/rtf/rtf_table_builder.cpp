@@ -62,7 +62,7 @@ void RtfTableBuilder::endRow(int level) {
     open.rowEnded = true;
     if (definition.edges().size() > open.edges.size())
         open.edges = definition.edges();
-    showEndedRow(open, false);
+    showEndedRow(open);
     open.endedRow.emplace(open.row, definition);
 }
 
@@ -78,18 +78,33 @@ RtfRowDefinition &RtfTableBuilder::definition(int level) {
     return m_definitions[static_cast<size_t>(clampLevel(level))];
 }
 
-// Gives the cells of the row ended before their look; plain cells keep the format they have.
-void RtfTableBuilder::showEndedRow(OpenTable &open, bool lastRow) {
+// Merges the cells of the row ended before as its definition says and gives them their look;
+// plain cells keep the format they have. The cursor is past the row by then, and merging cells it
+// has passed leaves the cells ahead of it as they were.
+void RtfTableBuilder::showEndedRow(OpenTable &open) {
     if (!open.endedRow)
         return;
     const auto &[row, definition] = *open.endedRow;
     QTextTable *table = open.table;
-    const auto columns = static_cast<size_t>(table->columns());
-    for (size_t column = 0; column < columns; ++column) {
-        const RtfCellLook look = definition.lookOf(column, columns, row == 0, lastRow);
-        if (look.isPlain())
-            continue;
-        QTextTableCell cell = table->cellAt(row, static_cast<int>(column));
+    const int columns = table->columns();
+    for (int column = 0; column < columns; ++column) {
+        const RtfRowDefinition::Merge merge = definition.mergeOf(static_cast<size_t>(column));
+        if (merge.withPrevious && column > 0) {
+            const QTextTableCell before = table->cellAt(row, column - 1);
+            table->mergeCells(before.row(), before.column(), before.rowSpan(),
+                              column - before.column() + 1);
+        }
+        if (merge.withAbove && row > 0) {
+            const QTextTableCell above = table->cellAt(row - 1, column);
+            table->mergeCells(above.row(), above.column(), row - above.row() + 1,
+                              above.columnSpan());
+        }
+    }
+    for (int column = 0; column < columns; ++column) {
+        const RtfCellLook look = definition.lookOf(static_cast<size_t>(column));
+        QTextTableCell cell = table->cellAt(row, column);
+        if (look.isPlain() || cell.row() != row || cell.column() != column)
+            continue; // a merged cell takes the look of the cell it begins with
         QTextTableCellFormat format = cell.format().toTableCellFormat();
         look.applyTo(format, *m_colours);
         cell.setFormat(format);
@@ -147,7 +162,7 @@ void RtfTableBuilder::closeTable() {
     const int usedRows = open.row + 1;
     if (table->rows() > usedRows)
         table->removeRows(usedRows, table->rows() - usedRows);
-    showEndedRow(open, open.endedRow && open.endedRow->first == open.row);
+    showEndedRow(open);
 
     QTextTableFormat format = table->format();
     QList<QTextLength> widths;

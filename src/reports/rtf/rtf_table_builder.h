@@ -69,15 +69,15 @@ private:
         int cursorColumn = 0;
         bool rowEnded = false;
         std::vector<int> edges; // the right edges of the row definition with the most cells
-        // The row last ended, whose cells take their look once it is known whether it is the
-        // table's last, which its bottom border depends on.
+        // The row last ended, whose cells are merged and take their look once the cursor has
+        // left the row.
         std::optional<std::pair<int, RtfRowDefinition>> endedRow;
     };
 
     void openTable();
     void closeTable();
     void enterCell(OpenTable &open);
-    void showEndedRow(OpenTable &open, bool lastRow);
+    void showEndedRow(OpenTable &open);
     static int clampLevel(int level);
 
     QTextCursor *m_cursor;

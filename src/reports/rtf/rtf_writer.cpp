@@ -360,8 +360,18 @@ void RtfOutput::writeRowDefinition(const QTextTable *table, int row, int level) 
         else if (width.type() == QTextLength::PercentageLength)
             twips = defaultTableTwips * width.rawValue() / 100;
         edge += twipsInRange(twips);
+        const QTextTableCell cell = table->cellAt(row, column);
+        // A merged cell: the first grid cell begins it, the others continue it.
+        if (cell.row() < row)
+            m_body += "\\clvmrg";
+        else if (cell.rowSpan() > 1)
+            m_body += "\\clvmgf";
+        if (cell.column() < column)
+            m_body += "\\clmrg";
+        else if (cell.columnSpan() > 1)
+            m_body += "\\clmgf";
         const QByteArray look =
-            cellLookRtf(table->cellAt(row, column).format().toTableCellFormat(), table->format(),
+            cellLookRtf(cell.format().toTableCellFormat(), table->format(),
                         [this](const QColor &colour) { return colorIndex(colour); });
         if (!look.isEmpty()) {
             m_body += look;
