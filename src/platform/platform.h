@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDateTime>
+#include <QPageLayout>
 #include <QString>
 #include <QStringList>
 #include <QUrl>
@@ -55,9 +56,11 @@ public:
     virtual std::optional<QString> chooseOpenFile(QWidget *parent,
                                                   const FileDialogRequest &request) = 0;
 
-    // Print dialog with `preselected` as the initial range and no page-range choice; the chosen
-    // printer, or null on Cancel. The printer's printRange() tells the range the user kept.
-    virtual std::unique_ptr<QPrinter> choosePrinter(QWidget *parent, PrintRange preselected) = 0;
+    // Print dialog with `preselected` as the initial range, `orientation` as the page's, and no
+    // page-range choice; the chosen printer, or null on Cancel. The printer's printRange() tells
+    // the range the user kept.
+    virtual std::unique_ptr<QPrinter> choosePrinter(QWidget *parent, PrintRange preselected,
+                                                    QPageLayout::Orientation orientation) = 0;
     // The default printer without a dialog; null when there is none, which may also be when
     // printers are installed but none of them is the default.
     virtual std::unique_ptr<QPrinter> defaultPrinter() = 0;

@@ -89,8 +89,10 @@ std::optional<QString> QtPlatform::chooseOpenFile(QWidget *parent,
     return chooseFile(parent, request, QFileDialog::AcceptOpen);
 }
 
-std::unique_ptr<QPrinter> QtPlatform::choosePrinter(QWidget *parent, PrintRange preselected) {
+std::unique_ptr<QPrinter> QtPlatform::choosePrinter(QWidget *parent, PrintRange preselected,
+                                                    QPageLayout::Orientation orientation) {
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setPageOrientation(orientation);
     QPrintDialog dialog(printer.get(), parent);
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
     if (preselected == PrintRange::Selection) {

@@ -15,7 +15,8 @@ public:
                                           const FileDialogRequest &request) override;
     std::optional<QString> chooseOpenFile(QWidget *parent,
                                           const FileDialogRequest &request) override;
-    std::unique_ptr<QPrinter> choosePrinter(QWidget *parent, PrintRange preselected) override;
+    std::unique_ptr<QPrinter> choosePrinter(QWidget *parent, PrintRange preselected,
+                                            QPageLayout::Orientation orientation) override;
     std::unique_ptr<QPrinter> defaultPrinter() override;
     QStringList installedPrinters() override;
     QString readSetting(const QString &application, const QString &section, const QString &key,

@@ -1,6 +1,6 @@
 #include "document_print.h"
 
-#include "page_margins.h"
+#include "page_setup.h"
 #include "rtf_document_properties.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -162,9 +162,11 @@ bool printDocument(const QTextDocument &document, QPagedPaintDevice &device) {
     copy->documentLayout()->setPaintDevice(&device);
     copy->setDocumentMargin(0);
     // A document made for a page of its own prints with that page's margins.
-    const QRectF paper = printBody(device, pageMarginsOf(document).value_or(QMarginsF(
-                                               kPaperMarginMillimetres, kPaperMarginMillimetres,
-                                               kPaperMarginMillimetres, kPaperMarginMillimetres)));
+    const std::optional<PageSetup> setup = pageSetupOf(document);
+    const QRectF paper =
+        printBody(device, setup ? setup->margins
+                                : QMarginsF(kPaperMarginMillimetres, kPaperMarginMillimetres,
+                                            kPaperMarginMillimetres, kPaperMarginMillimetres));
     // The body keeps clear of the tallest header and footer, on every page alike.
     qreal headerHeight = 0;
     qreal footerHeight = 0;

@@ -20,7 +20,7 @@ QString noPrinterInstalledText();
 // page. A font sized in pixels, as the windows size theirs, is taken as screen pixels of 1/96 inch
 // rather than as dots of the device, so 11 px letters print at 8.25 pt at any resolution. The text
 // fills the device's printable area, kept at least 2 cm from the paper's edges (or as far as the
-// margins of the page a document read from RTF was made for, pageMarginsOf()), and flows onto as
+// margins of the page a document read from RTF was made for, pageSetupOf()), and flows onto as
 // many pages as it needs; text colours are kept, text without one prints black. Frames marked as
 // headers and footers (headerFooterProperty) print at the top and bottom of every page they
 // belong to (first-page, left and right ones on theirs), the body between them.

@@ -2,6 +2,7 @@
 #include "main_window.h"
 
 #include "document_print.h"
+#include "page_setup.h"
 #include "quote_file.h"
 #include "quote_folder.h"
 #include "quote_from_pricing.h"
@@ -138,7 +139,10 @@ void MainWindow::onCommand6Clicked() {
     }
     const PrintRange preselected =
         m_report.rich->selectionLength() > 0 ? PrintRange::Selection : PrintRange::AllPages;
-    const std::unique_ptr<QPrinter> printer = m_platform.choosePrinter(this, preselected);
+    // An opened document made for a landscape page offers to print on one.
+    const std::optional<PageSetup> page = pageSetupOf(*m_report.rich->document());
+    const std::unique_ptr<QPrinter> printer = m_platform.choosePrinter(
+        this, preselected, page ? page->orientation : QPageLayout::Portrait);
     if (!printer)
         return;
     if (!m_report.rich->printTo(*printer))

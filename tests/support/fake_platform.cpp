@@ -90,8 +90,10 @@ std::unique_ptr<QPrinter> FakePlatform::pdfPrinter() {
     return printer;
 }
 
-std::unique_ptr<QPrinter> FakePlatform::choosePrinter(QWidget *, PrintRange preselected) {
+std::unique_ptr<QPrinter> FakePlatform::choosePrinter(QWidget *, PrintRange preselected,
+                                                      QPageLayout::Orientation orientation) {
     printDialogsPreselected.append(preselected);
+    printDialogOrientations.append(orientation);
     if (printAnswers.empty() || !printAnswers.front()) {
         if (!printAnswers.empty())
             printAnswers.pop_front();
@@ -104,6 +106,7 @@ std::unique_ptr<QPrinter> FakePlatform::choosePrinter(QWidget *, PrintRange pres
         return nullptr;
     printer->setPrintRange(range == PrintRange::Selection ? QPrinter::Selection
                                                           : QPrinter::AllPages);
+    printer->setPageOrientation(orientation);
     return printer;
 }
 

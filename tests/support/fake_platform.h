@@ -47,6 +47,7 @@ public:
     QList<Prompt> questions; // askYesNo
     QList<FileDialog> fileDialogs;
     QList<PrintRange> printDialogsPreselected;
+    QList<QPageLayout::Orientation> printDialogOrientations;
     QList<QUrl> openedUrls;
     QStringList editedFiles;  // openInTextEditor
     QStringList printedFiles; // PDF files written by the printers handed out
@@ -62,8 +63,8 @@ public:
     bool desktopOpens = true;
     bool editorStarts = true;
     std::optional<QString> editorFailsLater; // the reason an editor started fails with, later
-    QString programFolderPath;  // a fresh temporary folder unless a test sets another
-    QString userDataFolderPath; // likewise
+    QString programFolderPath;               // a fresh temporary folder unless a test sets another
+    QString userDataFolderPath;              // likewise
     QString workingFolder;
     QDateTime clock = QDateTime(QDate(2005, 7, 15), QTime(14, 5, 9));
     // How far the clock moves on at each reading, as a real one does between two readings.
@@ -81,7 +82,8 @@ public:
                                           const FileDialogRequest &request) override;
     std::optional<QString> chooseOpenFile(QWidget *parent,
                                           const FileDialogRequest &request) override;
-    std::unique_ptr<QPrinter> choosePrinter(QWidget *parent, PrintRange preselected) override;
+    std::unique_ptr<QPrinter> choosePrinter(QWidget *parent, PrintRange preselected,
+                                            QPageLayout::Orientation orientation) override;
     std::unique_ptr<QPrinter> defaultPrinter() override;
     QStringList installedPrinters() override { return printers; }
     QString readSetting(const QString &application, const QString &section, const QString &key,

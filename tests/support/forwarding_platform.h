@@ -31,8 +31,9 @@ public:
                                           const FileDialogRequest &request) override {
         return m_target.chooseOpenFile(parent, request);
     }
-    std::unique_ptr<QPrinter> choosePrinter(QWidget *parent, PrintRange preselected) override {
-        return m_target.choosePrinter(parent, preselected);
+    std::unique_ptr<QPrinter> choosePrinter(QWidget *parent, PrintRange preselected,
+                                            QPageLayout::Orientation orientation) override {
+        return m_target.choosePrinter(parent, preselected, orientation);
     }
     std::unique_ptr<QPrinter> defaultPrinter() override { return m_target.defaultPrinter(); }
     QStringList installedPrinters() override { return m_target.installedPrinters(); }

@@ -3,11 +3,13 @@
 #include "main_window_fixture.h"
 #include "pdf_reading.h"
 #include "report_tab.h"
+#include "rtf_document_properties.h"
 #include "test_files.h"
 
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTextCursor>
+#include <QTextFrame>
 
 using namespace quillon;
 
@@ -252,13 +254,24 @@ void ReportCommandsTest::printRangeFollowsSelection_data() {
     QTest::addColumn<PrintRange>("preselected");
     QTest::addColumn<QStringList>("printed");
     QTest::addColumn<QStringList>("notPrinted");
+    // The page layout the report was opened with, and the orientation the dialog starts with.
+    QTest::addColumn<QByteArray>("pageLayout");
+    QTest::addColumn<QPageLayout::Orientation>("orientation");
+    const QStringList whole = {"15/07/2005", "Client:", "Smith", "Activity Statement",
+                               "Profit after GST"};
     QTest::newRow("no selection prints the whole report")
-        << QString() << PrintRange::AllPages
-        << QStringList{"15/07/2005", "Client:", "Smith", "Activity Statement", "Profit after GST"}
-        << QStringList{};
+        << QString() << PrintRange::AllPages << whole << QStringList{} << QByteArray()
+        << QPageLayout::Portrait;
     QTest::newRow("selection prints only the selected text")
         << "Client:       Smith" << PrintRange::Selection << QStringList{"Client:", "Smith"}
-        << QStringList{"15/07/2005", "Desk", "Profit after GST"};
+        << QStringList{"15/07/2005", "Desk", "Profit after GST"} << QByteArray()
+        << QPageLayout::Portrait;
+    QTest::newRow("a landscape document is offered a landscape page")
+        << QString() << PrintRange::AllPages << whole << QStringList{}
+        << QByteArray("\\paperw15840\\paperh12240\\margl1134") << QPageLayout::Landscape;
+    QTest::newRow("a portrait page of its own stays portrait")
+        << QString() << PrintRange::AllPages << whole << QStringList{}
+        << QByteArray("\\paperw11906\\paperh16838") << QPageLayout::Portrait;
 }
 
 void ReportCommandsTest::printRangeFollowsSelection() {
@@ -266,15 +279,25 @@ void ReportCommandsTest::printRangeFollowsSelection() {
     QFETCH(PrintRange, preselected);
     QFETCH(QStringList, printed);
     QFETCH(QStringList, notPrinted);
+    QFETCH(QByteArray, pageLayout);
+    QFETCH(QPageLayout::Orientation, orientation);
     if (!hasPopplerTool(QStringLiteral("pdftotext")))
         QSKIP("pdftotext (poppler-utils) is needed to read the printed text back.");
     if (!selection.isEmpty())
         QVERIFY(select(selection));
+    if (!pageLayout.isEmpty()) {
+        QTextFrame *root = m_tab->rich()->document()->rootFrame();
+        QTextFrameFormat format = root->frameFormat();
+        format.setProperty(quillon::pageLayoutProperty, pageLayout);
+        root->setFrameFormat(format);
+    }
     // The user keeps the range the dialog preselected.
     m_fixture->platform.printAnswers.push_back(preselected);
     m_fixture->click("Command6");
 
     QCOMPARE(m_fixture->platform.printDialogsPreselected, QList<PrintRange>{preselected});
+    QCOMPARE(m_fixture->platform.printDialogOrientations,
+             QList<QPageLayout::Orientation>{orientation});
     QCOMPARE(m_fixture->platform.printedFiles.size(), 1);
     const std::optional<QString> read =
         pdfText(m_fixture->platform.printedFiles.constFirst(), {QStringLiteral("-layout")});

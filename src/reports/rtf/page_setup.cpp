@@ -1,4 +1,4 @@
-#include "page_margins.h"
+#include "page_setup.h"
 
 #include "rtf_document_properties.h"
 #include "rtf_tokenizer.h"
@@ -17,15 +17,23 @@ constexpr double millimetresPerTwip = 25.4 / 1440;
 
 } // namespace
 
-std::optional<QMarginsF> pageMarginsOf(const QTextDocument &document) {
+std::optional<PageSetup> pageSetupOf(const QTextDocument &document) {
     const QByteArray layout =
         document.rootFrame()->frameFormat().property(pageLayoutProperty).toByteArray();
     if (layout.isEmpty())
         return std::nullopt;
     int left = 1800, right = 1800, top = 1440, bottom = 1440;
+    int width = 12240, height = 15840;
+    bool landscape = false;
     RtfTokenizer tokens(layout);
     for (RtfToken token = tokens.next(); token.type != RtfToken::Type::End; token = tokens.next()) {
-        if (token.type != RtfToken::Type::ControlWord || !token.hasParameter)
+        if (token.type != RtfToken::Type::ControlWord)
+            continue;
+        if (token.word == "landscape" || token.word == "lndscpsxn") {
+            landscape = true;
+            continue;
+        }
+        if (!token.hasParameter)
             continue;
         // The section's form comes after the document's, and stands.
         const QByteArrayView word = token.word.endsWith("sxn") ? token.word.chopped(3) : token.word;
@@ -38,8 +46,13 @@ std::optional<QMarginsF> pageMarginsOf(const QTextDocument &document) {
             top = twips;
         else if (word == "margb")
             bottom = twips;
+        else if (word == "paperw" || word == "pgw")
+            width = twips;
+        else if (word == "paperh" || word == "pgh")
+            height = twips;
     }
-    return QMarginsF(left, top, right, bottom) * millimetresPerTwip;
+    return PageSetup{QMarginsF(left, top, right, bottom) * millimetresPerTwip,
+                     landscape || width > height ? QPageLayout::Landscape : QPageLayout::Portrait};
 }
 
 } // namespace quillon
