@@ -325,18 +325,15 @@ std::array<DestinationRules, size_t(Destination::Count)> RtfDocumentBuilder::des
     static const std::vector<WordRule> tableLookWords = [] {
         const auto cellBorder = [](Builder &b, Word word, int) {
             const auto side = std::string_view("tblr").find(word.back());
-            b.m_tables.definition(b.rowDefinitionLevel())
-                .selectCellBorder(static_cast<CellSide>(side));
+            b.rowDefinition().selectCellBorder(static_cast<CellSide>(side));
         };
-        const auto otherBorder = [](Builder &b, Word, int) {
-            b.m_tables.definition(b.rowDefinitionLevel()).selectNoBorder();
-        };
+        const auto otherBorder = [](Builder &b, Word, int) { b.rowDefinition().selectNoBorder(); };
         const auto paragraphBorder = [](Builder &b, Word, int) {
-            b.m_tables.definition(b.rowDefinitionLevel()).selectNoBorder();
+            b.rowDefinition().selectNoBorder();
             b.noteLost(QStringLiteral("paragraph borders"));
         };
         const auto pageBorder = [](Builder &b, Word, int) {
-            b.m_tables.definition(b.rowDefinitionLevel()).selectNoBorder();
+            b.rowDefinition().selectNoBorder();
             b.noteLost(QStringLiteral("page borders"));
         };
         std::vector<WordRule> words = {
@@ -365,38 +362,21 @@ std::array<DestinationRules, size_t(Destination::Count)> RtfDocumentBuilder::des
             {"pgbrdrl", 0, pageBorder},
             {"pgbrdrr", 0, pageBorder},
             {"brdrw", 0,
-             [](Builder &b, Word, int twips) {
-                 b.m_tables.definition(b.rowDefinitionLevel()).setBorderWidth(twips);
-             }},
+             [](Builder &b, Word, int twips) { b.rowDefinition().setBorderWidth(twips); }},
             {"brdrcf", 0,
-             [](Builder &b, Word, int colour) {
-                 b.m_tables.definition(b.rowDefinitionLevel()).setBorderColour(colour);
-             }},
+             [](Builder &b, Word, int colour) { b.rowDefinition().setBorderColour(colour); }},
             {"clcbpat", 0,
-             [](Builder &b, Word, int colour) {
-                 b.m_tables.definition(b.rowDefinitionLevel()).setBackground(colour);
-             }},
+             [](Builder &b, Word, int colour) { b.rowDefinition().setBackground(colour); }},
             {"clcfpat", 0,
-             [](Builder &b, Word, int colour) {
-                 b.m_tables.definition(b.rowDefinitionLevel()).setPattern(colour);
-             }},
+             [](Builder &b, Word, int colour) { b.rowDefinition().setPattern(colour); }},
             {"clshdng", 0,
-             [](Builder &b, Word, int shading) {
-                 b.m_tables.definition(b.rowDefinitionLevel()).setShading(shading);
-             }},
-            {"clmrg", 0,
-             [](Builder &b, Word, int) {
-                 b.m_tables.definition(b.rowDefinitionLevel()).mergeWithPrevious();
-             }},
-            {"clvmrg", 0,
-             [](Builder &b, Word, int) {
-                 b.m_tables.definition(b.rowDefinitionLevel()).mergeWithAbove();
-             }},
+             [](Builder &b, Word, int shading) { b.rowDefinition().setShading(shading); }},
+            {"clmrg", 0, [](Builder &b, Word, int) { b.rowDefinition().mergeWithPrevious(); }},
+            {"clvmrg", 0, [](Builder &b, Word, int) { b.rowDefinition().mergeWithAbove(); }},
         };
         for (const std::string_view style : borderStyleWords()) {
             words.push_back({style, 0, [](Builder &b, Word word, int) {
-                                 b.m_tables.definition(b.rowDefinitionLevel())
-                                     .setBorderStyle(*borderStyleOfWord(word));
+                                 b.rowDefinition().setBorderStyle(*borderStyleOfWord(word));
                              }});
         }
         return words;

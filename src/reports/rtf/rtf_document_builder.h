@@ -137,6 +137,8 @@ private:
     void endCell(QByteArrayView word);
     void endRow(QByteArrayView word);
     int rowDefinitionLevel() const;
+    // The row definition the words read now belong to.
+    RtfRowDefinition &rowDefinition() { return m_tables.definition(rowDefinitionLevel()); }
     bool isOutsideTables() const;
     void startFieldInstruction();
     void showFieldResult();
