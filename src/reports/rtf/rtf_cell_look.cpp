@@ -94,6 +94,7 @@ QByteArray word(const char *name, int value) {
 
 std::vector<std::string_view> borderStyleWords() {
     std::vector<std::string_view> words;
+    words.reserve(styleWords.size());
     for (const StyleWord &entry : styleWords)
         words.push_back(entry.word);
     return words;

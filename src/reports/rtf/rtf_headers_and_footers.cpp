@@ -71,8 +71,6 @@ void RtfHeadersAndFooters::keepUnshown(const Reading &header, QByteArrayView inp
 // first: each goes in at the top of the document, before those read after it, where that look ends
 // at once.
 void RtfHeadersAndFooters::placeIn(QTextDocument *document) {
-    if (m_read.empty())
-        return;
     // A frame put in before the body's first paragraph takes that paragraph's format with it.
     const QTextBlock bodyStart = document->firstBlock();
     const QTextBlockFormat bodyStartFormat = bodyStart.blockFormat();
@@ -89,11 +87,13 @@ void RtfHeadersAndFooters::placeIn(QTextDocument *document) {
         first.setBlockFormat(read->firstBlock);
         first.setBlockCharFormat(read->firstBlockChars);
     }
+    m_read.clear();
+    if (!nearestBody)
+        return;
     QTextCursor body(document);
     body.setPosition(nearestBody->lastPosition() + 1);
     body.setBlockFormat(bodyStartFormat);
     body.setBlockCharFormat(bodyStartChars);
-    m_read.clear();
 }
 
 void RtfHeadersAndFooters::storePageSetup(QTextFrameFormat &format) const {

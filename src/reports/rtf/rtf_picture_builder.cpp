@@ -20,7 +20,7 @@ QVariant placeholderResource(const QUrl &name) {
 } // namespace
 
 QImage RtfPictureBuilder::decode(const RtfPicture &picture) {
-    const QImage image = picture.decode(m_bytesLeft);
+    QImage image = picture.decode(m_bytesLeft);
     m_bytesLeft -= image.sizeInBytes();
     return image;
 }
