@@ -22,8 +22,9 @@ std::optional<PageSetup> pageSetupOf(const QTextDocument &document) {
         document.rootFrame()->frameFormat().property(pageLayoutProperty).toByteArray();
     if (layout.isEmpty())
         return std::nullopt;
-    int left = 1800, right = 1800, top = 1440, bottom = 1440;
-    int width = 12240, height = 15840;
+    int left = defaultSideMarginTwips, right = defaultSideMarginTwips;
+    int top = defaultTopBottomMarginTwips, bottom = defaultTopBottomMarginTwips;
+    int width = defaultPaperWidthTwips, height = defaultPaperHeightTwips;
     bool landscape = false;
     RtfTokenizer tokens(layout);
     for (RtfToken token = tokens.next(); token.type != RtfToken::Type::End; token = tokens.next()) {

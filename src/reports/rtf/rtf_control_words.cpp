@@ -3,6 +3,7 @@
 #include "rtf_cell_look.h"
 #include "rtf_colour_table.h"
 #include "rtf_picture.h"
+#include "rtf_units.h"
 
 #include <algorithm>
 #include <initializer_list>
@@ -204,18 +205,18 @@ std::array<DestinationRules, size_t(Destination::Count)> RtfDocumentBuilder::des
                  if (!b.m_sectionRead)
                      b.keepPageLayout(word);
              }},
-            {"margb", 1440, keep},
+            {"margb", defaultTopBottomMarginTwips, keep},
             {"margbsxn", 0, keepSection},
-            {"margl", 1800, keep},
+            {"margl", defaultSideMarginTwips, keep},
             {"marglsxn", 0, keepSection},
-            {"margr", 1800, keep},
+            {"margr", defaultSideMarginTwips, keep},
             {"margrsxn", 0, keepSection},
-            {"margt", 1440, keep},
+            {"margt", defaultTopBottomMarginTwips, keep},
             {"margtsxn", 0, keepSection},
-            {"paperh", 15840, keep},
-            {"paperw", 12240, keep},
-            {"pghsxn", 15840, keepSection},
-            {"pgwsxn", 12240, keepSection},
+            {"paperh", defaultPaperHeightTwips, keep},
+            {"paperw", defaultPaperWidthTwips, keep},
+            {"pghsxn", defaultPaperHeightTwips, keepSection},
+            {"pgwsxn", defaultPaperWidthTwips, keepSection},
             {"titlepg", 1,
              [](Builder &b, Word, int on) { b.m_headersAndFooters.setTitlePage(on != 0); }},
         });

@@ -363,13 +363,13 @@ void RtfOutput::writeRowDefinition(const QTextTable *table, int row, int level) 
         const QTextTableCell cell = table->cellAt(row, column);
         // A merged cell: the first grid cell begins it, the others continue it.
         if (cell.row() < row)
-            m_body += "\\clvmrg";
+            word("clvmrg");
         else if (cell.rowSpan() > 1)
-            m_body += "\\clvmgf";
+            word("clvmgf");
         if (cell.column() < column)
-            m_body += "\\clmrg";
+            word("clmrg");
         else if (cell.columnSpan() > 1)
-            m_body += "\\clmgf";
+            word("clmgf");
         const QByteArray look =
             cellLookRtf(cell.format().toTableCellFormat(), table->format(),
                         [this](const QColor &colour) { return colorIndex(colour); });
